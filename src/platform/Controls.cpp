@@ -1,0 +1,62 @@
+#include "platform/Controls.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace caldrix::platform {
+
+int SelectedIndex(const QListWidget* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void SetSelectedIndex(QListWidget* list, int row) {
+    if (row < 0 || row >= list->count()) {
+        list->selectionModel()->clear();
+        return;
+    }
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void MakeFreeTextCombo(QComboBox* combo) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setDuplicatesEnabled(true);
+}
+
+void SetComboText(QComboBox* combo, const QString& text) {
+    combo->setEditText(text);
+}
+
+void SetOptionSelected(QRadioButton* option, bool selected) {
+    if (option->isChecked() == selected)
+        return;
+    if (selected) {
+        option->setChecked(true);
+        return;
+    }
+    const bool exclusive = option->autoExclusive();
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(exclusive);
+}
+
+void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum) {
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(false);
+}
+
+void MakePlainLabel(QLabel* label) {
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+} // namespace caldrix::platform

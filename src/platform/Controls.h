@@ -1,0 +1,50 @@
+#pragma once
+
+// The toolkit contract: what the windows rely on from Qt's widgets. A value
+// set by the program raises the same handler as the user's change, at once
+// and nested; these helpers absorb where Qt differs from that.
+
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QFont;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace caldrix::platform {
+
+// Layouts are given in twips; 15 twips make one device-independent pixel.
+constexpr int Px(int twips) { return twips / 15; }
+inline QRect TwipRect(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// The selected row, -1 while no row is highlighted. Qt's current row is not
+// used: it can point at an item that is not selected.
+int SelectedIndex(const QListWidget* list);
+// Selects a row, or clears the selection and the current row for -1.
+void SetSelectedIndex(QListWidget* list, int row);
+
+// An editable combo box that keeps what is typed exactly: no inline
+// completion, and Enter never adds the text to the list.
+void MakeFreeTextCombo(QComboBox* combo);
+// Sets the text field; raises the combo's change handler when the text changes.
+void SetComboText(QComboBox* combo, const QString& text);
+
+// Selects or deselects an option button. Deselecting the selected button of
+// an exclusive group needs the exclusivity suspended; it raises no handler.
+void SetOptionSelected(QRadioButton* option, bool selected);
+
+// A vertical scroll bar whose change handler runs on every step and on
+// release of the thumb, not while the thumb is dragged.
+void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
+
+// Labels show their text literally: no markup, no mnemonics.
+void MakePlainLabel(QLabel* label);
+
+} // namespace caldrix::platform

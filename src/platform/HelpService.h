@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/MessageBoxInterface.h"
+
+#include <QObject>
+#include <QTextBrowser>
+#include <QPointer>
+#include <QStringList>
+
+
+namespace caldrix {
+
+// The application's help file, opened by F1 in any window of the program.
+class HelpInterface {
+public:
+    virtual ~HelpInterface() = default;
+    // Names the help file by its bare file name.
+    virtual void SetHelpFile(const QString& fileName) = 0;
+};
+
+// Looks for the named file beside the executable, then in the installed
+// data folder, and shows it in a small window of its own.
+class HelpService : public QObject, public HelpInterface {
+    Q_OBJECT
+public:
+    explicit HelpService(MessageBoxInterface& messages, QObject* parent = nullptr);
+    ~HelpService() override;
+
+    // The folders searched, in order; tests point them elsewhere.
+    void SetSearchFolders(const QStringList& folders) { folders_ = folders; }
+    static QStringList DefaultSearchFolders();
+
+    void SetHelpFile(const QString& fileName) override { fileName_ = fileName; }
+    QString HelpFile() const { return fileName_; }
+    QString FindHelpFile() const;
+    void ShowHelp();
+    QTextBrowser* HelpWindow() const { return window_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    MessageBoxInterface& messages_;
+    QStringList folders_;
+    QString fileName_;
+    QPointer<QTextBrowser> window_;
+};
+
+} // namespace caldrix

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace caldrix {
+
+// Modal message boxes. Windows ask through this so that tests can answer.
+class MessageBoxInterface {
+public:
+    virtual ~MessageBoxInterface() = default;
+    // Text, an OK button, no icon; the title "Caldrix" unless one is given.
+    virtual void Inform(const QString& text, const QString& title = {}) = 0;
+    // Yes and No with the stop icon, No the default. True for Yes.
+    virtual bool ConfirmYesNo(const QString& text, const QString& title) = 0;
+};
+
+inline const QString kApplicationTitle = QStringLiteral("Caldrix");
+
+} // namespace caldrix

@@ -1,0 +1,40 @@
+#include "platform/Theme.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace caldrix::platform {
+
+QFont ProgramFont(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Carlito"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void ApplyTheme(QApplication& app) {
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        app.setStyle(fusion);
+    app.setFont(ProgramFont(8));
+}
+
+void MakeFixedWindow(QWidget* window, const QString& caption) {
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace caldrix::platform

@@ -1,0 +1,103 @@
+#include "turn/HeatBalance.h"
+
+#include "turn/EntryNumber.h"
+
+#include <algorithm>
+
+namespace caldrix {
+
+namespace {
+
+// A number that fits the 16-bit range once rounded, or nothing.
+std::optional<EntryNumber> Number16(const std::string& text) {
+    auto n = ParseEntryNumber(text);
+    if (n && !FitsInt16(*n))
+        return std::nullopt;
+    return n;
+}
+
+} // namespace
+
+EntryCheck CheckEntries(const MechEntries& e) {
+    EntryCheck check;
+    auto fail = [&check](const char* message) { check.Messages.emplace_back(message); };
+
+    // Wide integers throughout: 32767 other heat on 30 carried heat, or
+    // doubled heat sinks of 32767, must clamp rather than overflow.
+    const std::int64_t currentHeat = std::int64_t{e.CarriedHeat} + e.OtherHeat;
+    std::int64_t turnHeat = 0;
+
+    // Movement.
+    const std::string& move = e.MovementType;
+    if (move == "Stationary") {
+    } else if (move == "Walking") {
+        turnHeat += 1;
+    } else if (move == "Running") {
+        turnHeat += 2;
+    } else if (move == "Jumping") {
+        if (e.HexesJumped.empty()) {
+            fail(messages::kEnterHexesJumped);
+        } else if (auto hexes = Number16(e.HexesJumped)) {
+            // Jumping costs at least 3 heat, also for 0, 1, 2 or negative hexes.
+            turnHeat += hexes->IsBelow(3) ? 3 : Rounded(*hexes);
+        } else {
+            fail(messages::kBadHexesJumped);
+        }
+    } else {
+        fail(messages::kEnterMovementType);
+    }
+
+    // Attempts to stand and weapon heat: an empty box is no heat; the
+    // fraction is resolved after adding to the running total.
+    auto addEntry = [&](const std::string& text, const char* badMessage) {
+        if (text.empty())
+            return;
+        if (auto n = Number16(text))
+            turnHeat = RoundedSum(turnHeat, *n);
+        else
+            fail(badMessage);
+    };
+    addEntry(e.AttemptsToStand, messages::kBadAttemptsToStand);
+    addEntry(e.WeaponHeat, messages::kBadWeaponHeat);
+
+    // Fire counts only while the fire box is ticked.
+    if (e.Fire && e.WalkingThroughFire) {
+        if (e.FireHexes.empty())
+            fail(messages::kEnterFireHexes);
+        else
+            addEntry(e.FireHexes, messages::kBadFireHexes);
+    } else if (e.Fire && e.StandingInFire) {
+        turnHeat += 1;
+    }
+
+    // Heat sinks.
+    std::int64_t heatSinkCount = 0;
+    if (e.HeatSinks.empty()) {
+        fail(messages::kEnterHeatSinks);
+    } else if (auto sinks = Number16(e.HeatSinks)) {
+        heatSinkCount = Rounded(*sinks);
+        if (e.DoubleHeatSinks)
+            heatSinkCount *= 2;
+    } else {
+        fail(messages::kBadHeatSinks);
+    }
+
+    // Engine hits are alternatives: the second hit adds 10 in all.
+    if (e.EngineHits == "None") {
+    } else if (e.EngineHits == "1st Engine Hit") {
+        turnHeat += 5;
+    } else if (e.EngineHits == "2nd Engine Hit") {
+        turnHeat += 10;
+    } else {
+        fail(messages::kEnterEngineHits);
+    }
+
+    if (check.Messages.empty()) {
+        const std::int64_t level = currentHeat + turnHeat - heatSinkCount;
+        check.Balance = HeatBalance{turnHeat, heatSinkCount,
+                                    static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30))};
+    }
+    return check;
+}
+
+} // namespace caldrix

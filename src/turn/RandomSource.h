@@ -1,0 +1,14 @@
+#pragma once
+
+namespace caldrix {
+
+// The program's one random generator: uniform numbers in [0, 1).
+// The platform layer gives a clock-seeded one; tests give fixed ones.
+class RandomSourceInterface {
+public:
+    virtual ~RandomSourceInterface() = default;
+    virtual float NextFloat() = 0;
+    virtual void Reseed() = 0;
+};
+
+} // namespace caldrix

@@ -1,0 +1,63 @@
+#include "ui/dialogs/AboutForm.h"
+
+#include "platform/Controls.h"
+#include "platform/Theme.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace caldrix {
+
+using platform::TwipRect;
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect, qreal points) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    platform::MakePlainLabel(label);
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(platform::ProgramFont(points));
+    return label;
+}
+
+} // namespace
+
+AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("AboutForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    platform::MakeFixedWindow(this, QStringLiteral("About"));
+    setWindowIcon(QIcon(QStringLiteral(":/about.svg")));
+    setFont(platform::ProgramFont(8));
+    setFixedSize(platform::Px(6825), platform::Px(2610));
+
+    auto* frame1 = new QGroupBox(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(TwipRect(120, 0, 6615, 1095));
+    MakeLabel(frame1, "Label1", QStringLiteral("Caldrix"), TwipRect(120, 240, 6375, 375), 18);
+    MakeLabel(frame1, "Label5", QStringLiteral("Version 1.4.3"), TwipRect(120, 720, 6375, 255), 12);
+
+    auto* frame2 = new QGroupBox(this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setGeometry(TwipRect(120, 1080, 6615, 1455));
+    MakeLabel(frame2, "Label2", QStringLiteral("By:"), TwipRect(120, 120, 6375, 255), 8);
+    MakeLabel(frame2, "Label3", QStringLiteral("The Caldrix team"), TwipRect(120, 480, 6375, 375), 13.5);
+    MakeLabel(frame2, "Label4", QStringLiteral("Issues: the project's repository"),
+              TwipRect(120, 960, 6375, 375), 13.5);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Ok"));
+    ok->setGeometry(TwipRect(5520, 2040, 1095, 375));
+    ok->setAutoDefault(false);
+    ok->raise();
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &AboutForm::Ok_Click);
+    platform::CentreOnScreen(this);
+}
+
+void AboutForm::Ok_Click() { hide(); }
+
+} // namespace caldrix

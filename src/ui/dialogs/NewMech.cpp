@@ -1,0 +1,56 @@
+#include "ui/dialogs/NewMech.h"
+
+#include "platform/Controls.h"
+#include "platform/Theme.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace caldrix {
+
+using platform::TwipRect;
+
+NewMech::NewMech(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("NewMech"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    platform::MakeFixedWindow(this, QStringLiteral("Caldrix"));
+    setFont(platform::ProgramFont(8));
+    setFixedSize(platform::Px(6720), platform::Px(1800));
+
+    auto* frame = new QGroupBox(QStringLiteral("Add a new 'Mech"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(TwipRect(120, 0, 6495, 1095));
+
+    auto* label = new QLabel(QStringLiteral("'Mech Name"), frame);
+    label->setObjectName(QStringLiteral("Label1"));
+    platform::MakePlainLabel(label);
+    label->setGeometry(TwipRect(120, 240, 6255, 255));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(platform::ProgramFont(12));
+
+    newMechName_ = new QLineEdit(QStringLiteral("New Mech"), frame);
+    newMechName_->setObjectName(QStringLiteral("NewMechName"));
+    newMechName_->setGeometry(TwipRect(120, 600, 6255, 375));
+    newMechName_->setAlignment(Qt::AlignCenter);
+    newMechName_->setAccessibleName(QStringLiteral("'Mech Name"));
+
+    auto* ok = new QPushButton(QStringLiteral("Ok!"), this);
+    ok->setObjectName(QStringLiteral("Ok"));
+    ok->setGeometry(TwipRect(1080, 1200, 4575, 495));
+    ok->setFont(platform::ProgramFont(13.5));
+    ok->setAutoDefault(false);
+
+    setTabOrder(newMechName_, ok);
+    newMechName_->setFocus();
+    connect(ok, &QPushButton::clicked, this, &NewMech::Ok_Click);
+    platform::CentreOnScreen(this);
+}
+
+void NewMech::Ok_Click() {
+    hide();
+    emit nameChosen(newMechName_->text());
+}
+
+} // namespace caldrix

@@ -1,0 +1,130 @@
+#include "ui/dialogs/PickMechs.h"
+
+#include "platform/Controls.h"
+#include "platform/Theme.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace caldrix {
+
+using platform::TwipRect;
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    platform::MakePlainLabel(label);
+    label->setGeometry(rect);
+    label->setAlignment(alignment);
+    return label;
+}
+
+} // namespace
+
+PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PickMechs"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    platform::MakeFixedWindow(this, QStringLiteral("Caldrix"));
+    setWindowIcon(QIcon(QStringLiteral(":/caldrix.svg")));
+    setFont(platform::ProgramFont(8));
+    setFixedSize(platform::Px(6720), platform::Px(4395));
+
+    frame1_ = new QGroupBox(QStringLiteral("Pick Mechs and Names"), this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setGeometry(TwipRect(120, 0, 6495, 4335));
+
+    for (int i = 1; i <= kRows; ++i) {
+        label2_[i] = MakeLabel(frame1_, QStringLiteral("Label2(%1)").arg(i),
+                               QStringLiteral("Mech %1 Name").arg(i), TwipRect(120, 360 * i, 1095, 255));
+        // The name boxes sit on the window itself, drawn over the frame.
+        auto* box = new QLineEdit(QStringLiteral("Mech # %1").arg(i), this);
+        box->setObjectName(QStringLiteral("Mech1(%1)").arg(i));
+        box->setGeometry(TwipRect(1560, 360 * i, 3735, 375));
+        box->setAccessibleName(QStringLiteral("Mech %1 Name").arg(i));
+        mech1_[i] = box;
+        label2_[i]->setEnabled(i == 1);
+        box->setEnabled(i == 1);
+    }
+
+    auto* label1 = MakeLabel(frame1_, QStringLiteral("Label1"), QStringLiteral("Number Of mechs:"),
+                             TwipRect(5280, 360, 1095, 495), Qt::AlignHCenter | Qt::AlignTop);
+    label1->setWordWrap(true);
+    numOfMechs_ = MakeLabel(frame1_, QStringLiteral("NumOfMechs"), QStringLiteral("1"),
+                            TwipRect(5160, 1080, 495, 255), Qt::AlignHCenter | Qt::AlignTop);
+    numOfMechs_->setFont(platform::ProgramFont(12));
+    numMechsScroll_ = new QScrollBar(Qt::Vertical, frame1_);
+    numMechsScroll_->setObjectName(QStringLiteral("NumMechsScroll"));
+    numMechsScroll_->setGeometry(TwipRect(5640, 960, 255, 495));
+    platform::MakeStepScrollBar(numMechsScroll_, 1, 10);
+    numMechsScroll_->setValue(1);
+    numMechsScroll_->setFocusPolicy(Qt::StrongFocus);
+    numMechsScroll_->setAccessibleName(QStringLiteral("Number Of mechs"));
+    MakeLabel(frame1_, QStringLiteral("Label3"), QStringLiteral("Less"), TwipRect(6000, 960, 375, 255));
+    MakeLabel(frame1_, QStringLiteral("Label4"), QStringLiteral("More"), TwipRect(6000, 1200, 375, 255));
+    continue_ = new QPushButton(QStringLiteral("Ok!"), frame1_);
+    continue_->setObjectName(QStringLiteral("Continue"));
+    continue_->setGeometry(TwipRect(5280, 2760, 1095, 1215));
+    continue_->setFont(platform::ProgramFont(12, true));
+    continue_->setAutoDefault(false);
+
+    for (int i = 1; i <= kRows; ++i)
+        mech1_[i]->raise();
+
+    // Focus: the count, rows 3 to 10, row 2, row 1, then "Ok!".
+    QList<QWidget*> order{numMechsScroll_};
+    for (int i = 3; i <= kRows; ++i)
+        order.append(mech1_[i]);
+    order.append({mech1_[2], mech1_[1], continue_});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    numMechsScroll_->setFocus();
+
+    connect(numMechsScroll_, &QScrollBar::valueChanged, this, &PickMechs::NumMechsScroll_Change);
+    connect(continue_, &QPushButton::clicked, this, &PickMechs::Continue_Click);
+
+    Form_Load();
+    platform::CentreOnScreen(this);
+}
+
+void PickMechs::Form_Load() { NumMechs = 1; }
+
+void PickMechs::NumMechsScroll_Change() {
+    const int value = numMechsScroll_->value();
+    numOfMechs_->setText(QString::number(value));
+    NumMechs = static_cast<std::int16_t>(value);
+    for (int i = 1; i <= kRows; ++i) {
+        label2_[i]->setEnabled(false);
+        mech1_[i]->setEnabled(false);
+    }
+    for (int i = 1; i <= NumMechs && i <= kRows; ++i) {
+        label2_[i]->setEnabled(true);
+        mech1_[i]->setEnabled(true);
+    }
+}
+
+QStringList PickMechs::ChosenNames() const {
+    QStringList names;
+    for (int i = 1; i <= NumMechs && i <= kRows; ++i)
+        names.append(mech1_[i]->text());
+    return names;
+}
+
+void PickMechs::Continue_Click() {
+    hide();
+    emit continued(ChosenNames());
+}
+
+void PickMechs::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closedByUser();
+}
+
+} // namespace caldrix

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace caldrix {
+
+// The new-game dialog: how many 'Mechs (1 to 10) and their names. It keeps
+// its count and names while hidden, for the next new game.
+class PickMechs : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 10;
+
+    explicit PickMechs(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void NumMechsScroll_Change();
+    void Continue_Click();
+
+    // The names of the rows in use, in row order.
+    QStringList ChosenNames() const;
+
+    std::int16_t NumMechs = 0;
+
+signals:
+    // "Ok!": the dialog is hidden; the names go to the roster.
+    void continued(const QStringList& names);
+    // Closed with the window's own close control; the dialog is destroyed.
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QGroupBox* frame1_ = nullptr;
+    std::array<QLabel*, kRows + 1> label2_{};  // index 1..10
+    std::array<QLineEdit*, kRows + 1> mech1_{}; // index 1..10
+    QLabel* numOfMechs_ = nullptr;
+    QScrollBar* numMechsScroll_ = nullptr;
+    QPushButton* continue_ = nullptr;
+};
+
+} // namespace caldrix

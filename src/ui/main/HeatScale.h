@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+
+#include <array>
+
+class QLabel;
+class QWidget;
+
+namespace caldrix {
+
+// The heat-scale panel: level cells Label2(0..30) and effect texts
+// Label3(0..30). Painting changes only the cells whose colour changes.
+class HeatScale {
+public:
+    static constexpr int kLevels = 31;
+
+    static inline const QColor kLightGrey{192, 192, 192};
+    static inline const QColor kLightRed{255, 128, 128};
+    static inline const QColor kBlack{0, 0, 0};
+    static inline const QColor kRed{255, 0, 0};
+
+    // Builds both label arrays in their two frames: levels 30..6 in the left
+    // frame, 5..0 in the middle one.
+    void Build(QWidget* upperFrame, QWidget* lowerFrame);
+
+    // Cells 0..level lit light red with red texts, the rest light grey with
+    // black texts.
+    void Paint(int level);
+
+    QLabel* Cell(int level) const { return cells_[level]; }
+    QLabel* Effect(int level) const { return effects_[level]; }
+
+private:
+    enum class Look { Initial, Dark, Lit };
+    void SetLook(int level, Look look);
+
+    std::array<QLabel*, kLevels> cells_{};
+    std::array<QLabel*, kLevels> effects_{};
+    std::array<Look, kLevels> looks_{};
+};
+
+} // namespace caldrix
