@@ -66,10 +66,15 @@ struct Fixture {
     // Typing replaces the text as a player would: select all, then type.
     void Type(QLineEdit* edit, const QString& text) const {
         edit->selectAll();
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 128;
         if (text.isEmpty())
             QTest::keyClick(edit, Qt::Key_Delete);
-        else
+        else if (ascii)
             QTest::keyClicks(edit, text);
+        else
+            edit->insert(text); // as pasted; key clicks carry ASCII only
     }
     void Type(QComboBox* combo, const QString& text) const { Type(combo->lineEdit(), text); }
     // Picking an item from the list, as the drop-down does.
