@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace caldrix::test {
@@ -25,6 +26,8 @@ public:
 
     void Inform(const QString& text, const QString& title = {}) override {
         shown.push_back({text, title.isEmpty() ? kApplicationTitle : title, false});
+        if (onShow)
+            onShow();
     }
     bool ConfirmYesNo(const QString& text, const QString& title) override {
         shown.push_back({text, title, true});
@@ -43,6 +46,7 @@ public:
 
     std::vector<Shown> shown;
     std::deque<bool> answers;
+    std::function<void()> onShow; // runs while each message is up
 };
 
 // Always the same number; counts draws and reseeds.

@@ -74,6 +74,21 @@ private slots:
         QCOMPARE(f.random.draws, 0);
     }
 
+    // Behind each message box the panel shows the 'Mech being checked.
+    void panelBehindMessagesShowsTheMech() {
+        Fixture f;
+        f.Roster({"cool", "hot"});
+        f.Store().MechHeat(1) = 5;
+        f.Store().MechHeat(2) = 20;
+        QStringList seen;
+        f.messages.onShow = [&] {
+            seen << QString("%1 %2").arg(f.CellColour(5) == kLightRed).arg(f.CellColour(20) == kLightRed);
+        };
+        f.form->NextTurn_Click();
+        QCOMPARE(seen, (QStringList{"1 0", "1 0", "1 0", "1 1", "1 1", "1 1"}));
+        QCOMPARE(f.CellColour(6), kLightGrey); // ends on the first 'Mech
+    }
+
     void badNumberInEachEntry_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("message");

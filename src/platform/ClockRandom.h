@@ -3,13 +3,12 @@
 #include "turn/RandomSource.h"
 
 #include <cstdint>
-#include <random>
 
 namespace caldrix {
 
-// The program's random generator: Mersenne Twister, reseeded from a
-// high-resolution clock mixed with a counter, so that two reseeds within the
-// same clock tick still differ.
+// The program's random generator: PCG32 (O'Neill), cheap to reseed, which a
+// turn does once per 'Mech. Reseeding mixes the wall clock, a high-resolution
+// steady clock and a counter, so two reseeds within one tick still differ.
 class ClockRandom : public RandomSourceInterface {
 public:
     ClockRandom();
@@ -18,7 +17,10 @@ public:
     void Reseed() override;
 
 private:
-    std::mt19937 engine_;
+    void Seed(std::uint64_t seed);
+    std::uint32_t Next();
+
+    std::uint64_t state_ = 0;
     std::uint64_t reseeds_ = 0;
 };
 

@@ -31,7 +31,13 @@ void MakeFreeTextCombo(QComboBox* combo) {
 }
 
 void SetComboText(QComboBox* combo, const QString& text) {
-    combo->setEditText(text);
+    if (combo->currentText() != text)
+        combo->setEditText(text);
+}
+
+void SetBoxText(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
 }
 
 void SetOptionSelected(QRadioButton* option, bool selected) {

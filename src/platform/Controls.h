@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QFont;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QRadioButton;
 class QScrollBar;
@@ -35,6 +36,9 @@ void SetSelectedIndex(QListWidget* list, int row);
 void MakeFreeTextCombo(QComboBox* combo);
 // Sets the text field; raises the combo's change handler when the text changes.
 void SetComboText(QComboBox* combo, const QString& text);
+// Sets a text box's text, raising its change handler when the text changes.
+// Equal text is left alone: re-laying it out is most of a load's cost.
+void SetBoxText(QLineEdit* box, const QString& text);
 
 // Selects or deselects an option button. Deselecting the selected button of
 // an exclusive group needs the exclusivity suspended; it raises no handler.

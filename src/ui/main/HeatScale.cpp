@@ -82,6 +82,20 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
 }
 
 void HeatScale::Paint(int level) {
+    if (held_)
+        pending_ = level;
+    else
+        Apply(level);
+}
+
+void HeatScale::Release() {
+    held_ = false;
+    if (pending_)
+        Apply(*pending_);
+    pending_.reset();
+}
+
+void HeatScale::Apply(int level) {
     for (int j = 0; j < kLevels; ++j)
         SetLook(j, j <= level ? Look::Lit : Look::Dark);
 }

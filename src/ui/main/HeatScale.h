@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -28,12 +29,22 @@ public:
     // black texts.
     void Paint(int level);
 
+    // While held, Paint only notes the level and Release paints the last one.
+    // A turn holds the panel while nobody can see it, so the hundreds of
+    // paints it makes cost one.
+    void Hold() { held_ = true; }
+    void Release();
+
     QLabel* Cell(int level) const { return cells_[level]; }
     QLabel* Effect(int level) const { return effects_[level]; }
 
 private:
     enum class Look { Initial, Dark, Lit };
+    void Apply(int level);
     void SetLook(int level, Look look);
+
+    bool held_ = false;
+    std::optional<int> pending_;
 
     std::array<QLabel*, kLevels> cells_{};
     std::array<QLabel*, kLevels> effects_{};

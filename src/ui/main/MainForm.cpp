@@ -230,9 +230,9 @@ void MainForm::LoadMechRecord(int slot) {
     PaintHeatScale(store_.MechHeat(slot));
     c.OtherHeat->setValue(store_.MechOtherHeat(slot));
     platform::SetComboText(c.MovementType, ToQ(store_.MechMovementType(slot)));
-    c.HexesJumpedText->setText(ToQ(store_.MechHexesJumped(slot)));
-    c.AttemptsToStand->setText(ToQ(store_.MechAttemptsToStand(slot)));
-    c.HeatGeneratedByWeapons->setText(ToQ(store_.MechWeaponHeat(slot)));
+    platform::SetBoxText(c.HexesJumpedText, ToQ(store_.MechHexesJumped(slot)));
+    platform::SetBoxText(c.AttemptsToStand, ToQ(store_.MechAttemptsToStand(slot)));
+    platform::SetBoxText(c.HeatGeneratedByWeapons, ToQ(store_.MechWeaponHeat(slot)));
 
     // The fire inputs always describe the loaded 'Mech, ticked or not. Read
     // the record first: the handlers these assignments run write back into it.
@@ -249,10 +249,10 @@ void MainForm::LoadMechRecord(int slot) {
         platform::SetOptionSelected(c.WalkingThroughFire, false);
         platform::SetOptionSelected(c.StandingInFire, false);
     }
-    c.WalkingThroughFireHexes->setText(fireHexes);
+    platform::SetBoxText(c.WalkingThroughFireHexes, fireHexes);
     SetFireInputsEnabled();
 
-    c.HeatSinks->setText(ToQ(store_.MechHeatSinks(slot)));
+    platform::SetBoxText(c.HeatSinks, ToQ(store_.MechHeatSinks(slot)));
     c.DHS->setChecked(store_.MechDHS(slot) == 1);
     platform::SetComboText(c.EngineHits, ToQ(store_.MechEngineHits(slot)));
 

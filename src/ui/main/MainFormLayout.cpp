@@ -87,6 +87,8 @@ void MainForm::BuildLayout() {
     c.MechNames = Place(new QListWidget(client), "MechNames", TwipRect(3000, 1920, 3255, 2430));
     c.MechNames->setSelectionMode(QAbstractItemView::SingleSelection);
     c.MechNames->setSortingEnabled(false);
+    // One line per 'Mech; spares laying out all 256 names on every selection.
+    c.MechNames->setUniformItemSizes(true);
     c.MechNames->setAccessibleName(QStringLiteral("'Mechs in play"));
 
     // Title panel.

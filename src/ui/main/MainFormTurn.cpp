@@ -24,6 +24,18 @@ std::int16_t Narrow(std::int64_t value) {
         value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
+// Holds the heat-scale panel for the length of a turn.
+class HeldScale {
+public:
+    explicit HeldScale(HeatScale& scale) : scale_(scale) { scale_.Hold(); }
+    ~HeldScale() { scale_.Release(); }
+    HeldScale(const HeldScale&) = delete;
+    HeldScale& operator=(const HeldScale&) = delete;
+
+private:
+    HeatScale& scale_;
+};
+
 } // namespace
 
 MechEntries MainForm::ReadEntries() const {
@@ -56,6 +68,15 @@ void MainForm::NextTurn_Click() {
     if (ui_.MechNames->count() == 0)
         return; // no 'Mechs, no turn
 
+    // Nothing is drawn while the handler runs, except behind a message box:
+    // the panel is painted for real only then and at the end.
+    HeldScale held(ui_.Scale);
+    auto say = [this](const QString& text) {
+        ui_.Scale.Release();
+        services_.Messages.Inform(text);
+        ui_.Scale.Hold();
+    };
+
     // The driver selects rows itself and loads each record explicitly, so
     // the selection handler is kept quiet instead of loading twice.
     SelectMechQuietly(0);
@@ -75,7 +96,7 @@ void MainForm::NextTurn_Click() {
 
         const EntryCheck check = CheckEntries(ReadEntries());
         for (const std::string& message : check.Messages)
-            services_.Messages.Inform(QString::fromStdString(message));
+            say(QString::fromStdString(message));
         if (!check.Messages.empty())
             turn_.TurnError = 1;
 
@@ -86,7 +107,7 @@ void MainForm::NextTurn_Click() {
             turn_.CurrentHeat = balance.NewLevel;
             NewHeat[static_cast<std::size_t>(i)] = balance.NewLevel;
         } else {
-            services_.Messages.Inform(QString::fromLatin1(messages::kTurnNotCompleted));
+            say(QString::fromLatin1(messages::kTurnNotCompleted));
         }
     }
 

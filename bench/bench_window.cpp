@@ -1,0 +1,109 @@
+// The main window under the offscreen platform: loading each of 256 'Mechs,
+// and a full successful turn of 256 'Mechs through the real window.
+
+#include "BenchRoster.h"
+#include "platform/ClockRandom.h"
+#include "ui/main/MainForm.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+using namespace caldrix;
+
+namespace {
+
+class CountingMessages : public MessageBoxInterface {
+public:
+    void Inform(const QString&, const QString&) override { ++shown; }
+    bool ConfirmYesNo(const QString&, const QString&) override { return false; }
+    int shown = 0;
+};
+
+class NoHelp : public HelpInterface {
+public:
+    void SetHelpFile(const QString&) override {}
+};
+
+void FillRecords(MechRecordStore& store, int count) {
+    for (int i = 0; i < count; ++i) {
+        const MechEntries e = bench::MixedEntries(i);
+        const int slot = i + 1;
+        store.MechHeat(slot) = e.CarriedHeat;
+        store.MechOtherHeat(slot) = e.OtherHeat;
+        store.MechMovementType(slot) = e.MovementType;
+        store.MechHexesJumped(slot) = e.HexesJumped;
+        store.MechAttemptsToStand(slot) = e.AttemptsToStand;
+        store.MechWeaponHeat(slot) = e.WeaponHeat;
+        store.MechHeatSinks(slot) = e.HeatSinks;
+        store.MechEngineHits(slot) = e.EngineHits;
+        store.MechDHS(slot) = e.DoubleHeatSinks ? 1 : 0;
+        store.MechFire(slot) = e.Fire ? 1 : 0;
+        store.MechWalkingThroughFire(slot) = e.WalkingThroughFire || !e.StandingInFire;
+        store.MechStandingInFire(slot) = e.StandingInFire;
+        store.MechFireHexes(slot) = e.FireHexes;
+    }
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CountingMessages messages;
+    ClockRandom random(7);
+    NoHelp help;
+    MainForm form(MainFormServices{messages, random, help});
+    form.Form_Load();
+    form.show();
+    QApplication::processEvents();
+
+    constexpr int kMechs = 256;
+    QStringList names;
+    for (int i = 0; i < kMechs; ++i)
+        names << QStringLiteral("Mech %1").arg(i);
+    form.AppendMechNames(names);
+    auto* list = form.findChild<QListWidget*>(QStringLiteral("MechNames"));
+
+    // Selecting and loading each 'Mech in turn.
+    std::vector<double> loads;
+    for (int round = 0; round < 20; ++round) {
+        FillRecords(form.Store(), kMechs);
+        const auto start = std::chrono::steady_clock::now();
+        for (int row = 0; row < kMechs; ++row)
+            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        const auto end = std::chrono::steady_clock::now();
+        loads.push_back(std::chrono::duration<double, std::micro>(end - start).count() / kMechs);
+        QApplication::processEvents();
+    }
+
+    // Full turns; the entries are put back before each, as the players would.
+    std::vector<double> turns;
+    for (int round = 0; round < 30; ++round) {
+        FillRecords(form.Store(), kMechs);
+        const auto start = std::chrono::steady_clock::now();
+        form.NextTurn_Click();
+        const auto end = std::chrono::steady_clock::now();
+        turns.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        QApplication::processEvents(); // let the window repaint between turns
+    }
+    if (messages.shown != 0) {
+        std::fprintf(stderr, "unexpected: %d messages\n", messages.shown);
+        return 1;
+    }
+    std::printf("select and load one of %d 'Mechs: median %.1f us per load\n", kMechs, Median(loads));
+    std::printf("full turn of %d 'Mechs: median %.2f ms, best %.2f ms (%.1f us per 'Mech); goal < 16 ms\n",
+                kMechs, Median(turns), *std::min_element(turns.begin(), turns.end()),
+                Median(turns) * 1000.0 / kMechs);
+    return 0;
+}

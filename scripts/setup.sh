@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what Caldrix needs from Debian's packages, but only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev        # Qt 6 Widgets and Qt Test
+  libqt6svg6                    # the SVG icon engine for the program's icons
+  fonts-crosextra-carlito       # the dialog font every layout was measured with
+  xvfb xauth xdotool imagemagick # the real-window test under an X server
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} > 0)); then
+  sudo=()
+  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

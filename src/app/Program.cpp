@@ -1,0 +1,62 @@
+#include "app/Program.h"
+
+#include "platform/ClockRandom.h"
+#include "platform/HelpService.h"
+#include "platform/QtMessageBox.h"
+#include "platform/Theme.h"
+#include "ui/main/MainForm.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace caldrix {
+
+namespace {
+
+bool HasDisplay() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
+    if (!HasDisplay()) {
+        std::fputs("Caldrix needs a desktop session to show its window: no DISPLAY or "
+                   "WAYLAND_DISPLAY is set.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Caldrix"));
+    QApplication::setApplicationVersion(QStringLiteral("1.4.3"));
+    QApplication::setDesktopFileName(QStringLiteral("caldrix"));
+    // The program ends with its main window, not when its last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::ApplyTheme(app);
+
+    QtMessageBox messages;
+    ClockRandom random;
+    HelpService help(messages);
+
+    MainForm mainForm({messages, random, help});
+    QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    mainForm.Form_Load();
+    mainForm.show();
+    if (PickMechs* pick = mainForm.PickMechsDialog()) {
+        pick->raise(); // the new-game dialog opens in front
+        pick->activateWindow();
+    }
+    if (whenShown)
+        QTimer::singleShot(0, &app, whenShown);
+    return app.exec();
+}
+
+} // namespace caldrix
