@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -40,7 +41,12 @@ Sample RunChild(const char* self, const char* mode) {
     pid_t pid = 0;
     char* args[] = {const_cast<char*>(self), const_cast<char*>(mode), nullptr};
     const auto start = std::chrono::steady_clock::now();
-    if (posix_spawn(&pid, self, nullptr, nullptr, args, environ) != 0) {
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    const int spawned = posix_spawn(&pid, self, &quiet, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
         std::perror("posix_spawn");
         std::exit(1);
     }

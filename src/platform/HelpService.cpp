@@ -52,7 +52,6 @@ void HelpService::ShowHelp() {
     // The file is our own HTML document, whatever its extension says.
     window_->setHtml(QString::fromUtf8(file.readAll()));
     window_->show();
-    window_->raise();
     window_->activateWindow();
 }
 

@@ -303,7 +303,6 @@ void MainForm::ShowPickMechs() {
         });
     }
     pickMechs_->show();
-    pickMechs_->raise();
     pickMechs_->activateWindow();
 }
 
@@ -323,7 +322,6 @@ void MainForm::mnuNewMech_Click() {
                 [this](const QString& name) { AppendMechNames({name}); });
     }
     newMech_->show();
-    newMech_->raise();
     newMech_->activateWindow();
 }
 
@@ -347,7 +345,6 @@ void MainForm::About_Click() {
     if (!aboutForm_)
         aboutForm_ = new AboutForm;
     aboutForm_->show();
-    aboutForm_->raise();
     aboutForm_->activateWindow();
 }
 
