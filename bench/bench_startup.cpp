@@ -93,7 +93,8 @@ int main(int argc, char* argv[]) {
     std::printf("start-up to idle (median of %d, offscreen): bare window %.1f ms, Caldrix %.1f ms, "
                 "ratio %.2f (goal <= 1.5)\n",
                 kRuns, bareMs, caldrixMs, caldrixMs / bareMs);
-    std::printf("peak memory: bare window %.1f MB, Caldrix %.1f MB, difference %.1f MB (goal <= 10)\n",
-                bareKb / 1024.0, caldrixKb / 1024.0, (caldrixKb - bareKb) / 1024.0);
+    std::printf(
+        "peak memory: bare window %.1f MB, Caldrix %.1f MB, difference %.1f MB (goal <= 10)\n",
+        bareKb / 1024.0, caldrixKb / 1024.0, (caldrixKb - bareKb) / 1024.0);
     return 0;
 }

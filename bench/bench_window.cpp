@@ -101,9 +101,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "unexpected: %d messages\n", messages.shown);
         return 1;
     }
-    std::printf("select and load one of %d 'Mechs: median %.1f us per load\n", kMechs, Median(loads));
-    std::printf("full turn of %d 'Mechs: median %.2f ms, best %.2f ms (%.1f us per 'Mech); goal < 16 ms\n",
-                kMechs, Median(turns), *std::min_element(turns.begin(), turns.end()),
-                Median(turns) * 1000.0 / kMechs);
+    std::printf("select and load one of %d 'Mechs: median %.1f us per load\n", kMechs,
+                Median(loads));
+    std::printf(
+        "full turn of %d 'Mechs: median %.2f ms, best %.2f ms (%.1f us per 'Mech); goal < 16 ms\n",
+        kMechs, Median(turns), *std::min_element(turns.begin(), turns.end()),
+        Median(turns) * 1000.0 / kMechs);
     return 0;
 }

@@ -44,7 +44,9 @@ struct Fixture {
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(QString::fromLatin1(name)); }
     QComboBox* Combo(const char* name) const { return Find<QComboBox>(QString::fromLatin1(name)); }
     QCheckBox* Check(const char* name) const { return Find<QCheckBox>(QString::fromLatin1(name)); }
-    QRadioButton* Option(const char* name) const { return Find<QRadioButton>(QString::fromLatin1(name)); }
+    QRadioButton* Option(const char* name) const {
+        return Find<QRadioButton>(QString::fromLatin1(name));
+    }
     QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
     QListWidget* Roster() const { return Find<QListWidget>(QStringLiteral("MechNames")); }
     QScrollBar* OtherHeat() const { return Find<QScrollBar>(QStringLiteral("OtherHeat")); }
@@ -91,7 +93,9 @@ struct Fixture {
         return Label(QStringLiteral("Label2(%1)").arg(level))->palette().color(QPalette::Window);
     }
     QColor EffectColour(int level) const {
-        return Label(QStringLiteral("Label3(%1)").arg(level))->palette().color(QPalette::WindowText);
+        return Label(QStringLiteral("Label3(%1)").arg(level))
+            ->palette()
+            .color(QPalette::WindowText);
     }
 };
 

@@ -76,7 +76,8 @@ inline QStringList ClippedTexts(const QWidget* root) {
             option.text = button->text();
             const bool check = qobject_cast<const QCheckBox*>(button) != nullptr;
             const QRect room = button->style()->subElementRect(
-                check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, button);
+                check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option,
+                button);
             const int need = fm.horizontalAdvance(button->text());
             if (need > room.width())
                 report(button, button->text(), need, room.width());

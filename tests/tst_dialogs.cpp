@@ -11,9 +11,15 @@ using namespace caldrix::test;
 
 namespace {
 
-QLineEdit* NameBox(QWidget* pick, int i) { return pick->findChild<QLineEdit*>(QString("Mech1(%1)").arg(i)); }
-QLabel* RowLabel(QWidget* pick, int i) { return pick->findChild<QLabel*>(QString("Label2(%1)").arg(i)); }
-QScrollBar* Count(QWidget* pick) { return pick->findChild<QScrollBar*>("NumMechsScroll"); }
+QLineEdit* NameBox(QWidget* pick, int i) {
+    return pick->findChild<QLineEdit*>(QString("Mech1(%1)").arg(i));
+}
+QLabel* RowLabel(QWidget* pick, int i) {
+    return pick->findChild<QLabel*>(QString("Label2(%1)").arg(i));
+}
+QScrollBar* Count(QWidget* pick) {
+    return pick->findChild<QScrollBar*>("NumMechsScroll");
+}
 void Ok(QWidget* dialog, const char* name) {
     QTest::mouseClick(dialog->findChild<QPushButton*>(name), Qt::LeftButton);
 }
@@ -56,10 +62,11 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::newRow("three") << QList<int>{3} << QStringList{"Mech # 1", "Mech # 2", "Mech # 3"};
         QTest::newRow("ten") << QList<int>{10}
-                             << QStringList{"Mech # 1", "Mech # 2", "Mech # 3", "Mech # 4", "Mech # 5",
-                                            "Mech # 6", "Mech # 7", "Mech # 8", "Mech # 9", "Mech # 10"};
-        QTest::newRow("4, 2, back to 4") << QList<int>{4, 2, 4}
-                                         << QStringList{"Mech # 1", "Mech # 2", "Mech # 3", "Mech # 4"};
+                             << QStringList{"Mech # 1", "Mech # 2", "Mech # 3", "Mech # 4",
+                                            "Mech # 5", "Mech # 6", "Mech # 7", "Mech # 8",
+                                            "Mech # 9", "Mech # 10"};
+        QTest::newRow("4, 2, back to 4")
+            << QList<int>{4, 2, 4} << QStringList{"Mech # 1", "Mech # 2", "Mech # 3", "Mech # 4"};
         QTest::newRow("4 then 2") << QList<int>{4, 2} << QStringList{"Mech # 1", "Mech # 2"};
     }
     void countSetsRowsInUse() {
@@ -194,7 +201,8 @@ private slots:
         dialog->close();
         QTRY_VERIFY(closed.isNull());
         f.form->mnuNewMech_Click();
-        QCOMPARE(f.form->NewMechDialog()->findChild<QLineEdit*>("NewMechName")->text(), QString("New Mech"));
+        QCOMPARE(f.form->NewMechDialog()->findChild<QLineEdit*>("NewMechName")->text(),
+                 QString("New Mech"));
     }
 
     void rosterHoldsAtMost256() {
@@ -210,7 +218,8 @@ private slots:
         QVERIFY(f.messages.shown.empty());
         Ok(f.form->NewMechDialog(), "Ok");
         QCOMPARE(f.Roster()->count(), 256);
-        QCOMPARE(f.messages.Texts(), QStringList{"The roster is full: a game holds at most 256 'Mechs"});
+        QCOMPARE(f.messages.Texts(),
+                 QStringList{"The roster is full: a game holds at most 256 'Mechs"});
     }
 
     void newGameNamesPastTheLimitRefused() {
@@ -223,7 +232,8 @@ private slots:
         Ok(f.form->PickMechsDialog(), "Continue");
         QCOMPARE(f.Roster()->count(), 256);
         QCOMPARE(f.Roster()->item(255)->text(), QString("Mech # 2"));
-        QCOMPARE(f.messages.Texts(), QStringList{"The roster is full: a game holds at most 256 'Mechs"});
+        QCOMPARE(f.messages.Texts(),
+                 QStringList{"The roster is full: a game holds at most 256 'Mechs"});
     }
 
     // ---- Removing -------------------------------------------------------------
@@ -336,15 +346,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("rect");
         auto t = [](int l, int tp, int w, int h) { return QRect(l / 15, tp / 15, w / 15, h / 15); };
-        QTest::newRow("PickMechs Frame1") << "PickMechs" << "Frame1" << t(120, 0, 6495, 4335);
-        QTest::newRow("PickMechs Mech1(4)") << "PickMechs" << "Mech1(4)" << t(1560, 1440, 3735, 375);
-        QTest::newRow("PickMechs Label2(10)") << "PickMechs" << "Label2(10)" << t(120, 3600, 1095, 255);
-        QTest::newRow("PickMechs Continue") << "PickMechs" << "Continue" << t(5280, 2760, 1095, 1215);
-        QTest::newRow("PickMechs NumMechsScroll") << "PickMechs" << "NumMechsScroll" << t(5640, 960, 255, 495);
-        QTest::newRow("NewMech NewMechName") << "NewMech" << "NewMechName" << t(120, 600, 6255, 375);
-        QTest::newRow("NewMech Ok") << "NewMech" << "Ok" << t(1080, 1200, 4575, 495);
-        QTest::newRow("AboutForm Ok") << "AboutForm" << "Ok" << t(5520, 2040, 1095, 375);
-        QTest::newRow("AboutForm Label4") << "AboutForm" << "Label4" << t(120, 960, 6375, 375);
+        QTest::newRow("PickMechs Frame1") << "PickMechs"
+                                          << "Frame1" << t(120, 0, 6495, 4335);
+        QTest::newRow("PickMechs Mech1(4)") << "PickMechs"
+                                            << "Mech1(4)" << t(1560, 1440, 3735, 375);
+        QTest::newRow("PickMechs Label2(10)") << "PickMechs"
+                                              << "Label2(10)" << t(120, 3600, 1095, 255);
+        QTest::newRow("PickMechs Continue") << "PickMechs"
+                                            << "Continue" << t(5280, 2760, 1095, 1215);
+        QTest::newRow("PickMechs NumMechsScroll") << "PickMechs"
+                                                  << "NumMechsScroll" << t(5640, 960, 255, 495);
+        QTest::newRow("NewMech NewMechName") << "NewMech"
+                                             << "NewMechName" << t(120, 600, 6255, 375);
+        QTest::newRow("NewMech Ok") << "NewMech"
+                                    << "Ok" << t(1080, 1200, 4575, 495);
+        QTest::newRow("AboutForm Ok") << "AboutForm"
+                                      << "Ok" << t(5520, 2040, 1095, 375);
+        QTest::newRow("AboutForm Label4") << "AboutForm"
+                                          << "Label4" << t(120, 960, 6375, 375);
     }
     void dialogLayouts() {
         QFETCH(QString, dialog);

@@ -10,6 +10,8 @@ void VerifyPainted(const Fixture& f, int level) {
         const bool lit = j <= level;
         QCOMPARE(f.CellColour(j), lit ? kLightRed : kLightGrey);
         QCOMPARE(f.EffectColour(j), lit ? kRed : kBlack);
+        QCOMPARE(f.Label(QStringLiteral("Label2(%1)").arg(j))->accessibleDescription(),
+                 lit ? QString("lit") : QString("not lit"));
     }
 }
 
@@ -44,8 +46,13 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("selected"); // -1: nothing selected, slot 0
-        const char* boxes[] = {"HeatSinks", "HexesJumpedText", "AttemptsToStand", "HeatGeneratedByWeapons",
-                               "WalkingThroughFireHexes", "MovementType", "EngineHits"};
+        const char* boxes[] = {"HeatSinks",
+                               "HexesJumpedText",
+                               "AttemptsToStand",
+                               "HeatGeneratedByWeapons",
+                               "WalkingThroughFireHexes",
+                               "MovementType",
+                               "EngineHits"};
         for (const char* box : boxes) {
             QTest::addRow("%s letters and digits", box) << box << "12ab" << 1;
             QTest::addRow("%s a blank", box) << box << " " << 0;
@@ -73,11 +80,13 @@ private slots:
 
         const std::string stored = typed.toStdString();
         const MechRecord r = f.Store().Record(slot);
-        const std::map<QString, std::string> fields{
-            {"HeatSinks", r.HeatSinks},     {"HexesJumpedText", r.HexesJumped},
-            {"AttemptsToStand", r.AttemptsToStand}, {"HeatGeneratedByWeapons", r.WeaponHeat},
-            {"WalkingThroughFireHexes", r.FireHexes}, {"MovementType", r.MovementType},
-            {"EngineHits", r.EngineHits}};
+        const std::map<QString, std::string> fields{{"HeatSinks", r.HeatSinks},
+                                                    {"HexesJumpedText", r.HexesJumped},
+                                                    {"AttemptsToStand", r.AttemptsToStand},
+                                                    {"HeatGeneratedByWeapons", r.WeaponHeat},
+                                                    {"WalkingThroughFireHexes", r.FireHexes},
+                                                    {"MovementType", r.MovementType},
+                                                    {"EngineHits", r.EngineHits}};
         QCOMPARE(fields.at(control), stored);
         // No other 'Mech's record is touched.
         for (int other = 0; other <= 3; ++other) {
@@ -244,7 +253,8 @@ private slots:
         QCOMPARE(f.Edit("HeatSinks")->text(), QString("1"));
         QVERIFY(!f.Check("DHS")->isChecked());
         QCOMPARE(f.Combo("EngineHits")->currentText(), QString("Engine Hits"));
-        for (const char* c : {"ConditionMod2Fier", "ConditionMP", "ConditionShutdown", "ConditionAmmoExp"})
+        for (const char* c :
+             {"ConditionMod2Fier", "ConditionMP", "ConditionShutdown", "ConditionAmmoExp"})
             QCOMPARE(f.Label(c)->text(), QString());
         QVERIFY(f.Store().Record(1) == MechRecord::Defaults());
     }
@@ -370,16 +380,20 @@ private slots:
         Fixture f;
         f.Roster({"A", "B", "C"});
         f.Select(1);
-        const QString move = variant == 0 ? "Jumping" : variant == 1 ? "Running" : "jump & <i>run</i>";
+        const QString move = variant == 0   ? "Jumping"
+                             : variant == 1 ? "Running"
+                                            : "jump & <i>run</i>";
         f.Type(f.Combo("MovementType"), move);
         if (variant == 0)
             f.Type(f.Edit("HexesJumpedText"), "4.5");
         f.Type(f.Edit("AttemptsToStand"), "2");
-        f.Type(f.Edit("HeatGeneratedByWeapons"), variant == 2 ? QString::fromUtf8("\xc3\xa9t\xc3\xa9") : "13");
+        f.Type(f.Edit("HeatGeneratedByWeapons"),
+               variant == 2 ? QString::fromUtf8("\xc3\xa9t\xc3\xa9") : "13");
         f.OtherHeat()->setValue(7 + variant);
         if (variant != 2) {
             QTest::mouseClick(f.Check("Fire"), Qt::LeftButton);
-            QTest::mouseClick(f.Option(variant == 0 ? "WalkingThroughFire" : "StandingInFire"), Qt::LeftButton);
+            QTest::mouseClick(f.Option(variant == 0 ? "WalkingThroughFire" : "StandingInFire"),
+                              Qt::LeftButton);
             if (variant == 0)
                 f.Type(f.Edit("WalkingThroughFireHexes"), "3");
         }

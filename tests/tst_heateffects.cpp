@@ -72,7 +72,7 @@ private slots:
                 move = "-2 Movement Points";
             else if (level >= 5)
                 move = "-1 Movement Points";
-            const int shutdown = level == 30 ? -1
+            const int shutdown = level == 30   ? -1
                                  : level >= 26 ? 10
                                  : level >= 22 ? 8
                                  : level >= 18 ? 6
@@ -124,16 +124,19 @@ private slots:
         QTest::newRow("14: total 4 avoids") << 14 << QList<float>{one, three} << false << false;
         QTest::newRow("19: ammo total 3 explodes")
             << 19 << QList<float>{six, six, one, two} << false << true;
-        QTest::newRow("19: ammo total 4 avoids") << 19 << QList<float>{six, six, two, two} << false << false;
-        QTest::newRow("26: total 9 shuts down") << 26 << QList<float>{three, six, six, six} << true << false;
-        QTest::newRow("26: total 10 avoids") << 26 << QList<float>{four, six, six, six} << false << false;
+        QTest::newRow("19: ammo total 4 avoids")
+            << 19 << QList<float>{six, six, two, two} << false << false;
+        QTest::newRow("26: total 9 shuts down")
+            << 26 << QList<float>{three, six, six, six} << true << false;
+        QTest::newRow("26: total 10 avoids")
+            << 26 << QList<float>{four, six, six, six} << false << false;
         QTest::newRow("27: ammo total 4 explodes")
             << 27 << QList<float>{six, six, one, three} << false << true;
         QTest::newRow("28: ammo total 7 explodes (avoid on 8)")
             << 28 << QList<float>{six, six, one, six} << false << true;
-        QTest::newRow("28: ammo total 8 avoids") << 28 << QList<float>{six, six, two, six} << false << false;
-        QTest::newRow("30: ammo total 7 explodes")
-            << 30 << QList<float>{one, six} << true << true;
+        QTest::newRow("28: ammo total 8 avoids")
+            << 28 << QList<float>{six, six, two, six} << false << false;
+        QTest::newRow("30: ammo total 7 explodes") << 30 << QList<float>{one, six} << true << true;
     }
     void avoidOnThresholds() {
         QFETCH(int, level);
@@ -160,7 +163,8 @@ private slots:
         for (int total = 2; total <= 12; ++total) {
             const int ways = 6 - std::abs(total - 7);
             const double expected = kRolls * ways / 36.0;
-            const double off = std::abs(counts[static_cast<std::size_t>(total)] - expected) / expected;
+            const double off =
+                std::abs(counts[static_cast<std::size_t>(total)] - expected) / expected;
             QVERIFY2(off < 0.08, qPrintable(QString("total %1: %2 against %3")
                                                 .arg(total)
                                                 .arg(counts[static_cast<std::size_t>(total)])

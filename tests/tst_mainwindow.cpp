@@ -14,7 +14,9 @@ using namespace caldrix::test;
 namespace {
 
 // Left, Top, Width, Height in twips, as the form was drawn.
-QRect Twips(int l, int t, int w, int h) { return QRect(l / 15, t / 15, w / 15, h / 15); }
+QRect Twips(int l, int t, int w, int h) {
+    return QRect(l / 15, t / 15, w / 15, h / 15);
+}
 
 } // namespace
 
@@ -44,7 +46,8 @@ private slots:
         row("Frame5", "QGroupBox", "ClientArea", Twips(6360, 4800, 3135, 1815), "Mech Conditions");
 
         row("MovementType", "QComboBox", "Frame3", Twips(120, 240, 2895, 300), "Stationary");
-        row("HexesJumpedLabel", "QLabel", "Frame3", Twips(1320, 720, 1095, 255), "Hexes Jumped:", false);
+        row("HexesJumpedLabel", "QLabel", "Frame3", Twips(1320, 720, 1095, 255),
+            "Hexes Jumped:", false);
         row("HexesJumpedText", "QLineEdit", "Frame3", Twips(2640, 600, 375, 375), "", false);
         row("AttemptsToStand", "QLineEdit", "Frame3", Twips(120, 960, 495, 375), "");
         row("Label4", "QLabel", "Frame3", Twips(840, 960, 1335, 255), "Attempts to stand");
@@ -54,11 +57,13 @@ private slots:
         row("Label11", "QLabel", "Frame3", Twips(1080, 1800, 855, 255), "Other Heat:");
         row("OtherHeat", "QScrollBar", "Frame3", Twips(2040, 1800, 255, 375), "");
         row("OtherHeatText", "QLabel", "Frame3", Twips(2400, 1800, 615, 255), "0");
-        row("WalkingThroughFire", "QRadioButton", "Frame3", Twips(240, 2160, 1575, 375), "Walking Through",
+        row("WalkingThroughFire", "QRadioButton", "Frame3", Twips(240, 2160, 1575, 375),
+            "Walking Through", false);
+        row("WalkingThroughFireHexes", "QLineEdit", "Frame3", Twips(1800, 2400, 375, 375), "",
             false);
-        row("WalkingThroughFireHexes", "QLineEdit", "Frame3", Twips(1800, 2400, 375, 375), "", false);
         row("Label6", "QLabel", "Frame3", Twips(1080, 2520, 615, 255), "Hexes:", false);
-        row("StandingInFire", "QRadioButton", "Frame3", Twips(240, 2760, 1575, 375), "Standing In", false);
+        row("StandingInFire", "QRadioButton", "Frame3", Twips(240, 2760, 1575, 375), "Standing In",
+            false);
 
         row("HeatSinks", "QLineEdit", "Frame4", Twips(120, 240, 495, 375), "");
         row("Label7", "QLabel", "Frame4", Twips(840, 360, 1335, 255), "Heat Sinks");
@@ -74,21 +79,45 @@ private slots:
         row("Label1", "QLabel", "Frame6", Twips(120, 240, 3255, 375), "Caldrix");
         row("Label8", "QLabel", "Frame6", Twips(120, 600, 3255, 255), "By:");
 
-        const QStringList effects{"", "", "", "", "", "-1 Movement Points", "", "",
-                                  "+1 Modifier to Fire", "", "-2 Movement Points", "", "",
-                                  "+2 Modifer to Fire", "Shutdown, avoid on 4+", "-3 movement Points", "",
-                                  "+3 Modifier to Fire", "Shutdown, avoid on 6+",
-                                  "Ammo Explosion, avoid on 4+", "-4 Movement Points", "",
-                                  "Shutdown, avoid on 8+", "Ammo Explosion, avoid on 6+",
-                                  "+4 Modifier to Fire", "-5 Movement Points", "Shutdown, avoid on 10+", "",
-                                  "Ammo Explosion, avoid on 8+", "", "Shutdown"};
+        const QStringList effects{"",
+                                  "",
+                                  "",
+                                  "",
+                                  "",
+                                  "-1 Movement Points",
+                                  "",
+                                  "",
+                                  "+1 Modifier to Fire",
+                                  "",
+                                  "-2 Movement Points",
+                                  "",
+                                  "",
+                                  "+2 Modifer to Fire",
+                                  "Shutdown, avoid on 4+",
+                                  "-3 movement Points",
+                                  "",
+                                  "+3 Modifier to Fire",
+                                  "Shutdown, avoid on 6+",
+                                  "Ammo Explosion, avoid on 4+",
+                                  "-4 Movement Points",
+                                  "",
+                                  "Shutdown, avoid on 8+",
+                                  "Ammo Explosion, avoid on 6+",
+                                  "+4 Modifier to Fire",
+                                  "-5 Movement Points",
+                                  "Shutdown, avoid on 10+",
+                                  "",
+                                  "Ammo Explosion, avoid on 8+",
+                                  "",
+                                  "Shutdown"};
         for (int i = 0; i <= 30; ++i) {
             const char* frame = i >= 6 ? "Frame2" : "Frame1";
             const int top = i >= 6 ? 360 + 240 * (30 - i) : 240 + 240 * (5 - i);
             const QString cell = QStringLiteral("Label2(%1)").arg(i);
             const QString effect = QStringLiteral("Label3(%1)").arg(i);
-            QTest::newRow(qPrintable(cell)) << cell << "QLabel" << frame << Twips(120, top, 255, 255)
-                                            << QStringLiteral("%1").arg(i, 2, 10, QChar('0')) << true;
+            QTest::newRow(qPrintable(cell))
+                << cell << "QLabel" << frame << Twips(120, top, 255, 255)
+                << QStringLiteral("%1").arg(i, 2, 10, QChar('0')) << true;
             QTest::newRow(qPrintable(effect))
                 << effect << "QLabel" << frame << Twips(480, top, 2175, 255) << effects[i] << true;
         }
@@ -161,7 +190,8 @@ private slots:
         QCOMPARE(f.Roster()->count(), 0);
         QCOMPARE(f.Roster()->selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(!f.Find<QPushButton>("NextTurn")->isDefault());
-        QCOMPARE(f.Label("OtherHeatText")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(f.Label("OtherHeatText")->alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
         QCOMPARE(f.Label("Label12")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(f.Label("Label1")->font().pointSizeF(), 18.0);
         QCOMPARE(f.Label("Label9")->font().pointSizeF(), 12.0);
@@ -198,7 +228,8 @@ private slots:
         };
         QCOMPARE(items(top[0]->menu()),
                  (QStringList{"StartNewGame=&Start New Game", "Heiphen2=-", "Exit=&Exit"}));
-        QCOMPARE(items(top[1]->menu()), (QStringList{"mnuNewMech=&New Mech", "mnuDeleteMech=&Delete Mech"}));
+        QCOMPARE(items(top[1]->menu()),
+                 (QStringList{"mnuNewMech=&New Mech", "mnuDeleteMech=&Delete Mech"}));
         QCOMPARE(items(top[2]->menu()), (QStringList{"About=&About"}));
         for (QAction* a : f.form->findChildren<QAction*>())
             QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
@@ -210,10 +241,19 @@ private slots:
         f.Type(f.Combo("MovementType"), "Jumping");
         f.Check("Fire")->setChecked(true);
         f.Option("WalkingThroughFire")->setChecked(true);
-        const QStringList expected{"MovementType", "HexesJumpedText", "AttemptsToStand",
-                                   "HeatGeneratedByWeapons", "Fire", "WalkingThroughFire",
-                                   "WalkingThroughFireHexes", "HeatSinks", "DHS", "EngineHits", "NextTurn",
-                                   "MechNames", "OtherHeat"};
+        const QStringList expected{"MovementType",
+                                   "HexesJumpedText",
+                                   "AttemptsToStand",
+                                   "HeatGeneratedByWeapons",
+                                   "Fire",
+                                   "WalkingThroughFire",
+                                   "WalkingThroughFireHexes",
+                                   "HeatSinks",
+                                   "DHS",
+                                   "EngineHits",
+                                   "NextTurn",
+                                   "MechNames",
+                                   "OtherHeat"};
         QStringList chain;
         QWidget* w = f.Combo("MovementType");
         for (int i = 0; i < expected.size(); ++i) {
@@ -241,6 +281,48 @@ private slots:
         Fixture f(false);
         const QStringList clipped = ClippedTexts(f.form.get());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+    }
+
+    void userTextNeverMarkup() {
+        Fixture f(false);
+        for (QLabel* label : f.form->findChildren<QLabel*>())
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        f.Roster({"<b>x</b> & %1 &&"});
+        QCOMPARE(f.Roster()->item(0)->text(), QString("<b>x</b> & %1 &&"));
+        f.Select(0);
+        f.Store().MechConditionMP(1) = "<i>y</i> &z";
+        f.Select(-1);
+        f.Select(0);
+        QCOMPARE(f.Label("ConditionMP")->text(), QString("<i>y</i> &z"));
+    }
+
+    void accessibleNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("heat sinks") << "HeatSinks"
+                                    << "Heat Sinks";
+        QTest::newRow("attempts") << "AttemptsToStand"
+                                  << "Attempts to stand";
+        QTest::newRow("weapons") << "HeatGeneratedByWeapons"
+                                 << "Heat Generated by Weapons";
+        QTest::newRow("hexes jumped") << "HexesJumpedText"
+                                      << "Hexes Jumped";
+        QTest::newRow("movement") << "MovementType"
+                                  << "Movement Type";
+        QTest::newRow("engine hits") << "EngineHits"
+                                     << "Engine Hits";
+        QTest::newRow("other heat") << "OtherHeat"
+                                    << "Other Heat";
+        QTest::newRow("fire hexes") << "WalkingThroughFireHexes"
+                                    << "Hexes moved through the fire";
+        QTest::newRow("cell 7") << "Label2(7)"
+                                << "Heat level 7";
+    }
+    void accessibleNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Fixture f(false);
+        QCOMPARE(f.Find<QWidget>(control)->accessibleName(), name);
     }
 
     void startUp() {

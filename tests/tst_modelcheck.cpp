@@ -59,7 +59,9 @@ bool InRange(long double x) {
 class SharedDice : public RandomSourceInterface {
 public:
     explicit SharedDice(unsigned seed) : engine_(seed) {}
-    float NextFloat() override { return std::uniform_int_distribution<int>(0, 5)(engine_) / 6.0f + 0.01f; }
+    float NextFloat() override {
+        return std::uniform_int_distribution<int>(0, 5)(engine_) / 6.0f + 0.01f;
+    }
     void Reseed() override {}
 
 private:
@@ -144,7 +146,8 @@ struct Model {
         bool error = false;
         std::vector<int> levels(static_cast<std::size_t>(n + 1), 0);
         for (int i = 1; i <= n; ++i) {
-            auto msgs = Check(recs[static_cast<std::size_t>(i)], levels[static_cast<std::size_t>(i)]);
+            auto msgs =
+                Check(recs[static_cast<std::size_t>(i)], levels[static_cast<std::size_t>(i)]);
             shown.insert(shown.end(), msgs.begin(), msgs.end());
             error = error || !msgs.empty();
             if (error)
@@ -159,9 +162,13 @@ struct Model {
                     const int b = static_cast<int>(6 * dice.NextFloat() + 1);
                     return a + b >= avoidOn;
                 };
-                const char* fire[] = {"+1 Modifier to fire", "+2 Modifier to fire", "+3 Modifier to fire",
-                                      "+4 Modifier to fire"};
-                r.c1 = h >= 24 ? fire[3] : h >= 17 ? fire[2] : h >= 13 ? fire[1] : h >= 8 ? fire[0] : "";
+                const char* fire[] = {"+1 Modifier to fire", "+2 Modifier to fire",
+                                      "+3 Modifier to fire", "+4 Modifier to fire"};
+                r.c1 = h >= 24   ? fire[3]
+                       : h >= 17 ? fire[2]
+                       : h >= 13 ? fire[1]
+                       : h >= 8  ? fire[0]
+                                 : "";
                 r.c2 = h >= 5 ? "-" + std::to_string(std::min(5, h / 5)) + " Movement Points" : "";
                 const int shutAvoid = h >= 26 ? 10 : h >= 22 ? 8 : h >= 18 ? 6 : h >= 14 ? 4 : 0;
                 r.c3 = h == 30 || (h < 30 && shutAvoid && !roll(shutAvoid)) ? "Shutdown!!!" : "";
@@ -170,7 +177,8 @@ struct Model {
             }
         }
         for (int i = 1; i <= n; ++i)
-            recs[static_cast<std::size_t>(i)].attempts = recs[static_cast<std::size_t>(i)].weapons = "0";
+            recs[static_cast<std::size_t>(i)].attempts = recs[static_cast<std::size_t>(i)].weapons =
+                "0";
         selected = 0;
         return shown;
     }
@@ -244,10 +252,34 @@ public:
     bool Chance(int percent) { return Int(1, 100) <= percent; }
 
     std::string Text() {
-        static const std::vector<std::string> pool = {
-            "", " ", "  3 ", "abc", "Jumping", "Walking", "Running", "Stationary", "None", "1st Engine Hit",
-            "2nd Engine Hit", "walking", "Jumping ", "99999999", "-32769", "32767", "-32768", "2.5", "-0.5",
-            ".5", "5.", "+4", "1e3", "0x10", "3,5", "\xc3\xa9t\xc3\xa9", "<b>x</b> & %1 &&", "12abc"};
+        static const std::vector<std::string> pool = {"",
+                                                      " ",
+                                                      "  3 ",
+                                                      "abc",
+                                                      "Jumping",
+                                                      "Walking",
+                                                      "Running",
+                                                      "Stationary",
+                                                      "None",
+                                                      "1st Engine Hit",
+                                                      "2nd Engine Hit",
+                                                      "walking",
+                                                      "Jumping ",
+                                                      "99999999",
+                                                      "-32769",
+                                                      "32767",
+                                                      "-32768",
+                                                      "2.5",
+                                                      "-0.5",
+                                                      ".5",
+                                                      "5.",
+                                                      "+4",
+                                                      "1e3",
+                                                      "0x10",
+                                                      "3,5",
+                                                      "\xc3\xa9t\xc3\xa9",
+                                                      "<b>x</b> & %1 &&",
+                                                      "12abc"};
         switch (Int(0, 9)) {
         case 0:
             return std::string(10000, Chance(50) ? '9' : 'x');
@@ -304,7 +336,8 @@ private slots:
             // player, who cannot change a text into itself.
             const QString text = QString::fromStdString(player.Text());
             auto* combo = qobject_cast<QComboBox*>(w);
-            const QString before = combo ? combo->currentText() : static_cast<QLineEdit*>(w)->text();
+            const QString before =
+                combo ? combo->currentText() : static_cast<QLineEdit*>(w)->text();
             if (combo)
                 combo->setEditText(text);
             else
@@ -322,11 +355,11 @@ private slots:
             r.move = move->currentText().toStdString();
             f.Pick(form.findChild<QComboBox*>("EngineHits"), "None");
             r.hits = "None";
-            for (auto [name, field] : {std::pair{"HeatSinks", &Rec::sinks},
-                                       std::pair{"HexesJumpedText", &Rec::jumped},
-                                       std::pair{"WalkingThroughFireHexes", &Rec::fireHexes},
-                                       std::pair{"AttemptsToStand", &Rec::attempts},
-                                       std::pair{"HeatGeneratedByWeapons", &Rec::weapons}}) {
+            for (auto [name, field] :
+                 {std::pair{"HeatSinks", &Rec::sinks}, std::pair{"HexesJumpedText", &Rec::jumped},
+                  std::pair{"WalkingThroughFireHexes", &Rec::fireHexes},
+                  std::pair{"AttemptsToStand", &Rec::attempts},
+                  std::pair{"HeatGeneratedByWeapons", &Rec::weapons}}) {
                 const std::string v = std::to_string(player.Int(0, 12));
                 auto* box = form.findChild<QLineEdit*>(name);
                 if (box->text().toStdString() != v)
@@ -349,21 +382,37 @@ private slots:
             } else if (action < 45) {
                 what = "type";
                 switch (player.Int(0, 6)) {
-                case 0: type("HeatSinks", &Rec::sinks); break;
-                case 1: type("HexesJumpedText", &Rec::jumped); break;
-                case 2: type("AttemptsToStand", &Rec::attempts); break;
-                case 3: type("HeatGeneratedByWeapons", &Rec::weapons); break;
-                case 4: type("WalkingThroughFireHexes", &Rec::fireHexes); break;
-                case 5: type("MovementType", &Rec::move); break;
-                default: type("EngineHits", &Rec::hits); break;
+                case 0:
+                    type("HeatSinks", &Rec::sinks);
+                    break;
+                case 1:
+                    type("HexesJumpedText", &Rec::jumped);
+                    break;
+                case 2:
+                    type("AttemptsToStand", &Rec::attempts);
+                    break;
+                case 3:
+                    type("HeatGeneratedByWeapons", &Rec::weapons);
+                    break;
+                case 4:
+                    type("WalkingThroughFireHexes", &Rec::fireHexes);
+                    break;
+                case 5:
+                    type("MovementType", &Rec::move);
+                    break;
+                default:
+                    type("EngineHits", &Rec::hits);
+                    break;
                 }
             } else if (action < 52) {
                 what = "pick";
-                auto* combo = form.findChild<QComboBox*>(player.Chance(50) ? "MovementType" : "EngineHits");
+                auto* combo =
+                    form.findChild<QComboBox*>(player.Chance(50) ? "MovementType" : "EngineHits");
                 const int index = player.Int(0, combo->count() - 1);
                 f.Pick(combo, combo->itemText(index));
                 Rec& r = model.recs[static_cast<std::size_t>(model.Slot())];
-                (combo->objectName() == "MovementType" ? r.move : r.hits) = combo->itemText(index).toStdString();
+                (combo->objectName() == "MovementType" ? r.move : r.hits) =
+                    combo->itemText(index).toStdString();
             } else if (action < 60) {
                 what = "tick";
                 const bool fire = player.Chance(50);
@@ -373,8 +422,8 @@ private slots:
                 (fire ? r.fire : r.dhs) = box->isChecked() ? 1 : 0;
             } else if (action < 65) {
                 what = "fire option";
-                auto* option = form.findChild<QRadioButton*>(player.Chance(50) ? "WalkingThroughFire"
-                                                                                : "StandingInFire");
+                auto* option = form.findChild<QRadioButton*>(
+                    player.Chance(50) ? "WalkingThroughFire" : "StandingInFire");
                 if (option->isEnabled() && !option->isChecked()) {
                     QTest::mouseClick(option, Qt::LeftButton);
                     Rec& r = model.recs[static_cast<std::size_t>(model.Slot())];
@@ -430,7 +479,9 @@ private slots:
                 pick->findChild<QScrollBar*>("NumMechsScroll")->setValue(count);
                 std::vector<std::string> names;
                 for (int k = 1; k <= count; ++k)
-                    names.push_back(pick->findChild<QLineEdit*>(QString("Mech1(%1)").arg(k))->text().toStdString());
+                    names.push_back(pick->findChild<QLineEdit*>(QString("Mech1(%1)").arg(k))
+                                        ->text()
+                                        .toStdString());
                 QTest::mouseClick(pick->findChild<QPushButton*>("Continue"), Qt::LeftButton);
                 model.Append(names, expectedMessages);
             } else {
@@ -445,7 +496,8 @@ private slots:
             const QString where = QString("seed %1, action %2 (%3)").arg(seed).arg(step).arg(what);
             const QString diff = Differences(form.Store(), model);
             QVERIFY2(diff.isEmpty(), qPrintable(where + ": " + diff));
-            QVERIFY2(list->count() == int(model.roster.size()), qPrintable(where + ": roster size"));
+            QVERIFY2(list->count() == int(model.roster.size()),
+                     qPrintable(where + ": roster size"));
             QVERIFY2(list->count() <= 256, qPrintable(where));
             QVERIFY2(selected() == model.selected, qPrintable(where + ": selection"));
             // This action's messages, in order.
@@ -454,15 +506,17 @@ private slots:
                 shown << f.messages.shown[k].Text;
             for (std::size_t k = checkedMessages; k < expectedMessages.size(); ++k)
                 expected << QString::fromStdString(expectedMessages[k]);
-            QVERIFY2(shown == expected, qPrintable(where + ": messages " + shown.join(" | ").left(500) +
-                                                   " vs " + expected.join(" | ").left(500)));
+            QVERIFY2(shown == expected,
+                     qPrintable(where + ": messages " + shown.join(" | ").left(500) + " vs " +
+                                expected.join(" | ").left(500)));
             checkedMessages = expectedMessages.size();
             largestRoster = std::max(largestRoster, model.roster.size());
         }
         qInfo("seed %u: %d turns, %d completed; largest roster %zu", seed, turns, completedTurns,
               largestRoster);
         for (int p = 0; p < list->count(); ++p)
-            QCOMPARE(list->item(p)->text().toStdString(), model.roster[static_cast<std::size_t>(p)]);
+            QCOMPARE(list->item(p)->text().toStdString(),
+                     model.roster[static_cast<std::size_t>(p)]);
     }
 };
 

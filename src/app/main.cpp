@@ -2,4 +2,6 @@
 
 #include "app/Program.h"
 
-int main(int argc, char* argv[]) { return caldrix::RunProgram(argc, argv); }
+int main(int argc, char* argv[]) {
+    return caldrix::RunProgram(argc, argv);
+}

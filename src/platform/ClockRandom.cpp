@@ -19,9 +19,13 @@ std::uint64_t Mix(std::uint64_t x) {
 
 } // namespace
 
-ClockRandom::ClockRandom() { Reseed(); }
+ClockRandom::ClockRandom() {
+    Reseed();
+}
 
-ClockRandom::ClockRandom(std::uint64_t seed) { Seed(seed); }
+ClockRandom::ClockRandom(std::uint64_t seed) {
+    Seed(seed);
+}
 
 void ClockRandom::Seed(std::uint64_t seed) {
     state_ = 0;
@@ -45,10 +49,10 @@ float ClockRandom::NextFloat() {
 }
 
 void ClockRandom::Reseed() {
-    const auto wall = static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
-    const auto fine = static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto wall =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    const auto fine =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     ++reseeds_;
     Seed(Mix(wall) ^ Mix(fine + 0x632BE59BD9B4E019ULL) ^ Mix(reseeds_ * 0xD1B54A32D192ED03ULL));
 }

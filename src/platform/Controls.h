@@ -20,7 +20,9 @@ class QWidget;
 namespace caldrix::platform {
 
 // Layouts are given in twips; 15 twips make one device-independent pixel.
-constexpr int Px(int twips) { return twips / 15; }
+constexpr int Px(int twips) {
+    return twips / 15;
+}
 inline QRect TwipRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }

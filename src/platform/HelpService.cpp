@@ -15,7 +15,9 @@ HelpService::HelpService(MessageBoxInterface& messages, QObject* parent)
         qApp->installEventFilter(this);
 }
 
-HelpService::~HelpService() { delete window_; }
+HelpService::~HelpService() {
+    delete window_;
+}
 
 QStringList HelpService::DefaultSearchFolders() {
     const QString exeDir = QCoreApplication::applicationDirPath();

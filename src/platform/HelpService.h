@@ -3,10 +3,9 @@
 #include "platform/MessageBoxInterface.h"
 
 #include <QObject>
-#include <QTextBrowser>
 #include <QPointer>
 #include <QStringList>
-
+#include <QTextBrowser>
 
 namespace caldrix {
 

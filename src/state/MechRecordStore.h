@@ -90,6 +90,8 @@ public:
 };
 
 // The selected roster index (-1 for none) turned into its record slot.
-inline int CurrentMechSlot(int selectedIndex) { return selectedIndex < 0 ? 0 : selectedIndex + 1; }
+inline int CurrentMechSlot(int selectedIndex) {
+    return selectedIndex < 0 ? 0 : selectedIndex + 1;
+}
 
 } // namespace caldrix

@@ -10,8 +10,12 @@ namespace {
 // keeps the arithmetic safe for texts of thousands of digits.
 constexpr std::int64_t kSaturation = 1'000'000'000'000LL;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 

@@ -30,7 +30,9 @@ std::optional<EntryNumber> ParseEntryNumber(std::string_view text);
 std::int64_t RoundedSum(std::int64_t running, const EntryNumber& x);
 
 // The number on its own taken to the nearest integer (halves to even).
-inline std::int64_t Rounded(const EntryNumber& x) { return RoundedSum(0, x); }
+inline std::int64_t Rounded(const EntryNumber& x) {
+    return RoundedSum(0, x);
+}
 
 // Whether the rounded value fits a 16-bit signed integer.
 bool FitsInt16(const EntryNumber& x);

@@ -94,8 +94,9 @@ EntryCheck CheckEntries(const MechEntries& e) {
 
     if (check.Messages.empty()) {
         const std::int64_t level = currentHeat + turnHeat - heatSinkCount;
-        check.Balance = HeatBalance{turnHeat, heatSinkCount,
-                                    static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30))};
+        check.Balance =
+            HeatBalance{turnHeat, heatSinkCount,
+                        static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30))};
     }
     return check;
 }

@@ -65,7 +65,8 @@ inline constexpr const char* kBadWeaponHeat =
 inline constexpr const char* kBadFireHexes =
     "The hexes moved through the fire must be a number from -32768 to 32767";
 inline constexpr const char* kBadHeatSinks = "Heat sinks must be a number from -32768 to 32767";
-inline constexpr const char* kTurnNotCompleted = "There was an error, so the turn was not completed";
+inline constexpr const char* kTurnNotCompleted =
+    "There was an error, so the turn was not completed";
 } // namespace messages
 
 } // namespace caldrix

@@ -14,7 +14,8 @@ using platform::TwipRect;
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect, qreal points) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect,
+                  qreal points) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     platform::MakePlainLabel(label);
@@ -44,7 +45,8 @@ AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setGeometry(TwipRect(120, 1080, 6615, 1455));
     MakeLabel(frame2, "Label2", QStringLiteral("By:"), TwipRect(120, 120, 6375, 255), 8);
-    MakeLabel(frame2, "Label3", QStringLiteral("The Caldrix team"), TwipRect(120, 480, 6375, 375), 13.5);
+    MakeLabel(frame2, "Label3", QStringLiteral("The Caldrix team"), TwipRect(120, 480, 6375, 375),
+              13.5);
     MakeLabel(frame2, "Label4", QStringLiteral("Issues: the project's repository"),
               TwipRect(120, 960, 6375, 375), 13.5);
 
@@ -58,6 +60,8 @@ AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
     platform::CentreOnScreen(this);
 }
 
-void AboutForm::Ok_Click() { hide(); }
+void AboutForm::Ok_Click() {
+    hide();
+}
 
 } // namespace caldrix

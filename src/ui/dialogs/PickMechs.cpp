@@ -42,8 +42,9 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     frame1_->setGeometry(TwipRect(120, 0, 6495, 4335));
 
     for (int i = 1; i <= kRows; ++i) {
-        label2_[i] = MakeLabel(frame1_, QStringLiteral("Label2(%1)").arg(i),
-                               QStringLiteral("Mech %1 Name").arg(i), TwipRect(120, 360 * i, 1095, 255));
+        label2_[i] =
+            MakeLabel(frame1_, QStringLiteral("Label2(%1)").arg(i),
+                      QStringLiteral("Mech %1 Name").arg(i), TwipRect(120, 360 * i, 1095, 255));
         // The name boxes sit on the window itself, drawn over the frame.
         auto* box = new QLineEdit(QStringLiteral("Mech # %1").arg(i), this);
         box->setObjectName(QStringLiteral("Mech1(%1)").arg(i));
@@ -67,8 +68,10 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     numMechsScroll_->setValue(1);
     numMechsScroll_->setFocusPolicy(Qt::StrongFocus);
     numMechsScroll_->setAccessibleName(QStringLiteral("Number Of mechs"));
-    MakeLabel(frame1_, QStringLiteral("Label3"), QStringLiteral("Less"), TwipRect(6000, 960, 375, 255));
-    MakeLabel(frame1_, QStringLiteral("Label4"), QStringLiteral("More"), TwipRect(6000, 1200, 375, 255));
+    MakeLabel(frame1_, QStringLiteral("Label3"), QStringLiteral("Less"),
+              TwipRect(6000, 960, 375, 255));
+    MakeLabel(frame1_, QStringLiteral("Label4"), QStringLiteral("More"),
+              TwipRect(6000, 1200, 375, 255));
     continue_ = new QPushButton(QStringLiteral("Ok!"), frame1_);
     continue_->setObjectName(QStringLiteral("Continue"));
     continue_->setGeometry(TwipRect(5280, 2760, 1095, 1215));
@@ -94,7 +97,9 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     platform::CentreOnScreen(this);
 }
 
-void PickMechs::Form_Load() { NumMechs = 1; }
+void PickMechs::Form_Load() {
+    NumMechs = 1;
+}
 
 void PickMechs::NumMechsScroll_Change() {
     const int value = numMechsScroll_->value();

@@ -42,7 +42,7 @@ protected:
 
 private:
     QGroupBox* frame1_ = nullptr;
-    std::array<QLabel*, kRows + 1> label2_{};  // index 1..10
+    std::array<QLabel*, kRows + 1> label2_{};   // index 1..10
     std::array<QLineEdit*, kRows + 1> mech1_{}; // index 1..10
     QLabel* numOfMechs_ = nullptr;
     QScrollBar* numMechsScroll_ = nullptr;

@@ -12,28 +12,39 @@ namespace {
 
 // The effect printed beside each level, for the players; the turn logic
 // never reads these.
-const char* EffectText(int level) {
-    switch (level) {
-    case 30: return "Shutdown";
-    case 28: return "Ammo Explosion, avoid on 8+";
-    case 26: return "Shutdown, avoid on 10+";
-    case 25: return "-5 Movement Points";
-    case 24: return "+4 Modifier to Fire";
-    case 23: return "Ammo Explosion, avoid on 6+";
-    case 22: return "Shutdown, avoid on 8+";
-    case 20: return "-4 Movement Points";
-    case 19: return "Ammo Explosion, avoid on 4+";
-    case 18: return "Shutdown, avoid on 6+";
-    case 17: return "+3 Modifier to Fire";
-    case 15: return "-3 movement Points";
-    case 14: return "Shutdown, avoid on 4+";
-    case 13: return "+2 Modifer to Fire";
-    case 10: return "-2 Movement Points";
-    case 8: return "+1 Modifier to Fire";
-    case 5: return "-1 Movement Points";
-    default: return "";
-    }
-}
+constexpr std::array<const char*, HeatScale::kLevels> kEffectTexts = {
+    "",                            // 0
+    "",                            // 1
+    "",                            // 2
+    "",                            // 3
+    "",                            // 4
+    "-1 Movement Points",          // 5
+    "",                            // 6
+    "",                            // 7
+    "+1 Modifier to Fire",         // 8
+    "",                            // 9
+    "-2 Movement Points",          // 10
+    "",                            // 11
+    "",                            // 12
+    "+2 Modifer to Fire",          // 13
+    "Shutdown, avoid on 4+",       // 14
+    "-3 movement Points",          // 15
+    "",                            // 16
+    "+3 Modifier to Fire",         // 17
+    "Shutdown, avoid on 6+",       // 18
+    "Ammo Explosion, avoid on 4+", // 19
+    "-4 Movement Points",          // 20
+    "",                            // 21
+    "Shutdown, avoid on 8+",       // 22
+    "Ammo Explosion, avoid on 6+", // 23
+    "+4 Modifier to Fire",         // 24
+    "-5 Movement Points",          // 25
+    "Shutdown, avoid on 10+",      // 26
+    "",                            // 27
+    "Ammo Explosion, avoid on 8+", // 28
+    "",                            // 29
+    "Shutdown",                    // 30
+};
 
 void SetBackground(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -64,11 +75,17 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         cell->setIndent(1);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-        auto* effect = new QLabel(QString::fromLatin1(EffectText(level)), frame);
+        auto* effect =
+            new QLabel(QString::fromLatin1(kEffectTexts[static_cast<std::size_t>(level)]), frame);
         effect->setObjectName(QStringLiteral("Label3(%1)").arg(level));
         platform::MakePlainLabel(effect);
         effect->setGeometry(TwipRect(480, top, 2175, 255));
         effect->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+        // Screen readers announce the level and whether it is lit.
+        cell->setAccessibleName(QStringLiteral("Heat level %1").arg(level));
+        cell->setAccessibleDescription(level == 0 ? QStringLiteral("lit")
+                                                  : QStringLiteral("not lit"));
 
         cells_[level] = cell;
         effects_[level] = effect;
@@ -106,6 +123,8 @@ void HeatScale::SetLook(int level, Look look) {
     looks_[level] = look;
     const bool lit = look == Look::Lit;
     SetBackground(cells_[level], lit ? kLightRed : kLightGrey);
+    cells_[level]->setAccessibleDescription(lit ? QStringLiteral("lit")
+                                                : QStringLiteral("not lit"));
     SetTextColour(effects_[level], lit ? kRed : kBlack);
 }
 

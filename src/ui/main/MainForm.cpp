@@ -20,8 +20,12 @@ namespace caldrix {
 
 namespace {
 
-std::string ToStd(const QString& text) { return text.toStdString(); }
-QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
+QString ToQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 const QString kRosterFull = QStringLiteral("The roster is full: a game holds at most 256 'Mechs");
 
@@ -101,7 +105,9 @@ void MainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainForm::Exit_Click() { EndProgram(); }
+void MainForm::Exit_Click() {
+    EndProgram();
+}
 
 void MainForm::EndProgram() {
     if (ended_)
@@ -117,7 +123,9 @@ void MainForm::EndProgram() {
 
 // ---- Heat scale and conditions ---------------------------------------------
 
-void MainForm::PaintHeatScale(int level) { ui_.Scale.Paint(level); }
+void MainForm::PaintHeatScale(int level) {
+    ui_.Scale.Paint(level);
+}
 
 void MainForm::StoreMechConditions(int slot) {
     store_.MechConditionMod2Fier(slot) = ToStd(ui_.ConditionMod2Fier->text());
@@ -145,7 +153,9 @@ void MainForm::EngineHits_Change() {
     store_.MechEngineHits(slot) = ToStd(ui_.EngineHits->currentText());
 }
 
-void MainForm::EngineHits_Click() { EngineHits_Change(); }
+void MainForm::EngineHits_Click() {
+    EngineHits_Change();
+}
 
 void MainForm::MovementType_Change() {
     const int slot = CurrentMechSlot();
@@ -155,7 +165,9 @@ void MainForm::MovementType_Change() {
     store_.MechMovementType(slot) = ToStd(ui_.MovementType->currentText());
 }
 
-void MainForm::MovementType_Click() { MovementType_Change(); }
+void MainForm::MovementType_Click() {
+    MovementType_Change();
+}
 
 void MainForm::HexesJumpedText_Change() {
     const int slot = CurrentMechSlot();

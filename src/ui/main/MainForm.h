@@ -3,8 +3,8 @@
 #include "platform/HelpService.h"
 #include "platform/MessageBoxInterface.h"
 #include "state/MechRecordStore.h"
-#include "turn/HeatEffects.h"
 #include "turn/HeatBalance.h"
+#include "turn/HeatEffects.h"
 #include "ui/main/HeatScale.h"
 
 #include <QMainWindow>
@@ -27,7 +27,6 @@ class QRadioButton;
 class QScrollBar;
 
 namespace caldrix {
-
 
 // Every control of the main window, named as its objectName.
 struct MainFormControls {
