@@ -66,3 +66,17 @@ void MakePlainLabel(QLabel* label) {
 }
 
 } // namespace caldrix::platform
+
+namespace caldrix::platform {
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                  Qt::Alignment horizontal) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    MakePlainLabel(label);
+    label->setGeometry(rect);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return label;
+}
+
+} // namespace caldrix::platform

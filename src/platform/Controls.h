@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 class QCheckBox;
 class QComboBox;
@@ -52,5 +53,8 @@ void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
 
 // Labels show their text literally: no markup, no mnemonics.
 void MakePlainLabel(QLabel* label);
+// A plain label named `name` at `rect`, its text at the top.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                  Qt::Alignment horizontal = Qt::AlignLeft);
 
 } // namespace caldrix::platform

@@ -16,11 +16,8 @@ namespace {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect,
                   qreal points) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    platform::MakePlainLabel(label);
-    label->setGeometry(rect);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QLabel* label =
+        platform::MakeLabel(parent, QString::fromLatin1(name), caption, rect, Qt::AlignHCenter);
     label->setFont(platform::ProgramFont(points));
     return label;
 }

@@ -23,11 +23,9 @@ NewMech::NewMech(QWidget* parent) : QWidget(parent) {
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(TwipRect(120, 0, 6495, 1095));
 
-    auto* label = new QLabel(QStringLiteral("'Mech Name"), frame);
-    label->setObjectName(QStringLiteral("Label1"));
-    platform::MakePlainLabel(label);
-    label->setGeometry(TwipRect(120, 240, 6255, 255));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QLabel* label =
+        platform::MakeLabel(frame, QStringLiteral("Label1"), QStringLiteral("'Mech Name"),
+                            TwipRect(120, 240, 6255, 255), Qt::AlignHCenter);
     label->setFont(platform::ProgramFont(12));
 
     newMechName_ = new QLineEdit(QStringLiteral("New Mech"), frame);

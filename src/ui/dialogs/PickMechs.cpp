@@ -15,20 +15,6 @@ namespace caldrix {
 
 using platform::TwipRect;
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    platform::MakePlainLabel(label);
-    label->setGeometry(rect);
-    label->setAlignment(alignment);
-    return label;
-}
-
-} // namespace
-
 PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PickMechs"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,9 +28,9 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     frame1_->setGeometry(TwipRect(120, 0, 6495, 4335));
 
     for (int i = 1; i <= kRows; ++i) {
-        label2_[i] =
-            MakeLabel(frame1_, QStringLiteral("Label2(%1)").arg(i),
-                      QStringLiteral("Mech %1 Name").arg(i), TwipRect(120, 360 * i, 1095, 255));
+        label2_[i] = platform::MakeLabel(frame1_, QStringLiteral("Label2(%1)").arg(i),
+                                         QStringLiteral("Mech %1 Name").arg(i),
+                                         TwipRect(120, 360 * i, 1095, 255));
         // The name boxes sit on the window itself, drawn over the frame.
         auto* box = new QLineEdit(QStringLiteral("Mech # %1").arg(i), this);
         box->setObjectName(QStringLiteral("Mech1(%1)").arg(i));
@@ -55,11 +41,12 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
         box->setEnabled(i == 1);
     }
 
-    auto* label1 = MakeLabel(frame1_, QStringLiteral("Label1"), QStringLiteral("Number Of mechs:"),
-                             TwipRect(5280, 360, 1095, 495), Qt::AlignHCenter | Qt::AlignTop);
+    auto* label1 =
+        platform::MakeLabel(frame1_, QStringLiteral("Label1"), QStringLiteral("Number Of mechs:"),
+                            TwipRect(5280, 360, 1095, 495), Qt::AlignHCenter);
     label1->setWordWrap(true);
-    numOfMechs_ = MakeLabel(frame1_, QStringLiteral("NumOfMechs"), QStringLiteral("1"),
-                            TwipRect(5160, 1080, 495, 255), Qt::AlignHCenter | Qt::AlignTop);
+    numOfMechs_ = platform::MakeLabel(frame1_, QStringLiteral("NumOfMechs"), QStringLiteral("1"),
+                                      TwipRect(5160, 1080, 495, 255), Qt::AlignHCenter);
     numOfMechs_->setFont(platform::ProgramFont(12));
     numMechsScroll_ = new QScrollBar(Qt::Vertical, frame1_);
     numMechsScroll_->setObjectName(QStringLiteral("NumMechsScroll"));
@@ -68,10 +55,10 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     numMechsScroll_->setValue(1);
     numMechsScroll_->setFocusPolicy(Qt::StrongFocus);
     numMechsScroll_->setAccessibleName(QStringLiteral("Number Of mechs"));
-    MakeLabel(frame1_, QStringLiteral("Label3"), QStringLiteral("Less"),
-              TwipRect(6000, 960, 375, 255));
-    MakeLabel(frame1_, QStringLiteral("Label4"), QStringLiteral("More"),
-              TwipRect(6000, 1200, 375, 255));
+    platform::MakeLabel(frame1_, QStringLiteral("Label3"), QStringLiteral("Less"),
+                        TwipRect(6000, 960, 375, 255));
+    platform::MakeLabel(frame1_, QStringLiteral("Label4"), QStringLiteral("More"),
+                        TwipRect(6000, 1200, 375, 255));
     continue_ = new QPushButton(QStringLiteral("Ok!"), frame1_);
     continue_->setObjectName(QStringLiteral("Continue"));
     continue_->setGeometry(TwipRect(5280, 2760, 1095, 1215));

@@ -41,10 +41,7 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, 
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect,
                   Qt::Alignment horizontal = Qt::AlignLeft) {
-    auto* label = Place(new QLabel(caption, parent), name, rect);
-    platform::MakePlainLabel(label);
-    label->setAlignment(horizontal | Qt::AlignTop);
-    return label;
+    return platform::MakeLabel(parent, QString::fromLatin1(name), caption, rect, horizontal);
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect) {
