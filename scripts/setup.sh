@@ -22,5 +22,5 @@ if ((${#missing[@]} > 0)); then
   if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
   echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 fi
