@@ -6,7 +6,6 @@ packages=(
   cmake ninja-build g++ pkg-config
   dpkg-dev file                 # cpack -G DEB
   qt6-base-dev libgl-dev        # Qt 6 Widgets and Qt Test
-  libqt6svg6                    # the SVG icon engine for the program's icons
   fonts-crosextra-carlito       # the dialog font every layout was measured with
   xvfb xauth xdotool imagemagick # the real-window test under an X server
 )

@@ -19,6 +19,15 @@ QFont ProgramFont(qreal points, bool bold) {
     return font;
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/caldrix-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QIcon AboutIcon() { return QIcon(QStringLiteral(":/about-32.png")); }
+
 void ApplyTheme(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 
 class QApplication;
 class QWidget;
@@ -10,6 +11,11 @@ namespace caldrix::platform {
 // The program's dialog font at a given size. The layouts were drawn for a
 // narrow 8 pt sans; Carlito keeps every caption inside its fixed rectangle.
 QFont ProgramFont(qreal points, bool bold = false);
+
+// The program's icon, a grey pocket calculator with a red display, and the
+// About box's own. Bitmaps, so that start-up loads no SVG renderer.
+QIcon ProgramIcon();
+QIcon AboutIcon();
 
 // Style and font for the whole application.
 void ApplyTheme(QApplication& app);

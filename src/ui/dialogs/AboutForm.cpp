@@ -28,7 +28,7 @@ AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     platform::MakeFixedWindow(this, QStringLiteral("About"));
-    setWindowIcon(QIcon(QStringLiteral(":/about.svg")));
+    setWindowIcon(platform::AboutIcon());
     setFont(platform::ProgramFont(8));
     setFixedSize(platform::Px(6825), platform::Px(2610));
 

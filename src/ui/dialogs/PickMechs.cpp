@@ -19,7 +19,7 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PickMechs"));
     setAttribute(Qt::WA_DeleteOnClose);
     platform::MakeFixedWindow(this, QStringLiteral("Caldrix"));
-    setWindowIcon(QIcon(QStringLiteral(":/caldrix.svg")));
+    setWindowIcon(platform::ProgramIcon());
     setFont(platform::ProgramFont(8));
     setFixedSize(platform::Px(6720), platform::Px(4395));
 

@@ -62,7 +62,7 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const QStringList& items
 
 void MainForm::BuildLayout() {
     platform::MakeFixedWindow(this, kApplicationTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/caldrix.svg")));
+    setWindowIcon(platform::ProgramIcon());
     setFont(platform::ProgramFont(8));
 
     auto* client = new QWidget(this);
