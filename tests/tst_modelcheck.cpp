@@ -432,7 +432,9 @@ private slots:
                 }
             } else if (action < 70) {
                 what = "other heat";
-                const int v = player.Chance(20) ? 32767 : player.Int(0, 12);
+                const int v = player.Chance(10)   ? 32767
+                              : player.Chance(20) ? player.Int(0, 32767)
+                                                  : player.Int(0, 12);
                 auto* bar = form.findChild<QScrollBar*>("OtherHeat");
                 if (bar->value() != v)
                     model.recs[static_cast<std::size_t>(model.Slot())].other = v;
