@@ -1,5 +1,8 @@
 #include "MainFormFixture.h"
 
+#include <QAbstractItemView>
+#include <QSignalSpy>
+
 using namespace caldrix;
 using namespace caldrix::test;
 
@@ -162,6 +165,41 @@ private slots:
         QTest::keyClick(move->lineEdit(), Qt::Key_Return);
         QCOMPARE(move->count(), 4);
         QCOMPARE(move->currentText(), word);
+    }
+
+    // Typing or setting the text raises Change; picking from the list, by
+    // mouse or by the arrow keys, raises Click and not Change as well.
+    void comboEvents() {
+        Fixture f;
+        auto* combo = f.Find<platform::ComboBox>("MovementType");
+        QSignalSpy change(combo, &platform::ComboBox::Change);
+        QSignalSpy click(combo, &platform::ComboBox::Click);
+
+        f.Type(combo, "Run");
+        QCOMPARE(change.count(), 3);
+        QCOMPARE(click.count(), 0);
+        combo->SetText("Walking");
+        QCOMPARE(change.count(), 4);
+
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        const QModelIndex jumping = view->model()->index(3, 0);
+        view->setCurrentIndex(jumping);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(jumping).center());
+        QCOMPARE(combo->currentText(), QString("Jumping"));
+        QCOMPARE(click.count(), 1);
+        QCOMPARE(change.count(), 4);
+        QVERIFY(f.Edit("HexesJumpedText")->isEnabled());
+        QCOMPARE(f.Store().MechMovementType(0), std::string("Jumping"));
+
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(combo->currentText(), QString("Running"));
+        QCOMPARE(click.count(), 2);
+        QCOMPARE(change.count(), 4);
+        QCOMPARE(f.Store().MechMovementType(0), std::string("Running"));
+
+        f.Type(combo, "X");
+        QCOMPARE(change.count(), 5);
     }
 
     void pickingFromTheListStores() {

@@ -1,6 +1,5 @@
 #include "platform/Controls.h"
 
-#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,18 +20,6 @@ void SetSelectedIndex(QListWidget* list, int row) {
         return;
     }
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-}
-
-void MakeFreeTextCombo(QComboBox* combo) {
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->setDuplicatesEnabled(true);
-}
-
-void SetComboText(QComboBox* combo, const QString& text) {
-    if (combo->currentText() != text)
-        combo->setEditText(text);
 }
 
 void SetBoxText(QLineEdit* box, const QString& text) {

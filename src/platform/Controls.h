@@ -9,7 +9,6 @@
 #include <Qt>
 
 class QCheckBox;
-class QComboBox;
 class QFont;
 class QLabel;
 class QLineEdit;
@@ -34,11 +33,6 @@ int SelectedIndex(const QListWidget* list);
 // Selects a row, or clears the selection and the current row for -1.
 void SetSelectedIndex(QListWidget* list, int row);
 
-// An editable combo box that keeps what is typed exactly: no inline
-// completion, and Enter never adds the text to the list.
-void MakeFreeTextCombo(QComboBox* combo);
-// Sets the text field; raises the combo's change handler when the text changes.
-void SetComboText(QComboBox* combo, const QString& text);
 // Sets a text box's text, raising its change handler when the text changes.
 // Equal text is left alone: re-laying it out is most of a load's cost.
 void SetBoxText(QLineEdit* box, const QString& text);

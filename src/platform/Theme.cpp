@@ -26,7 +26,9 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-QIcon AboutIcon() { return QIcon(QStringLiteral(":/about-32.png")); }
+QIcon AboutIcon() {
+    return QIcon(QStringLiteral(":/about-32.png"));
+}
 
 void ApplyTheme(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))

@@ -49,12 +49,10 @@ void MainForm::ConnectHandlers() {
     const MainFormControls& c = ui_;
     connect(c.HeatSinks, &QLineEdit::textChanged, this, &MainForm::HeatSinks_Change);
     connect(c.DHS, &QCheckBox::toggled, this, &MainForm::DHS_Click);
-    // Typing or setting the text runs _Change; picking an item runs _Click
-    // (the text it puts in the field runs _Change first, to the same effect).
-    connect(c.EngineHits, &QComboBox::editTextChanged, this, &MainForm::EngineHits_Change);
-    connect(c.EngineHits, &QComboBox::activated, this, &MainForm::EngineHits_Click);
-    connect(c.MovementType, &QComboBox::editTextChanged, this, &MainForm::MovementType_Change);
-    connect(c.MovementType, &QComboBox::activated, this, &MainForm::MovementType_Click);
+    connect(c.EngineHits, &platform::ComboBox::Change, this, &MainForm::EngineHits_Change);
+    connect(c.EngineHits, &platform::ComboBox::Click, this, &MainForm::EngineHits_Click);
+    connect(c.MovementType, &platform::ComboBox::Change, this, &MainForm::MovementType_Change);
+    connect(c.MovementType, &platform::ComboBox::Click, this, &MainForm::MovementType_Click);
     connect(c.HexesJumpedText, &QLineEdit::textChanged, this, &MainForm::HexesJumpedText_Change);
     connect(c.AttemptsToStand, &QLineEdit::textChanged, this, &MainForm::AttemptsToStand_Change);
     connect(c.HeatGeneratedByWeapons, &QLineEdit::textChanged, this,
@@ -241,7 +239,7 @@ void MainForm::LoadMechRecord(int slot) {
     MainFormControls& c = ui_;
     PaintHeatScale(store_.MechHeat(slot));
     c.OtherHeat->setValue(store_.MechOtherHeat(slot));
-    platform::SetComboText(c.MovementType, ToQ(store_.MechMovementType(slot)));
+    c.MovementType->SetText(ToQ(store_.MechMovementType(slot)));
     platform::SetBoxText(c.HexesJumpedText, ToQ(store_.MechHexesJumped(slot)));
     platform::SetBoxText(c.AttemptsToStand, ToQ(store_.MechAttemptsToStand(slot)));
     platform::SetBoxText(c.HeatGeneratedByWeapons, ToQ(store_.MechWeaponHeat(slot)));
@@ -266,7 +264,7 @@ void MainForm::LoadMechRecord(int slot) {
 
     platform::SetBoxText(c.HeatSinks, ToQ(store_.MechHeatSinks(slot)));
     c.DHS->setChecked(store_.MechDHS(slot) == 1);
-    platform::SetComboText(c.EngineHits, ToQ(store_.MechEngineHits(slot)));
+    c.EngineHits->SetText(ToQ(store_.MechEngineHits(slot)));
 
     c.ConditionMod2Fier->setText(ToQ(store_.MechConditionMod2Fier(slot)));
     c.ConditionMP->setText(ToQ(store_.MechConditionMP(slot)));

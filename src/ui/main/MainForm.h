@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ComboBox.h"
 #include "platform/HelpService.h"
 #include "platform/MessageBoxInterface.h"
 #include "state/MechRecordStore.h"
@@ -39,7 +40,7 @@ struct MainFormControls {
     QListWidget* MechNames = nullptr;
     QPushButton* NextTurn = nullptr;
 
-    QComboBox* MovementType = nullptr;
+    platform::ComboBox* MovementType = nullptr;
     QLabel* HexesJumpedLabel = nullptr;
     QLineEdit* HexesJumpedText = nullptr;
     QLineEdit* AttemptsToStand = nullptr;
@@ -59,7 +60,7 @@ struct MainFormControls {
     QLabel* Label7 = nullptr;
     QCheckBox* DHS = nullptr;
     QLabel* Label12 = nullptr;
-    QComboBox* EngineHits = nullptr;
+    platform::ComboBox* EngineHits = nullptr;
 
     QLabel* ConditionShutdown = nullptr;
     QLabel* ConditionAmmoExp = nullptr;

@@ -1,5 +1,6 @@
 // The fixed layout of the main window, in twips as the form was drawn.
 
+#include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/Theme.h"
 #include "ui/main/MainForm.h"
@@ -50,9 +51,9 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect) {
     return box;
 }
 
-QComboBox* MakeCombo(QWidget* parent, const char* name, const QStringList& items, QRect rect) {
-    auto* combo = Place(new QComboBox(parent), name, rect);
-    platform::MakeFreeTextCombo(combo);
+platform::ComboBox* MakeCombo(QWidget* parent, const char* name, const QStringList& items,
+                              QRect rect) {
+    auto* combo = Place(new platform::ComboBox(parent), name, rect);
     combo->addItems(items);
     combo->setCurrentIndex(0);
     return combo;

@@ -1,0 +1,65 @@
+#include "platform/ComboBox.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace caldrix::platform {
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert); // Enter never adds the text to the list
+    setCompleter(nullptr);                // no inline completion: "Jum" stays "Jum"
+    setDuplicatesEnabled(true);
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+        if (!picking_)
+            emit Change();
+    });
+    connect(this, &QComboBox::activated, this, [this] {
+        picking_ = false;
+        emit Click();
+    });
+    // Typing always ends a pick that never came (a popup closed unchosen).
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { picking_ = false; });
+}
+
+void ComboBox::SetText(const QString& text) {
+    picking_ = false;
+    if (currentText() != text)
+        setEditText(text);
+}
+
+void ComboBox::hidePopup() {
+    // An open list closes right before Qt reports the item chosen in it.
+    const bool open = view()->window()->isVisible();
+    QComboBox::hidePopup();
+    if (!open)
+        return;
+    picking_ = true;
+    QTimer::singleShot(0, this, [this] { picking_ = false; });
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* event) {
+    // The arrow and page keys step through the list: a pick.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        picking_ = true;
+        QComboBox::keyPressEvent(event);
+        picking_ = false;
+        return;
+    default:
+        QComboBox::keyPressEvent(event);
+    }
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event) {
+    picking_ = true;
+    QComboBox::wheelEvent(event);
+    picking_ = false;
+}
+
+} // namespace caldrix::platform

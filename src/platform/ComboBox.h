@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace caldrix::platform {
+
+// An editable combo box that keeps what is typed exactly, with the two
+// events the windows handle: Change when its text is typed or set, Click
+// when an item is picked from its list (and then not Change as well).
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+
+    // Sets the text field; raises Change when the text changes.
+    void SetText(const QString& text);
+
+    void hidePopup() override;
+
+signals:
+    void Change();
+    void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    // Qt puts a picked item's text into the field before it reports the
+    // pick; while a pick is under way that text change is not a Change.
+    bool picking_ = false;
+};
+
+} // namespace caldrix::platform
