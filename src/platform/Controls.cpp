@@ -52,10 +52,6 @@ void MakePlainLabel(QLabel* label) {
     label->setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-} // namespace caldrix::platform
-
-namespace caldrix::platform {
-
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                   Qt::Alignment horizontal) {
     auto* label = new QLabel(caption, parent);

@@ -273,10 +273,10 @@ void MainForm::LoadMechRecord(int slot) {
 }
 
 void MainForm::SelectMechQuietly(int row) {
+    // The selection handler still keeps Delete Mech's state; it only skips the load.
     quietSelection_ = true;
     platform::SetSelectedIndex(ui_.MechNames, row);
     quietSelection_ = false;
-    UpdateDeleteMechEnabled();
 }
 
 void MainForm::UpdateDeleteMechEnabled() {
