@@ -14,16 +14,14 @@
 
 namespace caldrix::test {
 
-// Records every message box and answers Yes/No questions as scripted
-// (No when the script has run out, as the default button would).
+// Records every message box and answers Yes/No as scripted (No, the
+// default button, once the script has run out).
 class ScriptedMessageBox : public MessageBoxInterface {
 public:
     struct Shown {
-        QString Text;
-        QString Title;
+        QString Text, Title;
         bool Question = false;
     };
-
     void Inform(const QString& text, const QString& title = {}) override {
         shown.push_back({text, title.isEmpty() ? kApplicationTitle : title, false});
         if (onShow)
@@ -31,10 +29,9 @@ public:
     }
     bool ConfirmYesNo(const QString& text, const QString& title) override {
         shown.push_back({text, title, true});
-        if (answers.empty())
-            return false;
-        const bool yes = answers.front();
-        answers.pop_front();
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return yes;
     }
     QStringList Texts() const {
@@ -43,43 +40,22 @@ public:
             texts.append(s.Text);
         return texts;
     }
-
     std::vector<Shown> shown;
     std::deque<bool> answers;
     std::function<void()> onShow; // runs while each message is up
 };
 
-// Always the same number; counts draws and reseeds.
-class FixedRandom : public RandomSourceInterface {
-public:
-    explicit FixedRandom(float value = 0.0f) : value(value) {}
-    float NextFloat() override {
-        ++draws;
-        return value;
-    }
-    void Reseed() override { ++reseeds; }
-
-    float value;
-    int draws = 0;
-    int reseeds = 0;
-};
-
-// Gives the scripted numbers in turn, then repeats the last.
+// Gives the scripted numbers in turn, then repeats the last; counts draws.
 class SequenceRandom : public RandomSourceInterface {
 public:
     explicit SequenceRandom(std::vector<float> values) : values(std::move(values)) {}
-    float NextFloat() override {
-        const float v = values[std::min(next, values.size() - 1)];
-        ++next;
-        return v;
-    }
-    void Reseed() override {}
-
+    float NextFloat() override { return values[std::min(draws++, values.size() - 1)]; }
+    void Reseed() override { ++reseeds; }
     std::vector<float> values;
-    std::size_t next = 0;
+    std::size_t draws = 0;
+    int reseeds = 0;
 };
 
-// Remembers the help file named.
 class RecordingHelp : public HelpInterface {
 public:
     void SetHelpFile(const QString& fileName) override { file = fileName; }
