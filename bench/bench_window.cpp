@@ -22,6 +22,7 @@ class CountingMessages : public MessageBoxInterface {
 public:
     void Inform(const QString&, const QString&) override { ++shown; }
     bool ConfirmYesNo(const QString&, const QString&) override { return false; }
+    std::optional<int> AskDiceTotal(const QString&) override { return std::nullopt; }
     int shown = 0;
 };
 

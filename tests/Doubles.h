@@ -34,6 +34,15 @@ public:
             answers.pop_front();
         return yes;
     }
+    std::optional<int> AskDiceTotal(const QString& text) override {
+        shown.push_back({text, kApplicationTitle, true});
+        std::optional<int> total;
+        if (!totals.empty()) {
+            total = totals.front();
+            totals.pop_front();
+        }
+        return total;
+    }
     QStringList Texts() const {
         QStringList texts;
         for (const Shown& s : shown)
@@ -42,6 +51,7 @@ public:
     }
     std::vector<Shown> shown;
     std::deque<bool> answers;
+    std::deque<std::optional<int>> totals; // dice totals typed at the table; none: Cancel Turn
     std::function<void()> onShow; // runs while each message is up
 };
 

@@ -44,8 +44,8 @@ private slots:
             QCOMPARE(e.Shutdown == "Shutdown!!!", level == 30 || (unlucky && level >= 14));
             QCOMPARE(e.AmmoExp == "Ammo Explosion!!!", unlucky && level >= 19);
             QCOMPARE(int(random.draws), 2 * rolls);
-            if (e.LastRoll)
-                QCOMPARE(int(e.LastRoll->DiceTotal), unlucky ? 2 : 12);
+            if (!e.Rolls.empty())
+                QCOMPARE(int(e.Rolls.back().Rolled.DiceTotal), unlucky ? 2 : 12);
         }
     }
 
@@ -75,7 +75,7 @@ private slots:
         SequenceRandom random(std::vector<float>(draws.begin(), draws.end()));
         const HeatEffects e = ApplyHeatEffects(level, random);
         QCOMPARE(QString(e.Shutdown.empty() ? "" : "S") + (e.AmmoExp.empty() ? "" : "A"), outcome);
-        QCOMPARE(int(e.LastRoll->Die1), int(6 * draws[draws.size() - 2] + 1));
+        QCOMPARE(int(e.Rolls.back().Rolled.Die1), int(6 * draws[draws.size() - 2] + 1));
     }
 
     // 36,000 rolls of a seeded real generator: each total near its 2d6 share.

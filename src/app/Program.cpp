@@ -35,7 +35,7 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Caldrix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.4.3"));
+    QApplication::setApplicationVersion(QStringLiteral(CALDRIX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("caldrix"));
     // The program ends with its main window, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -46,6 +46,8 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     HelpService help(messages);
 
     MainForm mainForm({messages, random, help});
+    messages.SetOwner(&mainForm);
+    help.SetOwner(&mainForm);
     QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     mainForm.Form_Load();

@@ -1,8 +1,11 @@
 #include "platform/ComboBox.h"
 
+#include "platform/Controls.h"
+
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace caldrix::platform {
@@ -12,7 +15,9 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert); // Enter never adds the text to the list
     setCompleter(nullptr);                // no inline completion: "Jum" stays "Jum"
     setDuplicatesEnabled(true);
+    NameComboByAccessibleName(this);
     connect(this, &QComboBox::editTextChanged, this, [this] {
+        FollowText();
         if (!picking_)
             emit Change();
     });
@@ -28,6 +33,22 @@ void ComboBox::SetText(const QString& text) {
     picking_ = false;
     if (currentText() != text)
         setEditText(text);
+    FollowText();
+}
+
+void ComboBox::FollowText() {
+    const QString text = currentText();
+    const int index = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index == currentIndex())
+        return;
+    // Setting the index rewrites the text field; put back what was shown.
+    const int cursor = lineEdit()->cursorPosition();
+    const QSignalBlocker blockCombo(this);
+    const QSignalBlocker blockEdit(lineEdit());
+    setCurrentIndex(index);
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(cursor);
 }
 
 void ComboBox::hidePopup() {

@@ -26,6 +26,11 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The list's current item is the one whose text is shown, or none, so
+    // the arrow keys and the list step from what the player sees. Moved
+    // without raising a handler.
+    void FollowText();
+
     // Qt puts a picked item's text into the field before it reports the
     // pick; while a pick is under way that text change is not a Change.
     bool picking_ = false;

@@ -1,6 +1,14 @@
 #include "platform/Controls.h"
 
+#include <QAccessible>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QAccessibleWidget>
+#include <QEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,6 +16,114 @@
 #include <QScrollBar>
 
 namespace caldrix::platform {
+
+namespace {
+
+const char* const kDialogRole = "caldrixDialog";
+const char* const kNameByText = "caldrixNameByText";
+const char* const kNamedCombo = "caldrixNamedCombo";
+
+// Presses a focused button on Enter or Return.
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                modifiers == Qt::NoModifier) {
+                static_cast<QPushButton*>(watched)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class PlainLabelAccessible : public QAccessibleWidget {
+public:
+    explicit PlainLabelAccessible(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto* label = static_cast<const QLabel*>(widget());
+        return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+    }
+};
+
+// Qt's own combo box on Linux reports its value as its name, leaving the
+// label to a relation; ours is announced by its accessible name.
+class NamedComboAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboAccessible(QWidget* combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* combo = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Name)
+            return combo->accessibleName();
+        if (t == QAccessible::Value)
+            return combo->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (widget->property(kDialogRole).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
+    if (widget->property(kNameByText).toBool() && qobject_cast<QLabel*>(widget))
+        return new PlainLabelAccessible(widget);
+    if (widget->property(kNamedCombo).toBool() && qobject_cast<QComboBox*>(widget))
+        return new NamedComboAccessible(widget);
+    return nullptr;
+}
+
+void InstallAccessibleFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(AccessibleFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace
+
+void MakeUnlimited(QLineEdit* box) {
+    box->setMaxLength(32767 * 1024); // no practical limit
+}
+
+void MakeEnterClicks(QPushButton* button) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    static EnterClicks* const filter = new EnterClicks(qApp);
+    button->installEventFilter(filter);
+}
+
+void CloseOnEscape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
+void ExposeAsDialog(QWidget* window) {
+    InstallAccessibleFactory();
+    window->setProperty(kDialogRole, true);
+}
+
+void NameComboByAccessibleName(QComboBox* combo) {
+    InstallAccessibleFactory();
+    combo->setProperty(kNamedCombo, true);
+}
+
+void NameLabelByText(QLabel* label) {
+    InstallAccessibleFactory();
+    label->setProperty(kNameByText, true);
+}
 
 int SelectedIndex(const QListWidget* list) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();

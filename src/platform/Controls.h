@@ -9,10 +9,12 @@
 #include <Qt>
 
 class QCheckBox;
+class QComboBox;
 class QFont;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
@@ -44,6 +46,22 @@ void SetOptionSelected(QRadioButton* option, bool selected);
 // A vertical scroll bar whose change handler runs on every step and on
 // release of the thumb, not while the thumb is dragged.
 void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
+
+// Text boxes without a length limit (Qt cuts at 32,767 characters).
+void MakeUnlimited(QLineEdit* box);
+
+// Enter or Return on the focused button presses it, as Space does. The
+// button never becomes a default button that Enter presses from a text box.
+void MakeEnterClicks(QPushButton* button);
+
+// Escape does what the window's close control does.
+void CloseOnEscape(QWidget* window);
+
+// Screen readers: the window is a dialog named by its caption, and an empty
+// label has no name of its own (not its frame's caption).
+void ExposeAsDialog(QWidget* window);
+void NameLabelByText(QLabel* label);
+void NameComboByAccessibleName(QComboBox* combo);
 
 // Labels show their text literally: no markup, no mnemonics.
 void MakePlainLabel(QLabel* label);

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QShortcut>
+
+#include "platform/Theme.h"
 #include <QTextBrowser>
 
 namespace caldrix {
@@ -17,6 +20,7 @@ HelpService::HelpService(MessageBoxInterface& messages, QObject* parent)
 
 HelpService::~HelpService() {
     delete window_;
+    delete closing_;
 }
 
 QStringList HelpService::DefaultSearchFolders() {
@@ -43,21 +47,34 @@ void HelpService::ShowHelp() {
         messages_.Inform(QStringLiteral("The help file %1 could not be found").arg(fileName_));
         return;
     }
+    // The file is our own HTML document, whatever its extension says.
     if (!window_) {
         window_ = new QTextBrowser;
         window_->setObjectName(QStringLiteral("HelpWindow"));
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setWindowTitle(QStringLiteral("Caldrix Help"));
         window_->setOpenExternalLinks(false);
+        window_->setWindowIcon(platform::ProgramIcon());
         window_->resize(560, 520);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            auto* shortcut = new QShortcut(keys, window_);
+            connect(shortcut, &QShortcut::activated, window_, &QWidget::close);
+        }
+        platform::CentreOver(window_, owner_);
     }
-    // The file is our own HTML document, whatever its extension says.
     window_->setHtml(QString::fromUtf8(file.readAll()));
     window_->show();
     window_->activateWindow();
 }
 
 bool HelpService::eventFilter(QObject* watched, QEvent* event) {
+    // Closing deletes the window later; an F1 meanwhile must get a live one.
+    if (watched == window_ && event->type() == QEvent::Close) {
+        closing_ = window_;
+        window_ = nullptr;
+        return false;
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {

@@ -29,6 +29,8 @@ public:
     void SetSearchFolders(const QStringList& folders) { folders_ = folders; }
     static QStringList DefaultSearchFolders();
 
+    // The help window opens centred over this window (the main window).
+    void SetOwner(QWidget* owner) { owner_ = owner; }
     void SetHelpFile(const QString& fileName) override { fileName_ = fileName; }
     QString HelpFile() const { return fileName_; }
     QString FindHelpFile() const;
@@ -42,7 +44,9 @@ private:
     MessageBoxInterface& messages_;
     QStringList folders_;
     QString fileName_;
+    QPointer<QWidget> owner_;
     QPointer<QTextBrowser> window_;
+    QPointer<QTextBrowser> closing_;
 };
 
 } // namespace caldrix

@@ -1,25 +1,57 @@
 #include "platform/QtMessageBox.h"
 
+#include "platform/TableRoll.h"
+#include "platform/Theme.h"
+
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace caldrix {
 
+namespace {
+
+void Prepare(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowIcon(platform::ProgramIcon());
+    // Wide enough that the title "Caldrix" is never cut, however short the text.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(240, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
+
+QWidget* QtMessageBox::Parent() const {
+    QWidget* active = QApplication::activeWindow();
+    if (active && !qobject_cast<QMessageBox*>(active) && active->isVisible())
+        return active;
+    return owner_ && owner_->isVisible() ? owner_.data() : active;
+}
+
 void QtMessageBox::Inform(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kApplicationTitle : title, text,
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
+                    QMessageBox::Ok, Parent());
+    Prepare(box);
     box.exec();
 }
 
 bool QtMessageBox::ConfirmYesNo(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Critical, title.isEmpty() ? kApplicationTitle : title, text,
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
+                    QMessageBox::Yes | QMessageBox::No, Parent());
+    Prepare(box);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> QtMessageBox::AskDiceTotal(const QString& text) {
+    TableRoll box(text, owner_ ? owner_.data() : Parent());
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.Total();
 }
 
 } // namespace caldrix

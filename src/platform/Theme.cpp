@@ -36,10 +36,23 @@ void ApplyTheme(QApplication& app) {
     app.setFont(ProgramFont(8));
 }
 
-void MakeFixedWindow(QWidget* window, const QString& caption) {
+void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox) {
     window->setWindowTitle(caption);
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (minimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+}
+
+void CentreOver(QWidget* window, const QWidget* over) {
+    if (!over || !over->isVisible()) {
+        CentreOnScreen(window);
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(over->frameGeometry().center());
+    window->move(frame.topLeft());
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -20,8 +20,11 @@ QIcon AboutIcon();
 // Style and font for the whole application.
 void ApplyTheme(QApplication& app);
 
-// A fixed-size window without maximize and minimize boxes, centred on its screen.
-void MakeFixedWindow(QWidget* window, const QString& caption);
+// A fixed-size window without a maximize box, and without a minimize box
+// unless asked; centred on its screen.
+void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox = false);
+// Centred over another window, or on the screen when there is none.
+void CentreOver(QWidget* window, const QWidget* over);
 void CentreOnScreen(QWidget* window);
 
 } // namespace caldrix::platform

@@ -57,6 +57,22 @@ void MechRecordStore::SetRecord(int slot, const MechRecord& r) {
     MechOtherHeat(slot) = r.OtherHeat;
 }
 
+TurnState MechRecordStore::TurnStateOf(int slot) const {
+    return {MechHeat(slot),          MechConditionMod2Fier(slot), MechConditionMP(slot),
+            MechConditionShutdown(slot), MechConditionAmmoExp(slot), MechAttemptsToStand(slot),
+            MechWeaponHeat(slot)};
+}
+
+void MechRecordStore::RestoreTurnState(int slot, const TurnState& s) {
+    MechHeat(slot) = s.Heat;
+    MechConditionMod2Fier(slot) = s.ConditionMod2Fier;
+    MechConditionMP(slot) = s.ConditionMP;
+    MechConditionShutdown(slot) = s.ConditionShutdown;
+    MechConditionAmmoExp(slot) = s.ConditionAmmoExp;
+    MechAttemptsToStand(slot) = s.AttemptsToStand;
+    MechWeaponHeat(slot) = s.WeaponHeat;
+}
+
 void MechRecordStore::ResetMechRecord(int slot) {
     static const MechRecord defaults = MechRecord::Defaults();
     SetRecord(slot, defaults);

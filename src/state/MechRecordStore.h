@@ -57,6 +57,17 @@ struct MechRecord {
     static MechRecord Defaults();
 };
 
+// What a turn changes in a record and Undo Last Turn puts back.
+struct TurnState {
+    std::int16_t Heat = 0;
+    std::string ConditionMod2Fier;
+    std::string ConditionMP;
+    std::string ConditionShutdown;
+    std::string ConditionAmmoExp;
+    std::string AttemptsToStand;
+    std::string WeaponHeat;
+};
+
 // The record store: 17 parallel columns in the order every reset and shift
 // handles them. At creation every slot holds empty texts, zeros and clear flags.
 class MechRecordStore {
@@ -81,6 +92,9 @@ public:
 
     MechRecord Record(int slot) const;
     void SetRecord(int slot, const MechRecord& record);
+
+    TurnState TurnStateOf(int slot) const;
+    void RestoreTurnState(int slot, const TurnState& state);
 
     void ResetMechRecord(int slot);
     // Slots 1..256; the scratch slot 0 keeps whatever was written there.

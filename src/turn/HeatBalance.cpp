@@ -26,6 +26,13 @@ EntryCheck CheckEntries(const MechEntries& e) {
     // doubled heat sinks of 32767, must clamp rather than overflow.
     const std::int64_t currentHeat = std::int64_t{e.CarriedHeat} + e.OtherHeat;
     std::int64_t turnHeat = 0;
+    HeatBalance parts;
+    // What the running total gained since the last item.
+    std::int64_t itemStart = 0;
+    auto item = [&](std::int64_t& part) {
+        part = turnHeat - itemStart;
+        itemStart = turnHeat;
+    };
 
     // Movement.
     const std::string& move = e.MovementType;
@@ -46,6 +53,7 @@ EntryCheck CheckEntries(const MechEntries& e) {
     } else {
         fail(messages::kEnterMovementType);
     }
+    item(parts.Movement);
 
     // Attempts to stand and weapon heat: an empty box is no heat; the
     // fraction is resolved after adding to the running total.
@@ -58,7 +66,9 @@ EntryCheck CheckEntries(const MechEntries& e) {
             fail(badMessage);
     };
     addEntry(e.AttemptsToStand, messages::kBadAttemptsToStand);
+    item(parts.Standing);
     addEntry(e.WeaponHeat, messages::kBadWeaponHeat);
+    item(parts.Weapons);
 
     // Fire counts only while the fire box is ticked.
     if (e.Fire && e.WalkingThroughFire) {
@@ -69,6 +79,7 @@ EntryCheck CheckEntries(const MechEntries& e) {
     } else if (e.Fire && e.StandingInFire) {
         turnHeat += 1;
     }
+    item(parts.Fire);
 
     // Heat sinks.
     std::int64_t heatSinkCount = 0;
@@ -91,12 +102,15 @@ EntryCheck CheckEntries(const MechEntries& e) {
     } else {
         fail(messages::kEnterEngineHits);
     }
+    item(parts.Engine);
 
     if (check.Messages.empty()) {
         const std::int64_t level = currentHeat + turnHeat - heatSinkCount;
-        check.Balance =
-            HeatBalance{turnHeat, heatSinkCount,
-                        static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30))};
+        parts.TurnHeat = turnHeat;
+        parts.HeatSinkCount = heatSinkCount;
+        parts.NewLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30));
+        parts.Other = e.OtherHeat;
+        check.Balance = parts;
     }
     return check;
 }

@@ -24,10 +24,20 @@ struct MechEntries {
     bool StandingInFire = false;     // the "Standing In" option is selected
 };
 
+// The new heat level and the heat of the turn, item by item as on the
+// record sheet. Fractions are resolved on the running total, so each item is
+// what it added to that total.
 struct HeatBalance {
     std::int64_t TurnHeat = 0;      // heat generated this turn
     std::int64_t HeatSinkCount = 0; // heat sunk this turn
     std::int16_t NewLevel = 0;      // 0..30
+
+    std::int64_t Movement = 0; // movement or jumping
+    std::int64_t Standing = 0; // attempts to stand
+    std::int64_t Weapons = 0;
+    std::int64_t Fire = 0;
+    std::int64_t Engine = 0;
+    std::int64_t Other = 0; // other heat, added to the heat carried in
 };
 
 // Validation and balance in one pass, in the order the players see the

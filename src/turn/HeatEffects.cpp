@@ -4,9 +4,7 @@
 
 namespace caldrix {
 
-namespace {
-
-const char* FireModifier(int level) {
+const char* FireModifierText(int level) {
     if (level >= 24)
         return "+4 Modifier to fire";
     if (level >= 17)
@@ -18,7 +16,7 @@ const char* FireModifier(int level) {
     return "";
 }
 
-const char* MovementPenalty(int level) {
+const char* MovementPenaltyText(int level) {
     if (level >= 25)
         return "-5 Movement Points";
     if (level >= 20)
@@ -32,8 +30,9 @@ const char* MovementPenalty(int level) {
     return "";
 }
 
-// Avoid-on number of the shutdown roll; 0 means no roll.
 int ShutdownAvoidOn(int level) {
+    if (level >= 30)
+        return 0; // shuts down without a roll
     if (level >= 26)
         return 10;
     if (level >= 22)
@@ -45,8 +44,7 @@ int ShutdownAvoidOn(int level) {
     return 0;
 }
 
-// Avoid-on number of the ammunition roll; 0 means no roll. Levels 28 and up
-// avoid on 8, as the heat scale beside them tells the players.
+// Levels 28 and up avoid on 8, as the heat scale beside them tells the players.
 int AmmoAvoidOn(int level) {
     if (level >= 28)
         return 8;
@@ -57,11 +55,11 @@ int AmmoAvoidOn(int level) {
     return 0;
 }
 
-} // namespace
-
 int RollDie(RandomSourceInterface& random) {
-    const float r = random.NextFloat();
-    const float face = 6.0f * r + 1.0f;
+    // 6 * r is exact in double for a float r, so each face covers exactly
+    // one sixth of [0, 1); in float three values near 1/3, 2/3 and 5/6
+    // would round up to the next face.
+    const double face = 6.0 * static_cast<double>(random.NextFloat()) + 1.0;
     // A source that strays outside [0, 1) still gives a real die.
     return std::clamp(static_cast<int>(face), 1, 6);
 }
@@ -70,33 +68,67 @@ bool AvoidanceRoll(int avoidOn, RandomSourceInterface& random, Dice& dice) {
     dice.Die1 = static_cast<std::int16_t>(RollDie(random));
     dice.Die2 = static_cast<std::int16_t>(RollDie(random));
     dice.DiceTotal = static_cast<std::int16_t>(dice.Die1 + dice.Die2);
+    dice.AtTable = false;
     return dice.DiceTotal >= avoidOn;
 }
 
-HeatEffects ApplyHeatEffects(int level, RandomSourceInterface& random) {
-    HeatEffects effects;
-    effects.Mod2Fier = FireModifier(level);
-    effects.MP = MovementPenalty(level);
+std::optional<Dice> GeneratorDice::Roll(Danger, int, int avoidOn) {
+    Dice dice;
+    AvoidanceRoll(avoidOn, random_, dice);
+    return dice;
+}
 
-    auto roll = [&](int avoidOn) {
-        Dice dice;
-        const bool avoided = AvoidanceRoll(avoidOn, random, dice);
-        effects.LastRoll = dice;
-        return avoided;
+std::optional<HeatEffects> ApplyHeatEffects(int level, DiceSourceInterface& dice) {
+    HeatEffects effects;
+    effects.Mod2Fier = FireModifierText(level);
+    effects.MP = MovementPenaltyText(level);
+
+    // True when the danger strikes; nothing when the turn was abandoned.
+    auto strikes = [&](Danger danger, int avoidOn) -> std::optional<bool> {
+        const std::optional<Dice> rolled = dice.Roll(danger, level, avoidOn);
+        if (!rolled)
+            return std::nullopt;
+        const bool avoided = rolled->DiceTotal >= avoidOn;
+        effects.Rolls.push_back({danger, avoidOn, *rolled, avoided});
+        return !avoided;
     };
 
-    if (level >= 30) {
-        effects.Shutdown = conditions::kShutdown; // no roll saves it
+    if (AutomaticShutdown(level)) {
+        effects.Shutdown = conditions::kShutdown;
     } else if (const int avoidOn = ShutdownAvoidOn(level); avoidOn > 0) {
-        if (!roll(avoidOn))
+        const auto hit = strikes(Danger::Shutdown, avoidOn);
+        if (!hit)
+            return std::nullopt;
+        if (*hit)
             effects.Shutdown = conditions::kShutdown;
     }
-
     if (const int avoidOn = AmmoAvoidOn(level); avoidOn > 0) {
-        if (!roll(avoidOn))
+        const auto hit = strikes(Danger::AmmoExplosion, avoidOn);
+        if (!hit)
+            return std::nullopt;
+        if (*hit)
             effects.AmmoExp = conditions::kAmmoExplosion;
     }
     return effects;
+}
+
+HeatEffects ApplyHeatEffects(int level, RandomSourceInterface& random) {
+    GeneratorDice dice(random);
+    return *ApplyHeatEffects(level, dice); // the generator never abandons a turn
+}
+
+int AvoidChanceTenths(int avoidOn) {
+    int ways = 0;
+    for (int a = 1; a <= 6; ++a)
+        for (int b = 1; b <= 6; ++b)
+            ways += a + b >= avoidOn ? 1 : 0;
+    return (ways * 2000 + 36) / 72; // ways / 36 in tenths of a percent, rounded
+}
+
+std::string AvoidOnText(int avoidOn) {
+    const int tenths = AvoidChanceTenths(avoidOn);
+    return "avoid on " + std::to_string(avoidOn) + "+ (" + std::to_string(tenths / 10) + "." +
+           std::to_string(tenths % 10) + "%)";
 }
 
 } // namespace caldrix

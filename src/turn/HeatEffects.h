@@ -5,25 +5,65 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace caldrix {
 
-// The last avoidance roll; overwritten by each roll.
+// The dice of one avoidance roll. Dice typed in at the table give only the
+// total: Die1 and Die2 stay 0.
 struct Dice {
     std::int16_t Die1 = 0;
     std::int16_t Die2 = 0;
     std::int16_t DiceTotal = 0;
+    bool AtTable = false;
 };
 
-// The four condition texts that a heat level brings, plus the last dice
-// (nothing when the level takes no roll).
+enum class Danger { Shutdown, AmmoExplosion };
+
+// One roll made for a 'Mech, as the turn history lists it.
+struct RollRecord {
+    Danger Kind = Danger::Shutdown;
+    int AvoidOn = 0;
+    Dice Rolled;
+    bool Avoided = false;
+};
+
+// The four condition texts that a heat level brings and the rolls made for them.
 struct HeatEffects {
     std::string Mod2Fier;
     std::string MP;
     std::string Shutdown;
     std::string AmmoExp;
-    std::optional<Dice> LastRoll;
+    std::vector<RollRecord> Rolls;
 };
+
+// Where the dice of an avoidance roll come from: the program's generator or
+// the players' own dice. Nothing means the players abandoned the turn.
+class DiceSourceInterface {
+public:
+    virtual ~DiceSourceInterface() = default;
+    virtual std::optional<Dice> Roll(Danger danger, int level, int avoidOn) = 0;
+};
+
+// Two dice from the random generator, Die1 first.
+class GeneratorDice : public DiceSourceInterface {
+public:
+    explicit GeneratorDice(RandomSourceInterface& random) : random_(random) {}
+    std::optional<Dice> Roll(Danger danger, int level, int avoidOn) override;
+
+private:
+    RandomSourceInterface& random_;
+};
+
+// The rules of the heat scale, by level 0..30. An avoid-on number of 0 means
+// no roll; level 30 shuts down without one.
+const char* FireModifierText(int level);
+const char* MovementPenaltyText(int level);
+int ShutdownAvoidOn(int level);
+int AmmoAvoidOn(int level);
+inline bool AutomaticShutdown(int level) {
+    return level >= 30;
+}
 
 // The integer part of 6 * r + 1, r in [0, 1) in single precision.
 int RollDie(RandomSourceInterface& random);
@@ -31,9 +71,15 @@ int RollDie(RandomSourceInterface& random);
 // Die1, then Die2; the danger is avoided when the total reaches avoidOn.
 bool AvoidanceRoll(int avoidOn, RandomSourceInterface& random, Dice& dice);
 
-// The effects of a heat level 0..30. The shutdown roll, if any, is drawn
-// before the ammunition roll.
+// The effects of a heat level 0..30, the shutdown roll before the
+// ammunition roll. Nothing when the dice source abandons the turn.
+std::optional<HeatEffects> ApplyHeatEffects(int level, DiceSourceInterface& dice);
 HeatEffects ApplyHeatEffects(int level, RandomSourceInterface& random);
+
+// The chance that two dice reach `avoidOn`, in tenths of a percent (917 for 4+).
+int AvoidChanceTenths(int avoidOn);
+// "avoid on 8+ (41.7%)".
+std::string AvoidOnText(int avoidOn);
 
 namespace conditions {
 inline constexpr const char* kShutdown = "Shutdown!!!";

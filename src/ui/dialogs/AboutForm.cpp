@@ -24,19 +24,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 
 } // namespace
 
-AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("AboutForm"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    platform::MakeFixedWindow(this, QStringLiteral("About"));
+AboutForm::AboutForm(QWidget* parent)
+    : DialogWindow(QStringLiteral("AboutForm"), QStringLiteral("About"),
+                   QSize(platform::Px(6825), platform::Px(2610)), false, parent) {
     setWindowIcon(platform::AboutIcon());
-    setFont(platform::ProgramFont(8));
-    setFixedSize(platform::Px(6825), platform::Px(2610));
 
     auto* frame1 = new QGroupBox(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(TwipRect(120, 0, 6615, 1095));
     MakeLabel(frame1, "Label1", QStringLiteral("Caldrix"), TwipRect(120, 240, 6375, 375), 18);
-    MakeLabel(frame1, "Label5", QStringLiteral("Version 1.4.3"), TwipRect(120, 720, 6375, 255), 12);
+    MakeLabel(frame1, "Label5", QStringLiteral("Version " CALDRIX_VERSION), TwipRect(120, 720, 6375, 255), 12);
 
     auto* frame2 = new QGroupBox(this);
     frame2->setObjectName(QStringLiteral("Frame2"));
@@ -50,7 +47,7 @@ AboutForm::AboutForm(QWidget* parent) : QWidget(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Ok"));
     ok->setGeometry(TwipRect(5520, 2040, 1095, 375));
-    ok->setAutoDefault(false);
+    platform::MakeEnterClicks(ok);
     ok->raise();
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &AboutForm::Ok_Click);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/DialogWindow.h"
 
 namespace caldrix {
 
 // The About box; its texts never change.
-class AboutForm : public QWidget {
+class AboutForm : public platform::DialogWindow {
     Q_OBJECT
 public:
     explicit AboutForm(QWidget* parent = nullptr);

@@ -12,12 +12,9 @@ namespace caldrix {
 
 using platform::TwipRect;
 
-NewMech::NewMech(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("NewMech"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    platform::MakeFixedWindow(this, QStringLiteral("Caldrix"));
-    setFont(platform::ProgramFont(8));
-    setFixedSize(platform::Px(6720), platform::Px(1800));
+NewMech::NewMech(QWidget* parent)
+    : DialogWindow(QStringLiteral("NewMech"), QStringLiteral("Caldrix"),
+                   QSize(platform::Px(6720), platform::Px(1800)), false, parent) {
 
     auto* frame = new QGroupBox(QStringLiteral("Add a new 'Mech"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -33,17 +30,25 @@ NewMech::NewMech(QWidget* parent) : QWidget(parent) {
     newMechName_->setGeometry(TwipRect(120, 600, 6255, 375));
     newMechName_->setAlignment(Qt::AlignCenter);
     newMechName_->setAccessibleName(QStringLiteral("'Mech Name"));
+    platform::MakeUnlimited(newMechName_);
 
     auto* ok = new QPushButton(QStringLiteral("Ok!"), this);
     ok->setObjectName(QStringLiteral("Ok"));
     ok->setGeometry(TwipRect(1080, 1200, 4575, 495));
     ok->setFont(platform::ProgramFont(13.5));
-    ok->setAutoDefault(false);
+    platform::MakeEnterClicks(ok);
 
     setTabOrder(newMechName_, ok);
     newMechName_->setFocus();
     connect(ok, &QPushButton::clicked, this, &NewMech::Ok_Click);
     platform::CentreOnScreen(this);
+}
+
+void NewMech::ShowSelected() {
+    show();
+    activateWindow();
+    newMechName_->setFocus();
+    newMechName_->selectAll();
 }
 
 void NewMech::Ok_Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/DialogWindow.h"
 
 class QLineEdit;
 
@@ -8,11 +8,13 @@ namespace caldrix {
 
 // Asks for one name and adds it to the roster. "Ok!" only hides it, so the
 // last name entered is offered again.
-class NewMech : public QWidget {
+class NewMech : public platform::DialogWindow {
     Q_OBJECT
 public:
     explicit NewMech(QWidget* parent = nullptr);
     void Ok_Click();
+    // Shown with its name selected, so typing replaces it.
+    void ShowSelected();
 
 signals:
     void nameChosen(const QString& name);

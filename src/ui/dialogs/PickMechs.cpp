@@ -3,7 +3,6 @@
 #include "platform/Controls.h"
 #include "platform/Theme.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -15,13 +14,10 @@ namespace caldrix {
 
 using platform::TwipRect;
 
-PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("PickMechs"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    platform::MakeFixedWindow(this, QStringLiteral("Caldrix"));
+PickMechs::PickMechs(QWidget* parent)
+    : DialogWindow(QStringLiteral("PickMechs"), QStringLiteral("Caldrix"),
+                   QSize(platform::Px(6720), platform::Px(4395)), true, parent) {
     setWindowIcon(platform::ProgramIcon());
-    setFont(platform::ProgramFont(8));
-    setFixedSize(platform::Px(6720), platform::Px(4395));
 
     frame1_ = new QGroupBox(QStringLiteral("Pick Mechs and Names"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -36,6 +32,7 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
         box->setObjectName(QStringLiteral("Mech1(%1)").arg(i));
         box->setGeometry(TwipRect(1560, 360 * i, 3735, 375));
         box->setAccessibleName(QStringLiteral("Mech %1 Name").arg(i));
+        platform::MakeUnlimited(box);
         mech1_[i] = box;
         label2_[i]->setEnabled(i == 1);
         box->setEnabled(i == 1);
@@ -63,7 +60,7 @@ PickMechs::PickMechs(QWidget* parent) : QWidget(parent) {
     continue_->setObjectName(QStringLiteral("Continue"));
     continue_->setGeometry(TwipRect(5280, 2760, 1095, 1215));
     continue_->setFont(platform::ProgramFont(12, true));
-    continue_->setAutoDefault(false);
+    platform::MakeEnterClicks(continue_);
 
     for (int i = 1; i <= kRows; ++i)
         mech1_[i]->raise();
@@ -112,11 +109,6 @@ QStringList PickMechs::ChosenNames() const {
 void PickMechs::Continue_Click() {
     hide();
     emit continued(ChosenNames());
-}
-
-void PickMechs::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closedByUser();
 }
 
 } // namespace caldrix

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/DialogWindow.h"
 
 #include <array>
 #include <cstdint>
@@ -15,7 +15,7 @@ namespace caldrix {
 
 // The new-game dialog: how many 'Mechs (1 to 10) and their names. It keeps
 // its count and names while hidden, for the next new game.
-class PickMechs : public QWidget {
+class PickMechs : public platform::DialogWindow {
     Q_OBJECT
 public:
     static constexpr int kRows = 10;
@@ -34,11 +34,6 @@ public:
 signals:
     // "Ok!": the dialog is hidden; the names go to the roster.
     void continued(const QStringList& names);
-    // Closed with the window's own close control; the dialog is destroyed.
-    void closedByUser();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QGroupBox* frame1_ = nullptr;

@@ -73,14 +73,15 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         cell->setFrameShape(QFrame::Box);
         cell->setLineWidth(1);
         cell->setIndent(1);
-        cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         auto* effect =
             new QLabel(QString::fromLatin1(kEffectTexts[static_cast<std::size_t>(level)]), frame);
         effect->setObjectName(QStringLiteral("Label3(%1)").arg(level));
         platform::MakePlainLabel(effect);
         effect->setGeometry(TwipRect(480, top, 2175, 255));
-        effect->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        effect->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        platform::NameLabelByText(effect);
 
         // Screen readers announce the level and whether it is lit.
         cell->setAccessibleName(QStringLiteral("Heat level %1").arg(level));

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <memory>
+
 namespace caldrix {
 
 namespace {
@@ -26,8 +28,6 @@ std::string ToStd(const QString& text) {
 QString ToQ(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-const QString kRosterFull = QStringLiteral("The roster is full: a game holds at most 256 'Mechs");
 
 } // namespace
 
@@ -43,6 +43,10 @@ MainForm::~MainForm() {
     delete pickMechs_;
     delete newMech_;
     delete aboutForm_;
+    delete forecast_;
+    delete history_;
+    for (const QPointer<QWidget>& dialog : retired_)
+        delete dialog;
 }
 
 void MainForm::ConnectHandlers() {
@@ -115,6 +119,8 @@ void MainForm::EndProgram() {
     delete pickMechs_;
     delete newMech_;
     delete aboutForm_;
+    delete forecast_;
+    delete history_;
     hide();
     emit programEnded();
 }
@@ -139,16 +145,19 @@ void MainForm::StoreMechConditions(int slot) {
 void MainForm::HeatSinks_Change() {
     const int slot = CurrentMechSlot();
     store_.MechHeatSinks(slot) = ToStd(ui_.HeatSinks->text());
+    Edited(slot);
 }
 
 void MainForm::DHS_Click() {
     const int slot = CurrentMechSlot();
     store_.MechDHS(slot) = ui_.DHS->isChecked() ? 1 : 0;
+    Edited(slot);
 }
 
 void MainForm::EngineHits_Change() {
     const int slot = CurrentMechSlot();
     store_.MechEngineHits(slot) = ToStd(ui_.EngineHits->currentText());
+    Edited(slot);
 }
 
 void MainForm::EngineHits_Click() {
@@ -161,6 +170,7 @@ void MainForm::MovementType_Change() {
     ui_.HexesJumpedLabel->setEnabled(jumping);
     ui_.HexesJumpedText->setEnabled(jumping);
     store_.MechMovementType(slot) = ToStd(ui_.MovementType->currentText());
+    Edited(slot);
 }
 
 void MainForm::MovementType_Click() {
@@ -170,16 +180,19 @@ void MainForm::MovementType_Click() {
 void MainForm::HexesJumpedText_Change() {
     const int slot = CurrentMechSlot();
     store_.MechHexesJumped(slot) = ToStd(ui_.HexesJumpedText->text());
+    Edited(slot);
 }
 
 void MainForm::AttemptsToStand_Change() {
     const int slot = CurrentMechSlot();
     store_.MechAttemptsToStand(slot) = ToStd(ui_.AttemptsToStand->text());
+    Edited(slot);
 }
 
 void MainForm::HeatGeneratedByWeapons_Change() {
     const int slot = CurrentMechSlot();
     store_.MechWeaponHeat(slot) = ToStd(ui_.HeatGeneratedByWeapons->text());
+    Edited(slot);
 }
 
 void MainForm::OtherHeat_Change() {
@@ -187,12 +200,14 @@ void MainForm::OtherHeat_Change() {
     const int value = ui_.OtherHeat->value();
     store_.MechOtherHeat(slot) = static_cast<std::int16_t>(value);
     ui_.OtherHeatText->setText(QString::number(value));
+    Edited(slot);
 }
 
 void MainForm::Fire_Click() {
     const int slot = CurrentMechSlot();
     SetFireInputsEnabled();
     store_.MechFire(slot) = ui_.Fire->isChecked() ? 1 : 0;
+    Edited(slot);
 }
 
 // The options are usable while Fire is ticked; the fire-hexes box while Fire
@@ -212,6 +227,7 @@ void MainForm::WalkingThroughFire_Click() {
     SetFireInputsEnabled();
     store_.MechWalkingThroughFire(slot) = true;
     store_.MechStandingInFire(slot) = false;
+    Edited(slot);
 }
 
 void MainForm::StandingInFire_Click() {
@@ -219,11 +235,13 @@ void MainForm::StandingInFire_Click() {
     SetFireInputsEnabled();
     store_.MechStandingInFire(slot) = true;
     store_.MechWalkingThroughFire(slot) = false;
+    Edited(slot);
 }
 
 void MainForm::WalkingThroughFireHexes_Change() {
     const int slot = CurrentMechSlot();
     store_.MechFireHexes(slot) = ToStd(ui_.WalkingThroughFireHexes->text());
+    Edited(slot);
 }
 
 // ---- Selection -------------------------------------------------------------
@@ -293,9 +311,11 @@ void MainForm::AppendMechNames(const QStringList& names) {
             break;
         }
         ui_.MechNames->addItem(name);
+        log_.AddMechAdded(name.toStdString());
     }
+    RosterChanged();
     if (refused)
-        services_.Messages.Inform(kRosterFull);
+        services_.Messages.Inform(kRosterFullMessage);
 }
 
 void MainForm::ShowPickMechs() {
@@ -308,6 +328,8 @@ void MainForm::ShowPickMechs() {
         // Closed with its close control during a new game: bring the
         // hidden main window back rather than leave no window at all.
         connect(pickMechs_, &PickMechs::closedByUser, this, [this] {
+            Retire(pickMechs_);
+            pickMechs_ = nullptr;
             if (!ended_ && !isVisible())
                 show();
         });
@@ -323,6 +345,8 @@ void MainForm::StartNewGame_Click() {
     SelectMechQuietly(-1);
     ui_.MechNames->clear();
     UpdateDeleteMechEnabled();
+    log_.Clear();
+    RosterChanged();
 }
 
 void MainForm::mnuNewMech_Click() {
@@ -330,9 +354,12 @@ void MainForm::mnuNewMech_Click() {
         newMech_ = new NewMech;
         connect(newMech_, &NewMech::nameChosen, this,
                 [this](const QString& name) { AppendMechNames({name}); });
+        connect(newMech_, &NewMech::closedByUser, this, [this] {
+            Retire(newMech_);
+            newMech_ = nullptr;
+        });
     }
-    newMech_->show();
-    newMech_->activateWindow();
+    newMech_->ShowSelected();
 }
 
 void MainForm::mnuDeleteMech_Click() {
@@ -345,15 +372,22 @@ void MainForm::mnuDeleteMech_Click() {
     store_.RemoveMechRecord(row + 1);
     // Taking the item would move the selection to a neighbour and load it.
     quietSelection_ = true;
-    delete ui_.MechNames->takeItem(row);
+    const std::unique_ptr<QListWidgetItem> item(ui_.MechNames->takeItem(row));
     platform::SetSelectedIndex(ui_.MechNames, -1);
     quietSelection_ = false;
     UpdateDeleteMechEnabled();
+    log_.AddMechRemoved(item->text().toStdString());
+    RosterChanged();
 }
 
 void MainForm::About_Click() {
-    if (!aboutForm_)
+    if (!aboutForm_) {
         aboutForm_ = new AboutForm;
+        connect(aboutForm_, &AboutForm::closedByUser, this, [this] {
+            Retire(aboutForm_);
+            aboutForm_ = nullptr;
+        });
+    }
     aboutForm_->show();
     aboutForm_->activateWindow();
 }

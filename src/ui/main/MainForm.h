@@ -6,14 +6,18 @@
 #include "state/MechRecordStore.h"
 #include "turn/HeatBalance.h"
 #include "turn/HeatEffects.h"
+#include "turn/TurnLog.h"
+#include "ui/dialogs/RosterView.h"
 #include "ui/main/HeatScale.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/HeatForecast.h"
 #include "ui/dialogs/NewMech.h"
 #include "ui/dialogs/PickMechs.h"
+#include "ui/dialogs/TurnHistory.h"
 
 class QAction;
 class QCheckBox;
@@ -82,8 +86,19 @@ struct MainFormControls {
     QMenu* Help = nullptr;
     QAction* About = nullptr;
 
+    // The roster's context menu: the turn tools.
+    QMenu* RosterMenu = nullptr;
+    QAction* mnuForecast = nullptr;
+    QAction* mnuHistory = nullptr;
+    QAction* mnuUndoTurn = nullptr;
+    QAction* mnuTableDice = nullptr;
+    QAction* mnuUnitFiles = nullptr;
+
     HeatScale Scale; // Label2(0..30) and Label3(0..30)
 };
+
+inline const QString kRosterFullMessage =
+    QStringLiteral("The roster is full: a game holds at most 256 'Mechs");
 
 // The working values of one turn (16-bit, as the players' tables are).
 struct TurnValues {
@@ -105,7 +120,7 @@ struct MainFormServices {
 
 // The main window. It owns the roster (the items of MechNames) and the
 // record store, and moves data between the controls and the turn rules.
-class MainForm : public QMainWindow {
+class MainForm : public QMainWindow, public RosterView {
     Q_OBJECT
 public:
     explicit MainForm(MainFormServices services, QWidget* parent = nullptr);
@@ -156,6 +171,22 @@ public:
     PickMechs* PickMechsDialog() const { return pickMechs_; }
     NewMech* NewMechDialog() const { return newMech_; }
     AboutForm* AboutDialog() const { return aboutForm_; }
+    HeatForecast* ForecastWindow() const { return forecast_; }
+    TurnHistory* HistoryWindow() const { return history_; }
+
+    // The turn tools of the roster's context menu.
+    void mnuForecast_Click();
+    void mnuHistory_Click();
+    void mnuUndoTurn_Click();
+    void ShowRosterMenu(const QPoint& position);
+    // Adds one 'Mech per unit file, in order; a message for each file refused.
+    void AddUnitFiles(const QStringList& paths);
+    const TurnLog& Log() const { return log_; }
+
+    // RosterView.
+    int MechCount() const override;
+    QString MechName(int row) const override;
+    MechRecord MechRecordAt(int row) const override;
 
 signals:
     // The program ends: the main window is closed or File > Exit chosen.
@@ -163,6 +194,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLayout();
@@ -175,6 +207,13 @@ private:
     void SetFireInputsEnabled();
     MechEntries ReadEntries() const;
     void ShowConditions(const HeatEffects& effects);
+    // A record was edited: the forecast follows, except during a turn.
+    void Edited(int slot);
+    // The roster, the records or the history changed as a whole.
+    void RosterChanged();
+    void BuildRosterMenu();
+    // Forget a dialog closed by its close control: it is already on its way out.
+    void Retire(QWidget* dialog);
 
     MainFormControls ui_;
     MechRecordStore store_;
@@ -182,10 +221,16 @@ private:
     MainFormServices services_;
     bool quietSelection_ = false;
     bool ended_ = false;
+    bool turnRunning_ = false;
+    TurnLog log_;
 
     QPointer<PickMechs> pickMechs_;
     QPointer<NewMech> newMech_;
     QPointer<AboutForm> aboutForm_;
+    QPointer<HeatForecast> forecast_;
+    QPointer<TurnHistory> history_;
+    // Closed dialogs whose deferred deletion has not run yet.
+    QList<QPointer<QWidget>> retired_;
 };
 
 } // namespace caldrix

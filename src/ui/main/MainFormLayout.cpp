@@ -47,7 +47,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect) {
     auto* box = Place(new QLineEdit(parent), name, rect);
-    box->setMaxLength(32767 * 1024); // no practical limit
+    platform::MakeUnlimited(box);
     return box;
 }
 
@@ -107,8 +107,7 @@ void MainForm::BuildLayout() {
 
     c.NextTurn = Place(new QPushButton(QStringLiteral("Next Turn"), client), "NextTurn",
                        TwipRect(5160, 6240, 1095, 375));
-    c.NextTurn->setAutoDefault(false);
-    c.NextTurn->setDefault(false);
+    platform::MakeEnterClicks(c.NextTurn);
 
     // Turn inputs.
     c.Frame3 =
@@ -178,6 +177,9 @@ void MainForm::BuildLayout() {
     c.ConditionMod2Fier =
         MakeLabel(c.Frame5, "ConditionMod2Fier", QString(), TwipRect(120, 960, 2895, 375));
     c.ConditionMP = MakeLabel(c.Frame5, "ConditionMP", QString(), TwipRect(120, 1320, 2895, 375));
+    for (QLabel* condition : {c.ConditionShutdown, c.ConditionAmmoExp, c.ConditionMod2Fier,
+                              c.ConditionMP})
+        platform::NameLabelByText(condition);
 
     // Screen readers announce each input by the label beside it.
     c.HexesJumpedText->setAccessibleName(QStringLiteral("Hexes Jumped"));
@@ -209,6 +211,7 @@ void MainForm::BuildLayout() {
     c.Help->setObjectName(QStringLiteral("Help"));
     c.About = c.Help->addAction(QStringLiteral("&About"));
     c.About->setObjectName(QStringLiteral("About"));
+    BuildRosterMenu();
 
     // Focus order; disabled controls are skipped.
     const QList<QWidget*> order{c.MovementType,

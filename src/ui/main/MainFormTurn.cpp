@@ -36,6 +36,36 @@ private:
     HeatScale& scale_;
 };
 
+// The players roll their own dice and type the total.
+class TableDice : public DiceSourceInterface {
+public:
+    TableDice(MessageBoxInterface& messages, HeatScale& scale, QString name)
+        : messages_(messages), scale_(scale), name_(std::move(name)) {}
+
+    std::optional<Dice> Roll(Danger danger, int level, int avoidOn) override {
+        const QString what = danger == Danger::Shutdown ? QStringLiteral("a shutdown")
+                                                        : QStringLiteral("an ammunition explosion");
+        // One pass of arg(), so a name holding "%1" stays as typed.
+        const QString text =
+            QStringLiteral("%1 is at heat %2. Roll two dice against %3: %4 or more avoids it.")
+                .arg(name_, QString::number(level), what, QString::number(avoidOn));
+        scale_.Release(); // the players see this 'Mech's heat scale behind the box
+        const std::optional<int> total = messages_.AskDiceTotal(text);
+        scale_.Hold();
+        if (!total)
+            return std::nullopt;
+        Dice dice;
+        dice.DiceTotal = static_cast<std::int16_t>(*total);
+        dice.AtTable = true;
+        return dice;
+    }
+
+private:
+    MessageBoxInterface& messages_;
+    HeatScale& scale_;
+    QString name_;
+};
+
 } // namespace
 
 MechEntries MainForm::ReadEntries() const {
@@ -65,7 +95,8 @@ void MainForm::ShowConditions(const HeatEffects& effects) {
 }
 
 void MainForm::NextTurn_Click() {
-    if (ui_.MechNames->count() == 0)
+    const int mechs = ui_.MechNames->count();
+    if (mechs == 0)
         return; // no 'Mechs, no turn
 
     // Nothing is drawn while the handler runs, except behind a message box:
@@ -76,6 +107,15 @@ void MainForm::NextTurn_Click() {
         services_.Messages.Inform(text);
         ui_.Scale.Hold();
     };
+    turnRunning_ = true;
+
+    // What the turn may change, kept to undo it later or to abandon it at the table.
+    std::vector<TurnState> before;
+    std::vector<MechRecord> records;
+    for (int i = 1; i <= mechs; ++i) {
+        before.push_back(store_.TurnStateOf(i));
+        records.push_back(store_.Record(i));
+    }
 
     // The driver selects rows itself and loads each record explicitly, so
     // the selection handler is kept quiet instead of loading twice.
@@ -86,8 +126,9 @@ void MainForm::NextTurn_Click() {
     // Validation pass: show each 'Mech, read its entries back, and work out
     // its new level. Heat is committed only if no entry of any 'Mech failed.
     std::vector<std::int16_t> NewHeat(kSlotCount, 0);
-    int count = ui_.MechNames->count();
-    for (int i = 1; i <= count; ++i) {
+    std::vector<std::int64_t> turnHeat(kSlotCount, 0);
+    std::vector<std::string> problems;
+    for (int i = 1; i <= mechs; ++i) {
         SelectMechQuietly(i - 1);
         turn_.CurrentHeat = store_.MechHeat(i);
         turn_.TurnHeat = 0;
@@ -95,8 +136,10 @@ void MainForm::NextTurn_Click() {
         LoadMechRecord(i);
 
         const EntryCheck check = CheckEntries(ReadEntries());
-        for (const std::string& message : check.Messages)
+        for (const std::string& message : check.Messages) {
             say(QString::fromStdString(message));
+            problems.push_back(MechName(i - 1).toStdString() + ": " + message);
+        }
         if (!check.Messages.empty())
             turn_.TurnError = 1;
 
@@ -106,41 +149,67 @@ void MainForm::NextTurn_Click() {
             turn_.TurnHeat = Narrow(balance.HeatSinkCount - balance.TurnHeat);
             turn_.CurrentHeat = balance.NewLevel;
             NewHeat[static_cast<std::size_t>(i)] = balance.NewLevel;
+            turnHeat[static_cast<std::size_t>(i)] = balance.TurnHeat;
         } else {
             say(QString::fromLatin1(messages::kTurnNotCompleted));
         }
     }
 
-    if (turn_.TurnError == 0) {
-        count = ui_.MechNames->count();
-        for (int i = 1; i <= count; ++i)
+    if (turn_.TurnError != 0) {
+        // A failed turn changes no record: every entry stays as typed.
+        log_.AddFailedTurn(problems);
+    } else {
+        for (int i = 1; i <= mechs; ++i)
             store_.MechHeat(i) = NewHeat[static_cast<std::size_t>(i)];
 
         // Effects pass: the selection stays on the last 'Mech while each
         // one's level is painted, rolled for and stored.
-        for (int i = 1; i <= count; ++i) {
+        GeneratorDice generator(services_.Random);
+        std::vector<MechTurnLine> lines;
+        bool cancelled = false;
+        for (int i = 1; i <= mechs && !cancelled; ++i) {
             turn_.CurrentHeat = store_.MechHeat(i);
             PaintHeatScale(turn_.CurrentHeat);
-            const HeatEffects effects = ApplyHeatEffects(turn_.CurrentHeat, services_.Random);
-            if (effects.LastRoll) {
-                turn_.Die1 = effects.LastRoll->Die1;
-                turn_.Die2 = effects.LastRoll->Die2;
-                turn_.DiceTotal = effects.LastRoll->DiceTotal;
+            TableDice table(services_.Messages, ui_.Scale, MechName(i - 1));
+            DiceSourceInterface& dice = ui_.mnuTableDice->isChecked()
+                                            ? static_cast<DiceSourceInterface&>(table)
+                                            : generator;
+            const std::optional<HeatEffects> effects = ApplyHeatEffects(turn_.CurrentHeat, dice);
+            if (!effects) {
+                cancelled = true;
+                break;
             }
-            ShowConditions(effects);
+            if (!effects->Rolls.empty()) {
+                const Dice& last = effects->Rolls.back().Rolled;
+                turn_.Die1 = last.Die1;
+                turn_.Die2 = last.Die2;
+                turn_.DiceTotal = last.DiceTotal;
+            }
+            ShowConditions(*effects);
             StoreMechConditions(i);
+            lines.push_back({MechName(i - 1).toStdString(), before[std::size_t(i - 1)].Heat,
+                             turn_.CurrentHeat, turnHeat[static_cast<std::size_t>(i)], *effects});
+        }
+
+        if (cancelled) {
+            for (int i = 1; i <= mechs; ++i)
+                store_.SetRecord(i, records[static_cast<std::size_t>(i - 1)]);
+            log_.AddCancelledTurn();
+        } else {
+            // This turn's attempts to stand and weapon heat are spent.
+            for (int i = 1; i <= mechs; ++i) {
+                store_.MechAttemptsToStand(i) = "0";
+                store_.MechWeaponHeat(i) = "0";
+            }
+            log_.AddTurn(std::move(lines), std::move(before));
         }
     }
 
-    // Both ways end on the first 'Mech, with this turn's attempts to stand
-    // and weapon heat cleared in every record (the boxes are not reloaded).
+    // Both ways end on the first 'Mech, shown from its record.
     SelectMechQuietly(0);
     LoadMechRecord(1);
-    count = ui_.MechNames->count();
-    for (int i = 1; i <= count; ++i) {
-        store_.MechAttemptsToStand(i) = "0";
-        store_.MechWeaponHeat(i) = "0";
-    }
+    turnRunning_ = false;
+    RosterChanged();
 }
 
 } // namespace caldrix

@@ -1,0 +1,67 @@
+#include "platform/TableRoll.h"
+
+#include "platform/Controls.h"
+#include "platform/MessageBoxInterface.h"
+#include "platform/Theme.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace caldrix {
+
+TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TableRoll"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(platform::ProgramIcon());
+    setModal(true);
+
+    auto* text = new QLabel(question, this);
+    text->setObjectName(QStringLiteral("TableRollText"));
+    platform::MakePlainLabel(text);
+    text->setWordWrap(true);
+    total_ = new QLineEdit(this);
+    total_->setObjectName(QStringLiteral("TableRollTotal"));
+    total_->setAccessibleName(tr("Total of the two dice"));
+    total_->setMaxLength(8);
+    why_ = new QLabel(this);
+    why_->setObjectName(QStringLiteral("TableRollWhy"));
+    platform::MakePlainLabel(why_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(QDialogButtonBox::Ok);
+    ok_->setObjectName(QStringLiteral("TableRollOk"));
+    QPushButton* cancel = buttons->addButton(tr("Cancel Turn"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("TableRollCancel"));
+    ok_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(total_, &QLineEdit::textChanged, this, &TableRoll::Check);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(text, 0, 0, 1, 2);
+    layout->addWidget(total_, 1, 0);
+    layout->addWidget(why_, 1, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    setMinimumWidth(360);
+    Check();
+    total_->setFocus();
+}
+
+std::optional<int> TableRoll::Total() const {
+    bool number = false;
+    const int total = total_->text().trimmed().toInt(&number);
+    if (!number || total < 2 || total > 12)
+        return std::nullopt;
+    return total;
+}
+
+void TableRoll::Check() {
+    const bool good = Total().has_value();
+    ok_->setEnabled(good);
+    why_->setText(good ? QString() : tr("Type a whole number from 2 to 12"));
+}
+
+} // namespace caldrix

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace caldrix {
+
+// Asks for the total of two dice rolled at the table. OK accepts only a
+// whole number from 2 to 12; "Cancel Turn", Escape and the close control
+// abandon the turn.
+class TableRoll : public QDialog {
+    Q_OBJECT
+public:
+    explicit TableRoll(const QString& question, QWidget* parent = nullptr);
+    std::optional<int> Total() const;
+
+private:
+    void Check();
+
+    QLineEdit* total_ = nullptr;
+    QLabel* why_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+} // namespace caldrix

@@ -1,0 +1,131 @@
+#include "state/UnitFile.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace caldrix {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return out;
+}
+
+// Text is valid UTF-8 without NUL or other control bytes but tab and line ends.
+bool IsText(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                return false;
+            ++i;
+            continue;
+        }
+        const std::size_t more = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : 0;
+        if (more == 0 || c > 0xF4 || i + more >= bytes.size())
+            return false;
+        for (std::size_t k = 1; k <= more; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += more + 1;
+    }
+    return true;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+} // namespace
+
+UnitFileResult ParseUnitFile(std::string_view bytes) {
+    UnitFileResult result;
+    if (bytes.size() > kMaxUnitFileBytes) {
+        result.Problem = "it is larger than 1 MB";
+        return result;
+    }
+    if (!IsText(bytes)) {
+        result.Problem = "it is not a text file";
+        return result;
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3); // a byte-order mark
+
+    const std::vector<std::string_view> lines = Lines(bytes);
+    std::string chassis, model;
+    std::optional<std::string_view> sinks;
+    // Older files: "Version:" first, then the chassis and the model on lines of their own.
+    std::size_t first = 0;
+    while (first < lines.size() && Trim(lines[first]).empty())
+        ++first;
+    if (first < lines.size() && Lower(Trim(lines[first])).rfind("version:", 0) == 0) {
+        if (first + 1 < lines.size())
+            chassis = Trim(lines[first + 1]);
+        if (first + 2 < lines.size())
+            model = Trim(lines[first + 2]);
+    }
+    for (std::string_view line : lines) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string_view::npos)
+            continue;
+        const std::string key = Lower(Trim(line.substr(0, colon)));
+        const std::string_view value = Trim(line.substr(colon + 1));
+        if (key == "chassis")
+            chassis = value;
+        else if (key == "model")
+            model = value;
+        else if (key == "heat sinks" && !sinks)
+            sinks = value;
+    }
+
+    if (chassis.empty() && model.empty()) {
+        result.Problem = "it has no 'Mech name";
+        return result;
+    }
+    if (!sinks) {
+        result.Problem = "it has no heat sinks line";
+        return result;
+    }
+    std::size_t digits = 0;
+    while (digits < sinks->size() && (*sinks)[digits] >= '0' && (*sinks)[digits] <= '9')
+        ++digits;
+    if (digits == 0 || digits > 5 || std::stoi(std::string(sinks->substr(0, digits))) > 32767) {
+        result.Problem = "its heat sinks line does not start with a count from 0 to 32767";
+        return result;
+    }
+    const std::string kind = Lower(sinks->substr(digits));
+    UnitFileMech mech;
+    mech.Name = chassis.empty() ? model : model.empty() ? chassis : chassis + " " + model;
+    mech.HeatSinks = std::stoi(std::string(sinks->substr(0, digits)));
+    mech.DoubleHeatSinks =
+        kind.find("double") != std::string::npos || kind.find("laser") != std::string::npos;
+    result.Mech = mech;
+    return result;
+}
+
+} // namespace caldrix

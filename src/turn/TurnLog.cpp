@@ -1,0 +1,102 @@
+#include "turn/TurnLog.h"
+
+namespace caldrix {
+
+namespace {
+// A spreadsheet cell: tabs and line breaks typed into a name would split it.
+std::string Cell(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+} // namespace
+
+void TurnLog::AddTurn(std::vector<MechTurnLine> mechs, std::vector<TurnState> before) {
+    ++completed_;
+    LogEntry entry;
+    entry.What = LogEntry::Kind::Turn;
+    entry.Number = completed_;
+    entry.Mechs = std::move(mechs);
+    entries_.push_back(std::move(entry));
+    undo_.push_back({entries_.size() - 1, std::move(before)});
+}
+
+void TurnLog::AddFailedTurn(const std::vector<std::string>& problems) {
+    std::string text = "Turn " + std::to_string(NextTurnNumber()) + " not completed";
+    for (std::size_t i = 0; i < problems.size(); ++i)
+        text += (i == 0 ? ": " : "; ") + problems[i];
+    AddNote(std::move(text));
+}
+
+void TurnLog::AddCancelledTurn() {
+    AddNote("Turn " + std::to_string(NextTurnNumber()) + " cancelled at the table");
+}
+
+void TurnLog::AddMechAdded(const std::string& name) {
+    AddNote("'Mech added: " + name);
+    undo_.clear();
+}
+
+void TurnLog::AddMechRemoved(const std::string& name) {
+    AddNote("'Mech removed: " + name);
+    undo_.clear();
+}
+
+void TurnLog::Clear() {
+    entries_.clear();
+    undo_.clear();
+    completed_ = 0;
+}
+
+std::optional<std::vector<TurnState>> TurnLog::Undo() {
+    if (undo_.empty())
+        return std::nullopt;
+    UndoStep step = std::move(undo_.back());
+    undo_.pop_back();
+    entries_[step.Entry].Undone = true;
+    --completed_;
+    return std::move(step.Before);
+}
+
+void TurnLog::AddNote(std::string text) {
+    LogEntry entry;
+    entry.Text = std::move(text);
+    entries_.push_back(std::move(entry));
+}
+
+std::string RollText(const RollRecord& roll) {
+    std::string text = roll.Kind == Danger::Shutdown ? "shutdown" : "ammo explosion";
+    text += ", avoid on " + std::to_string(roll.AvoidOn) + "+: ";
+    const Dice& d = roll.Rolled;
+    if (d.AtTable)
+        text += "rolled " + std::to_string(d.DiceTotal) + " at the table";
+    else
+        text += std::to_string(d.Die1) + " + " + std::to_string(d.Die2) + " = " +
+                std::to_string(d.DiceTotal);
+    return text + (roll.Avoided ? ", avoided" : ", not avoided");
+}
+
+std::string TurnLog::AsText() const {
+    std::string text = "Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
+                       "Movement\tShutdown\tAmmo explosion\tRolls\n";
+    for (const LogEntry& entry : entries_) {
+        if (entry.What == LogEntry::Kind::Note) {
+            text += Cell(entry.Text) + "\n";
+            continue;
+        }
+        std::string turn = std::to_string(entry.Number) + (entry.Undone ? " (undone)" : "");
+        for (const MechTurnLine& m : entry.Mechs) {
+            std::string rolls;
+            for (const RollRecord& roll : m.Effects.Rolls)
+                rolls += (rolls.empty() ? "" : "; ") + RollText(roll);
+            text += turn + "\t" + Cell(m.Name) + "\t" + std::to_string(m.Before) + "\t" +
+                    std::to_string(m.After) + "\t" + std::to_string(m.TurnHeat) + "\t" +
+                    m.Effects.Mod2Fier + "\t" + m.Effects.MP + "\t" + m.Effects.Shutdown + "\t" +
+                    m.Effects.AmmoExp + "\t" + rolls + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace caldrix
