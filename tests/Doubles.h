@@ -36,6 +36,8 @@ public:
     }
     std::optional<int> AskDiceTotal(const QString& text) override {
         shown.push_back({text, kApplicationTitle, true});
+        if (onShow)
+            onShow();
         std::optional<int> total;
         if (!totals.empty()) {
             total = totals.front();

@@ -3,6 +3,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 using namespace caldrix;
@@ -24,6 +29,10 @@ QStringList Names(const Fixture& f) {
     for (int i = 0; i < f.Roster()->count(); ++i)
         names << f.Roster()->item(i)->text();
     return names;
+}
+void Ready(MechRecordStore& store, int slot) {
+    store.MechMovementType(slot) = "Stationary";
+    store.MechEngineHits(slot) = "None";
 }
 MechRecord Marked(int n) {
     MechRecord r = MechRecord::Defaults();
@@ -102,7 +111,8 @@ private slots:
         if (duringNewGame)
             f.form->StartNewGame_Click();
         pick->close();
-        QTRY_VERIFY(pick.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(pick.isNull());
         QVERIFY(f.form->isVisible());
         f.form->StartNewGame_Click();
         QCOMPARE(Count(f.form->PickMechsDialog())->value(), 1); // created afresh
@@ -125,7 +135,8 @@ private slots:
         QCOMPARE(Names(f), (QStringList{"A", " Mad & Cat ", ""}));
         QCOMPARE(f.Selected(), 0);
         dialog->close();
-        QTRY_VERIFY(dialog.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
         f.form->mnuNewMech_Click();
         QCOMPARE(f.form->NewMechDialog()->findChild<QLineEdit*>("NewMechName")->text(),
                  QString("New Mech"));
@@ -209,11 +220,139 @@ private slots:
         f.form->About_Click();
         QCOMPARE(f.form->AboutDialog(), about);
         QVERIFY(about->isVisible());
-        QCOMPARE(about->findChild<QLabel*>("Label5")->text(), QString("Version 1.4.3"));
+        QCOMPARE(about->findChild<QLabel*>("Label5")->text(), QString("Version " CALDRIX_VERSION));
         int aboutBoxes = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             aboutBoxes += qobject_cast<AboutForm*>(w) != nullptr;
         QCOMPARE(aboutBoxes, 1);
+    }
+
+    // A dialog closed and reopened in one batch of input comes back alive,
+    // and stays alive once the closed one's deferred deletion has run.
+    void closedAndReopenedAtOnce() {
+        Fixture f;
+        f.form->mnuNewMech_Click();
+        f.form->About_Click();
+        f.form->StartNewGame_Click();
+        QList<QPointer<QWidget>> first{f.form->PickMechsDialog(), f.form->NewMechDialog(),
+                                       f.form->AboutDialog()};
+        for (QWidget* dialog : first)
+            dialog->close();
+        QVERIFY(f.form->isVisible()); // closing the new-game dialog brings the main window back
+        f.form->StartNewGame_Click();
+        f.form->mnuNewMech_Click();
+        f.form->About_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<QWidget*> again{f.form->PickMechsDialog(), f.form->NewMechDialog(),
+                                    f.form->AboutDialog()};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(first[i].isNull());
+            QVERIFY(again[i] && again[i]->isVisible());
+        }
+    }
+
+    // Enter presses the focused button in every window; Enter in a text box
+    // presses nothing. Escape does what the close control does.
+    void keyboard() {
+        Fixture f;
+        PickMechs* pick = f.form->PickMechsDialog();
+        QVERIFY(!(pick->windowFlags() & Qt::WindowMaximizeButtonHint) &&
+                (pick->windowFlags() & Qt::WindowMinimizeButtonHint));
+        NameBox(pick, 1)->setText(QString(40000, 'x')); // no length limit
+        QTest::keyClick(NameBox(pick, 1), Qt::Key_Return);
+        QVERIFY(pick->isVisible());
+        QTest::keyClick(pick->findChild<QPushButton*>("Continue"), Qt::Key_Enter,
+                        Qt::KeypadModifier);
+        QCOMPARE(Names(f), QStringList{QString(40000, 'x')});
+
+        f.form->mnuNewMech_Click();
+        QLineEdit* name = f.form->NewMechDialog()->findChild<QLineEdit*>("NewMechName");
+        QCOMPARE(name->selectedText(), QString("New Mech"));
+        QTest::keyClicks(name, "Ares");
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(f.form->NewMechDialog()->findChild<QPushButton*>("Ok"), Qt::Key_Return);
+        QCOMPARE(Names(f).last(), QString("Ares"));
+
+        f.Roster()->setCurrentRow(0);
+        Ready(f.Store(), 1);
+        QTest::keyClick(f.Find<QPushButton>("NextTurn"), Qt::Key_Return);
+        QCOMPARE(f.form->Log().NextTurnNumber(), 1); // Ares's prompts stop the turn
+        QVERIFY(!f.messages.shown.empty());
+
+        f.form->About_Click();
+        QTest::keyClick(f.form->AboutDialog()->findChild<QPushButton*>("Ok"), Qt::Key_Return);
+        QVERIFY(!f.form->AboutDialog()->isVisible());
+
+        f.form->About_Click();
+        f.form->mnuNewMech_Click();
+        f.form->StartNewGame_Click();
+        for (QWidget* dialog : QList<QWidget*>{f.form->AboutDialog(), f.form->NewMechDialog(),
+                                               f.form->PickMechsDialog()}) {
+            QPointer<QWidget> alive = dialog;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(alive.isNull());
+        }
+        QVERIFY(f.form->isVisible());
+    }
+
+    // The roster's context menu opens by mouse, by the Menu key and by Shift+F10.
+    void rosterMenu() {
+        Fixture f;
+        f.Roster({"A"});
+        QMenu* menu = f.Find<QMenu>("RosterMenu");
+        QListWidget* list = f.Roster();
+        // What the platform sends on a right click, here below the only item.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 100),
+                                list->viewport()->mapToGlobal(QPoint(5, 100)));
+        QCoreApplication::sendEvent(list->viewport(), &click);
+        QVERIFY(menu->isVisible());
+        for (auto [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier},
+                                      std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+            menu->hide();
+            QTest::keyClick(list, key, modifiers);
+            QVERIFY(menu->isVisible());
+        }
+        menu->hide();
+        QTest::keyClick(list, Qt::Key_F10);
+        QVERIFY(!menu->isVisible());
+    }
+
+    // Unit files: each adds a 'Mech with its heat sinks, a bad one is named
+    // with its reason, and the roster limit holds.
+    void unitFiles() {
+        Fixture f;
+        QTemporaryDir dir;
+        auto write = [&dir](const QString& name, const QByteArray& text) {
+            QFile file(dir.filePath(name));
+            file.open(QIODevice::WriteOnly);
+            file.write(text);
+            return file.fileName();
+        };
+        const QString good = write("Atlas.mtf", "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double\n");
+        const QString bad = write("<i>Bad & %1.mtf", "chassis:Atlas\n");
+        f.Roster(QStringList(253, "M"));
+        f.form->AddUnitFiles({good, bad, dir.filePath("missing.mtf"), good, good, good});
+        QCOMPARE(f.Roster()->count(), 256);
+        QCOMPARE(f.Roster()->item(253)->text(), QString("Atlas AS7-D"));
+        QCOMPARE(f.Store().MechHeatSinks(254) + std::to_string(f.Store().MechDHS(254)),
+                 std::string("201"));
+        QCOMPARE(f.messages.Texts(),
+                 (QStringList{"<i>Bad & %1.mtf was not added: it has no heat sinks line",
+                              "missing.mtf was not added: it cannot be read",
+                              "The roster is full: a game holds at most 256 'Mechs"}));
+        QCOMPARE(f.Selected(), -1);
+
+        // Dropped on the roster.
+        f.form->StartNewGame_Click();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(dir.filePath("notes.txt"))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.Roster()->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.Roster()->viewport(), &drop);
+        QCOMPARE(Names(f), QStringList{"Atlas AS7-D"});
     }
 
     void f1OpensTheHelpFile_data() {
@@ -227,12 +366,25 @@ private slots:
         HelpService help(f.messages);
         help.SetSearchFolders({folder});
         help.SetHelpFile("caldrix.hlp");
+        QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(!help.HelpWindow() && f.messages.shown.empty()); // only F1 alone
         QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1);
         QTest::keyClick(NameBox(f.form->PickMechsDialog(), 1), Qt::Key_F1); // any window
         const bool found = folder == CALDRIX_RESOURCES_DIR;
         QCOMPARE(help.HelpWindow() != nullptr, found);
-        if (found)
+        if (found) {
             QVERIFY(help.HelpWindow()->toPlainText().contains("Next Turn"));
+            QVERIFY(!help.HelpWindow()->windowIcon().isNull());
+            // Escape closes it, Ctrl+W too, and F1 at once gives a live window.
+            for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
+                QPointer<QTextBrowser> shown = help.HelpWindow();
+                QTest::keySequence(shown, keys);
+                QVERIFY(!help.HelpWindow());
+                QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                QVERIFY(shown.isNull() && help.HelpWindow()->isVisible());
+            }
+        }
         QCOMPARE(f.messages.Texts(),
                  found ? QStringList()
                        : QStringList(2, "The help file caldrix.hlp could not be found"));

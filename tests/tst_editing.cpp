@@ -91,7 +91,10 @@ private slots:
             QTest::keyClick(move, c.toLatin1());
             QCOMPARE(f.Edit("HexesJumpedText")->isEnabled(), move->text() == "Jumping");
         }
+        QSignalSpy click(f.Combo("MovementType"), &platform::ComboBox::Click);
         QTest::keyClick(move, Qt::Key_Return);
+        emit move->editingFinished(); // as when the focus leaves
+        QCOMPARE(click.count(), 0);    // typing never raises Click
         QCOMPARE(move->text(), typed); // no completion, nothing added to the list
         QCOMPARE(f.Combo("MovementType")->count(), 4);
         QCOMPARE(f.Label("HexesJumpedLabel")->isEnabled(), enabled);
@@ -116,6 +119,48 @@ private slots:
         QTest::keyClick(combo, Qt::Key_Up);
         QCOMPARE(QList<int>({int(change.count()), int(click.count())}), QList<int>({4, 2}));
         QCOMPARE(f.Store().MechMovementType(0), std::string("Running"));
+    }
+
+    // The list's current item follows the shown text, so the arrow keys step
+    // from what the player sees.
+    void comboFollowsItsText_data() {
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Up from Jumping") << "Jumping" << int(Qt::Key_Up) << "Running";
+        QTest::newRow("Down from Jumping") << "Jumping" << int(Qt::Key_Down) << "Jumping";
+        QTest::newRow("Up from Walking") << "Walking" << int(Qt::Key_Up) << "Stationary";
+        QTest::newRow("Down from the prompt") << "Movement Type" << int(Qt::Key_Down) << "Stationary";
+        QTest::newRow("Down from walking, typed") << "walking" << int(Qt::Key_Down) << "Stationary";
+    }
+    void comboFollowsItsText() {
+        QFETCH(QString, loaded);
+        QFETCH(int, key);
+        QFETCH(QString, shown);
+        Fixture f;
+        f.Roster({"A", "B"});
+        f.Store().MechMovementType(2) = loaded.toStdString();
+        f.Select(0);
+        f.Type(f.Combo("MovementType"), "Running"); // the list's item is now Running
+        f.Select(1);
+        QCOMPARE(f.Combo("MovementType")->currentText(), loaded);
+        QTest::keyClick(f.Combo("MovementType"), Qt::Key(key));
+        QCOMPARE(f.Combo("MovementType")->currentText(), shown);
+        QCOMPARE(QString::fromStdString(f.Store().MechMovementType(2)), shown);
+    }
+
+    // A list closed without a choice is not a pick: setting the text then
+    // still raises Change.
+    void listClosedUnchosen() {
+        Fixture f;
+        platform::ComboBox* combo = f.Combo("EngineHits");
+        combo->showPopup();
+        combo->hidePopup();
+        QCoreApplication::processEvents();
+        QSignalSpy change(combo, &platform::ComboBox::Change);
+        combo->setEditText("2nd Engine Hit");
+        QCOMPARE(change.count(), 1);
+        QCOMPARE(f.Store().MechEngineHits(0), std::string("2nd Engine Hit"));
     }
 
     // The scroll bar stores on each step and on the thumb's release, not while dragging.

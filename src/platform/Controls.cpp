@@ -8,7 +8,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,6 +37,23 @@ protected:
                 static_cast<QPushButton*>(watched)->click();
                 return true;
             }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Escape that no control of the window took closes the window.
+class EscapeCloses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            static_cast<QWidget*>(watched)->close();
+            return true;
         }
         return QObject::eventFilter(watched, event);
     }
@@ -106,8 +122,7 @@ void MakeEnterClicks(QPushButton* button) {
 }
 
 void CloseOnEscape(QWidget* window) {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    window->installEventFilter(new EscapeCloses(window));
 }
 
 void ExposeAsDialog(QWidget* window) {

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QShortcut>
 
 #include "platform/Theme.h"
 #include <QTextBrowser>
@@ -56,11 +55,6 @@ void HelpService::ShowHelp() {
         window_->setOpenExternalLinks(false);
         window_->setWindowIcon(platform::ProgramIcon());
         window_->resize(560, 520);
-        for (const QKeySequence& keys :
-             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-            auto* shortcut = new QShortcut(keys, window_);
-            connect(shortcut, &QShortcut::activated, window_, &QWidget::close);
-        }
         platform::CentreOver(window_, owner_);
     }
     window_->setHtml(QString::fromUtf8(file.readAll()));
@@ -79,6 +73,12 @@ bool HelpService::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
             ShowHelp();
+            return true;
+        }
+        // Escape or Ctrl+W closes the help window.
+        if (watched == window_ && ((key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
+                                   (key->key() == Qt::Key_W && key->modifiers() == Qt::ControlModifier))) {
+            window_->close();
             return true;
         }
     }
