@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A roster of 'Mechs with mixed, valid entries, shared by the benchmarks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: process start to the main window shown and the event loop idle,
 // for Caldrix and for a bare Qt main window of the same size, with each
 // run's peak memory. Without arguments it runs both in turn and reports.
@@ -73,7 +75,7 @@ template <typename F> double Median(std::vector<Sample> s, F field) {
 
 int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "caldrix") == 0)
-        return caldrix::RunProgram(argc, argv, [] { QApplication::quit(); });
+        return caldrix::RunProgram(1, argv, [] { QApplication::quit(); }); // no arguments
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
         return RunBare(argc, argv);
 

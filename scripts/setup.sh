@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Caldrix team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Caldrix needs from Debian's packages, but only what is missing.
 set -euo pipefail
 
@@ -8,6 +10,9 @@ packages=(
   qt6-base-dev libgl-dev        # Qt 6 Widgets and Qt Test
   fonts-crosextra-carlito       # the dialog font every layout was measured with
   xvfb xauth xdotool imagemagick # the real-window test under an X server
+  librsvg2-bin                  # every icon is rendered from its SVG
+  appstream desktop-file-utils  # the packaging test validates the metainfo and desktop entry
+  "$@"                          # what a caller needs besides (scripts/package: lintian)
 )
 
 missing=()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Test doubles for the program's outside effects.
@@ -54,7 +57,7 @@ public:
     std::vector<Shown> shown;
     std::deque<bool> answers;
     std::deque<std::optional<int>> totals; // dice totals typed at the table; none: Cancel Turn
-    std::function<void()> onShow; // runs while each message is up
+    std::function<void()> onShow;          // runs while each message is up
 };
 
 // Gives the scripted numbers in turn, then repeats the last; counts draws.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Caldrix team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program in a real window: starts it under Xvfb (xcb), presses
 # "Ok!" in the new-game dialog, checks cells 0 and 1 of the heat scale on a
 # screenshot, ends it with File > Exit and expects exit status 0.

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainFormFixture.h"
 #include "platform/HelpService.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -307,8 +310,8 @@ private slots:
                                 list->viewport()->mapToGlobal(QPoint(5, 100)));
         QCoreApplication::sendEvent(list->viewport(), &click);
         QVERIFY(menu->isVisible());
-        for (auto [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier},
-                                      std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+        for (auto [key, modifiers] :
+             {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
             menu->hide();
             QTest::keyClick(list, key, modifiers);
             QVERIFY(menu->isVisible());
@@ -329,7 +332,8 @@ private slots:
             file.write(text);
             return file.fileName();
         };
-        const QString good = write("Atlas.mtf", "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double\n");
+        const QString good =
+            write("Atlas.mtf", "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double\n");
         const QString bad = write("<i>Bad & %1.mtf", "chassis:Atlas\n");
         f.Roster(QStringList(253, "M"));
         f.form->AddUnitFiles({good, bad, dir.filePath("missing.mtf"), good, good, good});

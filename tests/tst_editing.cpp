@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainFormFixture.h"
 
 #include <QAbstractItemView>
@@ -93,7 +96,7 @@ private slots:
         }
         QSignalSpy click(f.Combo("MovementType"), &platform::ComboBox::Click);
         QTest::keyClick(move, Qt::Key_Return);
-        emit move->editingFinished(); // as when the focus leaves
+        emit move->editingFinished();  // as when the focus leaves
         QCOMPARE(click.count(), 0);    // typing never raises Click
         QCOMPARE(move->text(), typed); // no completion, nothing added to the list
         QCOMPARE(f.Combo("MovementType")->count(), 4);
@@ -130,7 +133,8 @@ private slots:
         QTest::newRow("Up from Jumping") << "Jumping" << int(Qt::Key_Up) << "Running";
         QTest::newRow("Down from Jumping") << "Jumping" << int(Qt::Key_Down) << "Jumping";
         QTest::newRow("Up from Walking") << "Walking" << int(Qt::Key_Up) << "Stationary";
-        QTest::newRow("Down from the prompt") << "Movement Type" << int(Qt::Key_Down) << "Stationary";
+        QTest::newRow("Down from the prompt")
+            << "Movement Type" << int(Qt::Key_Down) << "Stationary";
         QTest::newRow("Down from walking, typed") << "walking" << int(Qt::Key_Down) << "Stationary";
     }
     void comboFollowsItsText() {

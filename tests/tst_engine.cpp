@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules and the record store, without any window: heat balance, heat
 // effects and dice, forecast, turn history, unit files.
 
@@ -53,7 +55,6 @@ MechEntries Entries(const QString& changes) {
 
 const QString kRange = " must be a number from -32768 to 32767";
 
-
 // A record with every field away from its default, told apart by n.
 MechRecord Marked(int n) {
     const std::string s = std::to_string(n);
@@ -75,7 +76,6 @@ MechRecord Marked(int n) {
             "c4" + s,
             std::int16_t(n)};
 }
-
 
 // Gives the scripted numbers in turn, then repeats the last.
 class Draws : public RandomSourceInterface {
@@ -356,11 +356,13 @@ private slots:
         QTest::addColumn<QString>("entries");
         QTest::addColumn<int>("heat");
         QTest::addColumn<QString>("line");
-        QTest::newRow("shutdown roll") << "weapons=4 sinks=0" << 12
-                                       << "heat 12 \u2192 16: +2 Modifier to fire, shutdown avoid on 4+ (91.7%)";
-        QTest::newRow("everything") << "sinks=0" << 30
-                                    << "heat 30 \u2192 30: +4 Modifier to fire, shutdown automatic, "
-                                       "ammo explosion avoid on 8+ (41.7%)";
+        QTest::newRow("shutdown roll")
+            << "weapons=4 sinks=0" << 12
+            << "heat 12 \u2192 16: +2 Modifier to fire, shutdown avoid on 4+ (91.7%)";
+        QTest::newRow("everything")
+            << "sinks=0" << 30
+            << "heat 30 \u2192 30: +4 Modifier to fire, shutdown automatic, "
+               "ammo explosion avoid on 8+ (41.7%)";
         QTest::newRow("no effect") << "" << 3 << "heat 3 \u2192 0";
         QTest::newRow("rejected") << "sinks=" << 7 << "heat 7: Enter Heat Sinks";
     }
@@ -400,17 +402,18 @@ private slots:
         const auto undone = log.Undo();
         QVERIFY(undone && undone->size() == 2 && (*undone)[0].WeaponHeat == "12");
         QVERIFY(!log.CanUndo() && !log.Undo());
-        QCOMPARE(Q(log.AsText()).split('\n'),
-                 QStringList({"Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
-                              "Movement\tShutdown\tAmmo explosion\tRolls",
-                              "'Mech added: Atlas", "'Mech added: Mad Cat",
-                              "Turn 1 not completed: Atlas: Enter Heat Sinks; Mad Cat: Enter "
-                              "movement type",
-                              "1 (undone)\tAtlas\t2\t22\t25\t+3 Modifier to fire\t-4 Movement "
-                              "Points\tShutdown!!!\t\tshutdown, avoid on 8+: 3 + 4 = 7, not "
-                              "avoided; ammo explosion, avoid on 4+: rolled 9 at the table, avoided",
-                              "1 (undone)\tMad Cat\t0\t0\t1\t\t\t\t\t",
-                              "Turn 2 cancelled at the table", ""}));
+        QCOMPARE(
+            Q(log.AsText()).split('\n'),
+            QStringList({"Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
+                         "Movement\tShutdown\tAmmo explosion\tRolls",
+                         "'Mech added: Atlas", "'Mech added: Mad Cat",
+                         "Turn 1 not completed: Atlas: Enter Heat Sinks; Mad Cat: Enter "
+                         "movement type",
+                         "1 (undone)\tAtlas\t2\t22\t25\t+3 Modifier to fire\t-4 Movement "
+                         "Points\tShutdown!!!\t\tshutdown, avoid on 8+: 3 + 4 = 7, not "
+                         "avoided; ammo explosion, avoid on 4+: rolled 9 at the table, avoided",
+                         "1 (undone)\tMad Cat\t0\t0\t1\t\t\t\t\t", "Turn 2 cancelled at the table",
+                         ""}));
         log.AddTurn({}, {});
         log.AddMechRemoved("Atlas"); // a roster change ends what can be undone
         QVERIFY(!log.CanUndo());

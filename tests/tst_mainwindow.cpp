@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainFormFixture.h"
 
 #include <QAccessible>
@@ -92,9 +95,9 @@ private slots:
                 for (QWidget* b : children) {
                     const QRect both = a->geometry() & b->geometry();
                     const QString pair = a->objectName() + "/" + b->objectName();
-                    if (a < b && both.width() > 1 && both.height() > 1 &&
-                        pair != "Frame3/Frame4" && pair != "Frame4/Frame3" &&
-                        pair != "Frame4/Frame5" && pair != "Frame5/Frame4")
+                    if (a < b && both.width() > 1 && both.height() > 1 && pair != "Frame3/Frame4" &&
+                        pair != "Frame4/Frame3" && pair != "Frame4/Frame5" &&
+                        pair != "Frame5/Frame4")
                         faults << pair + " overlap";
                 }
             }
@@ -116,14 +119,13 @@ private slots:
         for (QAction* a : f.Find<QMenu>("RosterMenu")->actions())
             shown << " " + a->objectName() + "=" + (a->isSeparator() ? "-" : a->text()) +
                          (a->isEnabled() ? "" : " greyed") + (a->isCheckable() ? " tick" : "");
-        QCOMPARE(shown,
-                 (QStringList{"File=&File", " StartNewGame=&Start New Game", " Heiphen2=-",
-                              " Exit=&Exit", "mnuMechs=&Mechs", " mnuNewMech=&New Mech",
-                              " mnuDeleteMech=&Delete Mech", "Help=&Help", " About=&About",
-                              " mnuForecast=Heat &Forecast", " mnuHistory=Turn &History",
-                              " mnuUndoTurn=&Undo Last Turn greyed", " =-",
-                              " mnuTableDice=Roll Dice at the &Table tick",
-                              " mnuUnitFiles=Add 'Mechs from &Unit Files\u2026"}));
+        QCOMPARE(shown, (QStringList{"File=&File", " StartNewGame=&Start New Game", " Heiphen2=-",
+                                     " Exit=&Exit", "mnuMechs=&Mechs", " mnuNewMech=&New Mech",
+                                     " mnuDeleteMech=&Delete Mech", "Help=&Help", " About=&About",
+                                     " mnuForecast=Heat &Forecast", " mnuHistory=Turn &History",
+                                     " mnuUndoTurn=&Undo Last Turn greyed", " =-",
+                                     " mnuTableDice=Roll Dice at the &Table tick",
+                                     " mnuUnitFiles=Add 'Mechs from &Unit Files\u2026"}));
     }
 
     void focusOrder() {
@@ -175,8 +177,8 @@ private slots:
                               heard(f.Label("Label3(30)")), heard(f.Label("ConditionAmmoExp")),
                               heard(f.Label("ConditionShutdown"))}),
                  QStringList({combo + "Movement Type", combo + "Engine Hits", dialog + "Caldrix",
-                              dialog + "Caldrix", dialog + "About", text, text + "Shutdown",
-                              text, text + "Shutdown!!!"}));
+                              dialog + "Caldrix", dialog + "About", text, text + "Shutdown", text,
+                              text + "Shutdown!!!"}));
         QCOMPARE(QAccessible::queryAccessibleInterface(f.Combo("MovementType"))
                      ->text(QAccessible::Value),
                  QString("Stationary"));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Randomized model check: long random sequences of what a player can do on
 // the real windows. A model of the roster and the record store follows every
 // edit; the rules themselves are the engine's (tested on their own), so what
@@ -249,7 +251,7 @@ private slots:
                 f.messages.totals.clear();
                 for (int k = 0; k < 2 * n; ++k)
                     f.messages.totals.push_back(roll(0, 40) ? std::optional<int>(roll(2, 12))
-                                                             : std::nullopt);
+                                                            : std::nullopt);
                 const std::deque<std::optional<int>> totals = f.messages.totals;
                 const Model before = model;
                 form.NextTurn_Click();

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainFormFixture.h"
 #include "platform/QtMessageBox.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTableWidget>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTimer>
 
 using namespace caldrix;

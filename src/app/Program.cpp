@@ -1,4 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/Program.h"
+
+#include "app/CommandLine.h"
 
 #include "platform/ClockRandom.h"
 #include "platform/HelpService.h"
@@ -27,6 +32,8 @@ bool HasDisplay() {
 } // namespace
 
 int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
+    if (const std::optional<int> status = HandleCommandLine(argc, argv))
+        return *status;
     if (!HasDisplay()) {
         std::fputs("Caldrix needs a desktop session to show its window: no DISPLAY or "
                    "WAYLAND_DISPLAY is set.\n",
@@ -36,7 +43,7 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Caldrix"));
     QApplication::setApplicationVersion(QStringLiteral(CALDRIX_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("caldrix"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.caldrix.Caldrix"));
     // The program ends with its main window, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::ApplyTheme(app);

@@ -1,16 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/Controls.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 

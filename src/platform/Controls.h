@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The toolkit contract: what the windows rely on from Qt's widgets. A value

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/HelpService.h"
 
 #include <QApplication>
@@ -76,8 +79,9 @@ bool HelpService::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         // Escape or Ctrl+W closes the help window.
-        if (watched == window_ && ((key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
-                                   (key->key() == Qt::Key_W && key->modifiers() == Qt::ControlModifier))) {
+        if (watched == window_ &&
+            ((key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
+             (key->key() == Qt::Key_W && key->modifiers() == Qt::ControlModifier))) {
             window_->close();
             return true;
         }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "state/MechRecordStore.h"
 
 namespace caldrix {
@@ -58,8 +61,12 @@ void MechRecordStore::SetRecord(int slot, const MechRecord& r) {
 }
 
 TurnState MechRecordStore::TurnStateOf(int slot) const {
-    return {MechHeat(slot),          MechConditionMod2Fier(slot), MechConditionMP(slot),
-            MechConditionShutdown(slot), MechConditionAmmoExp(slot), MechAttemptsToStand(slot),
+    return {MechHeat(slot),
+            MechConditionMod2Fier(slot),
+            MechConditionMP(slot),
+            MechConditionShutdown(slot),
+            MechConditionAmmoExp(slot),
+            MechAttemptsToStand(slot),
             MechWeaponHeat(slot)};
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "state/UnitFile.h"
 
 #include <algorithm>

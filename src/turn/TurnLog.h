@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "state/MechRecordStore.h"
@@ -21,10 +24,10 @@ struct MechTurnLine {
 struct LogEntry {
     enum class Kind { Turn, Note };
     Kind What = Kind::Note;
-    int Number = 0;                 // turns only
+    int Number = 0;                  // turns only
     std::vector<MechTurnLine> Mechs; // turns only
-    bool Undone = false;            // turns only
-    std::string Text;               // notes only: failed turns, 'Mechs added and removed
+    bool Undone = false;             // turns only
+    std::string Text;                // notes only: failed turns, 'Mechs added and removed
 };
 
 // The history of one game and what Undo Last Turn can take back. Kept in

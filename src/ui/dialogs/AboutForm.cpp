@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/dialogs/AboutForm.h"
 
 #include "platform/Controls.h"
@@ -33,7 +36,8 @@ AboutForm::AboutForm(QWidget* parent)
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(TwipRect(120, 0, 6615, 1095));
     MakeLabel(frame1, "Label1", QStringLiteral("Caldrix"), TwipRect(120, 240, 6375, 375), 18);
-    MakeLabel(frame1, "Label5", QStringLiteral("Version " CALDRIX_VERSION), TwipRect(120, 720, 6375, 255), 12);
+    MakeLabel(frame1, "Label5", QStringLiteral("Version " CALDRIX_VERSION),
+              TwipRect(120, 720, 6375, 255), 12);
 
     auto* frame2 = new QGroupBox(this);
     frame2->setObjectName(QStringLiteral("Frame2"));

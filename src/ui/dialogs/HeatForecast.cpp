@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/dialogs/HeatForecast.h"
 
 #include "platform/Controls.h"
@@ -24,13 +27,16 @@ void SetCell(QTableWidget* table, int row, int column, const QString& text, bool
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         table->setItem(row, column, item);
     }
+    // Each change makes the view lay out again: change only what differs.
     if (item->text() != text)
         item->setText(text);
-    // A 'Mech that Next Turn would reject stands out.
-    item->setForeground(problem ? QBrush(QColor(192, 0, 0)) : QBrush());
-    QFont font = item->font();
-    font.setBold(problem);
-    item->setFont(font);
+    if (item->font().bold() != problem) {
+        // A 'Mech that Next Turn would reject stands out.
+        QFont font = item->font();
+        font.setBold(problem);
+        item->setFont(font);
+        item->setForeground(problem ? QBrush(QColor(192, 0, 0)) : QBrush());
+    }
 }
 
 } // namespace
@@ -46,14 +52,15 @@ HeatForecast::HeatForecast(const RosterView& roster, QWidget* parent)
     table_ = new QTableWidget(0, Columns, this);
     table_->setObjectName(QStringLiteral("ForecastTable"));
     table_->setHorizontalHeaderLabels({tr("'Mech"), tr("Heat now"), tr("Heat this turn"),
-                                       tr("Heat sunk"), tr("Level after Next Turn"),
-                                       tr("Movement"), tr("Fire"), tr("Shutdown"),
-                                       tr("Ammo explosion")});
+                                       tr("Heat sunk"), tr("Level after Next Turn"), tr("Movement"),
+                                       tr("Fire"), tr("Shutdown"), tr("Ammo explosion")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents when the whole table is filled, not on every
+    // keystroke: measuring 256 rows each time would cost far too much.
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setAccessibleName(tr("Heat forecast"));
 
     breakdown_ = new QLabel(this);
@@ -76,6 +83,7 @@ void HeatForecast::RefreshAll() {
         table_->setRowCount(count);
     for (int row = 0; row < count; ++row)
         RefreshRow(row);
+    table_->resizeColumnsToContents();
     ShowBreakdown();
 }
 

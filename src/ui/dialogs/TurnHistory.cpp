@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/dialogs/TurnHistory.h"
 
 #include "platform/Controls.h"
@@ -39,8 +42,8 @@ QString Readable(const TurnLog& log) {
                     parts << QString::fromStdString(text);
             for (const RollRecord& roll : m.Effects.Rolls)
                 parts << QString::fromStdString(RollText(roll));
-            lines << QStringLiteral("    ") + QString::fromStdString(m.Name) + QStringLiteral(": ") +
-                         parts.join(QStringLiteral("; "));
+            lines << QStringLiteral("    ") + QString::fromStdString(m.Name) +
+                         QStringLiteral(": ") + parts.join(QStringLiteral("; "));
         }
     }
     return lines.join(QLatin1Char('\n'));

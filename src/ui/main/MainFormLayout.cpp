@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed layout of the main window, in twips as the form was drawn.
 
 #include "platform/ComboBox.h"
@@ -177,8 +179,8 @@ void MainForm::BuildLayout() {
     c.ConditionMod2Fier =
         MakeLabel(c.Frame5, "ConditionMod2Fier", QString(), TwipRect(120, 960, 2895, 375));
     c.ConditionMP = MakeLabel(c.Frame5, "ConditionMP", QString(), TwipRect(120, 1320, 2895, 375));
-    for (QLabel* condition : {c.ConditionShutdown, c.ConditionAmmoExp, c.ConditionMod2Fier,
-                              c.ConditionMP})
+    for (QLabel* condition :
+         {c.ConditionShutdown, c.ConditionAmmoExp, c.ConditionMod2Fier, c.ConditionMP})
         platform::NameLabelByText(condition);
 
     // Screen readers announce each input by the label beside it.

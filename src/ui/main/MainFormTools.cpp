@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn tools of the roster's context menu: heat forecast, turn history,
 // undo, dice rolled at the table, and 'Mechs added from unit files.
 
@@ -27,7 +29,8 @@ QStringList UnitFilePaths(const QMimeData* mime) {
     if (!mime || !mime->hasUrls())
         return paths;
     for (const QUrl& url : mime->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(".mtf"), Qt::CaseInsensitive))
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QLatin1String(".mtf"), Qt::CaseInsensitive))
             paths << url.toLocalFile();
     return paths;
 }
@@ -45,7 +48,8 @@ UnitFileResult ReadUnitFile(const QString& path) {
         result.Problem = "it cannot be read";
         return result;
     }
-    return ParseUnitFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return ParseUnitFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace
@@ -79,8 +83,9 @@ void MainForm::BuildRosterMenu() {
     // Right click anywhere on the list, the Menu key or Shift+F10 open it;
     // hovering a 'Mech shows its forecast; unit files may be dropped on it.
     c.MechNames->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(c.MechNames, &QListWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { ShowRosterMenu(ui_.MechNames->viewport()->mapToGlobal(at)); });
+    connect(c.MechNames, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        ShowRosterMenu(ui_.MechNames->viewport()->mapToGlobal(at));
+    });
     c.MechNames->installEventFilter(this);
     c.MechNames->viewport()->installEventFilter(this);
     c.MechNames->viewport()->setAcceptDrops(true);
@@ -97,8 +102,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
         const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
         if (key->key() == Qt::Key_Menu || shiftF10) {
             const QModelIndex current = list->currentIndex();
-            const QPoint at = current.isValid() ? list->visualRect(current).bottomLeft()
-                                                : QPoint(0, 0);
+            const QPoint at =
+                current.isValid() ? list->visualRect(current).bottomLeft() : QPoint(0, 0);
             ShowRosterMenu(list->viewport()->mapToGlobal(at));
             return true;
         }
@@ -184,9 +189,9 @@ void MainForm::AddUnitFiles(const QStringList& paths) {
         const UnitFileResult result = ReadUnitFile(path);
         if (!result.Mech) {
             // One pass of arg(): file names are shown as they are.
-            services_.Messages.Inform(QStringLiteral("%1 was not added: %2")
-                                          .arg(QFileInfo(path).fileName(),
-                                               QString::fromStdString(result.Problem)));
+            services_.Messages.Inform(
+                QStringLiteral("%1 was not added: %2")
+                    .arg(QFileInfo(path).fileName(), QString::fromStdString(result.Problem)));
             continue;
         }
         const QString name = QString::fromStdString(result.Mech->Name);

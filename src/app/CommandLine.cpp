@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace caldrix {
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+std::optional<int> HandleCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.size() <= 1)
+        return std::nullopt;
+
+    QCoreApplication::setApplicationName(QStringLiteral("caldrix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CALDRIX_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Caldrix keeps the heat of every 'Mech in a tabletop game played on a "
+                       "hex map.\nIt takes no arguments: start it and use its windows."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+
+    const bool parsed = parser.parse(arguments);
+    QString error = parser.errorText();
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        error = QStringLiteral("unknown option '%1%2'.")
+                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    } else if (parsed && !parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Caldrix takes no arguments, but was given '%1'.")
+                    .arg(parser.positionalArguments().first());
+    // Without an application object Qt cannot name the program itself.
+    QString usage = parser.helpText();
+    usage.replace(QStringLiteral("<executable_name>"), QStringLiteral("caldrix"));
+    if (!parsed || !error.isEmpty()) {
+        Print(stderr, QStringLiteral("caldrix: %1\n\n").arg(error) + usage);
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        Print(stdout, usage);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("caldrix %1\n").arg(QStringLiteral(CALDRIX_VERSION)));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace caldrix
