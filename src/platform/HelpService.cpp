@@ -21,6 +21,8 @@ HelpService::HelpService(MessageBoxInterface& messages, QObject* parent)
 }
 
 HelpService::~HelpService() {
+    if (qApp)
+        qApp->removeEventFilter(this); // no filtering of the help window's own ending
     delete window_;
     delete closing_;
 }
