@@ -12,70 +12,6 @@ using namespace caldrix::test;
 class EditingTest : public QObject {
     Q_OBJECT
 private slots:
-    void paint_data() {
-        QTest::addColumn<QList<int>>("levels");
-        QTest::newRow("level 0") << QList<int>{0};
-        QTest::newRow("level 30") << QList<int>{30};
-        QTest::newRow("20, then 3") << QList<int>{20, 3};
-    }
-    void paint() {
-        QFETCH(QList<int>, levels);
-        Fixture f;
-        for (int level : levels)
-            f.form->PaintHeatScale(level);
-        QCOMPARE(f.PaintErrors(levels.last()), QString());
-        QCOMPARE(f.Label("Label3(28)")->text(), QString("Ammo Explosion, avoid on 8+"));
-        QCOMPARE(f.Label("Label2(4)")->accessibleDescription(),
-                 levels.last() >= 4 ? "lit" : "not lit");
-    }
-
-    // Each box stores exactly what was typed into the selected 'Mech's slot,
-    // or slot 0 with nothing selected, and touches no other slot.
-    void textsStoredExactly_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("heat sinks, letters") << "HeatSinks"
-                                             << "12ab" << 1;
-        QTest::newRow("heat sinks emptied") << "HeatSinks"
-                                            << "" << 0;
-        QTest::newRow("hexes jumped, a blank") << "HexesJumpedText"
-                                               << " " << 2;
-        QTest::newRow("attempts, nothing selected") << "AttemptsToStand"
-                                                    << "7.5" << -1;
-        QTest::newRow("weapons, markup") << "HeatGeneratedByWeapons"
-                                         << "<b>x</b> & %1 &&" << 1;
-        QTest::newRow("fire hexes, non-ASCII") << "WalkingThroughFireHexes"
-                                               << "\u00e9t\u00e9" << 0;
-        QTest::newRow("engine hits typed") << "EngineHits"
-                                           << "3rd" << -1;
-    }
-    void textsStoredExactly() {
-        QFETCH(QString, control);
-        QFETCH(QString, typed);
-        QFETCH(int, selected);
-        Fixture f;
-        f.Roster({"A", "B", "C"});
-        f.Select(selected);
-        f.Find(control)->setEnabled(true);
-        const MechRecord before0 = f.Store().Record(0);
-        if (auto* combo = qobject_cast<QComboBox*>(f.Find(control)))
-            f.Type(combo, typed);
-        else
-            f.Type(f.Edit(control), typed);
-        const MechRecord r = f.Store().Record(selected + 1);
-        const std::map<QString, std::string> stored{{"HeatSinks", r.HeatSinks},
-                                                    {"HexesJumpedText", r.HexesJumped},
-                                                    {"AttemptsToStand", r.AttemptsToStand},
-                                                    {"HeatGeneratedByWeapons", r.WeaponHeat},
-                                                    {"WalkingThroughFireHexes", r.FireHexes},
-                                                    {"EngineHits", r.EngineHits}};
-        QCOMPARE(QString::fromStdString(stored.at(control)), typed);
-        for (int other = 0; other <= 3; ++other)
-            if (other != selected + 1)
-                QVERIFY(f.Store().Record(other) == (other == 0 ? before0 : MechRecord::Defaults()));
-    }
-
     void jumpInputsFollowExactJumping_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("enabled");
@@ -201,26 +137,6 @@ private slots:
         QCOMPARE(f.Store().MechFire(1), std::int16_t{0});
     }
 
-    void loadsDefaultRecord() {
-        Fixture f;
-        f.Roster({"A"});
-        f.form->PaintHeatScale(20);
-        f.Label("ConditionMP")->setText("old");
-        f.Select(0);
-        QCOMPARE(f.PaintErrors(0), QString());
-        QStringList shown;
-        for (const char* box :
-             {"HexesJumpedText", "AttemptsToStand", "HeatGeneratedByWeapons", "HeatSinks"})
-            shown << f.Edit(box)->text();
-        shown << f.Combo("MovementType")->currentText() << f.Combo("EngineHits")->currentText()
-              << f.Label("OtherHeatText")->text() << f.Label("ConditionMP")->text();
-        QCOMPARE(shown, (QStringList{"0", "0", "0", "1", "Movement Type", "Engine Hits", "0", ""}));
-        QVERIFY(!f.Edit("HexesJumpedText")->isEnabled() && !f.Check("Fire")->isChecked());
-        QVERIFY(!f.Option("StandingInFire")->isEnabled() &&
-                !f.Edit("WalkingThroughFireHexes")->isEnabled());
-        QVERIFY(f.Store().Record(1) == MechRecord::Defaults());
-    }
-
     // After a load the fire inputs describe the loaded 'Mech, never the one
     // shown before (which had fire, "Walking Through" and 5 hexes).
     void fireInputsDescribeTheLoadedMech_data() {
@@ -255,42 +171,6 @@ private slots:
         QCOMPARE(f.Label("Label6")->isEnabled(), fire == 1 && walking);
         QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
         QVERIFY(f.Store().Record(1) == before && f.Store().Record(2) == loaded);
-    }
-
-    // Every field set, away and back: the record and the controls as entered.
-    void roundTrip() {
-        Fixture f;
-        f.Roster({"A", "B", "C"});
-        f.Store().MechHeat(2) = 30;
-        f.Store().MechConditionShutdown(2) = "Shutdown!!!";
-        f.Select(1);
-        f.Type(f.Combo("MovementType"), "Jumping");
-        f.Type(f.Edit("HexesJumpedText"), "4.5");
-        f.Type(f.Edit("AttemptsToStand"), "2");
-        f.Type(f.Edit("HeatGeneratedByWeapons"), "13");
-        f.Find<QScrollBar>("OtherHeat")->setValue(7);
-        QTest::mouseClick(f.Check("Fire"), Qt::LeftButton);
-        f.Type(f.Edit("WalkingThroughFireHexes"), "3");
-        f.Type(f.Edit("HeatSinks"), "11");
-        QTest::mouseClick(f.Check("DHS"), Qt::LeftButton);
-        f.Type(f.Combo("EngineHits"), "1st Engine Hit");
-        const MechRecord entered = f.Store().Record(2);
-        auto controls = [&f] {
-            QStringList shown;
-            for (auto* edit : f.form->findChildren<QLineEdit*>())
-                shown << edit->text() + (edit->isEnabled() ? "+" : "-");
-            for (auto* box : f.form->findChildren<QAbstractButton*>())
-                shown << QString::number(box->isChecked());
-            return shown << f.Label("OtherHeatText")->text() << f.Label("ConditionShutdown")->text()
-                         << f.PaintErrors(30);
-        };
-        const QStringList shown = controls();
-        for (int row : {2, 0, 1})
-            f.Select(row);
-        QCOMPARE(controls(), shown);
-        QVERIFY(f.Store().Record(2) == entered);
-        QVERIFY(f.Store().Record(1) == MechRecord::Defaults() &&
-                f.Store().Record(3) == MechRecord::Defaults());
     }
 };
 

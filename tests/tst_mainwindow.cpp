@@ -16,32 +16,23 @@ using namespace caldrix::test;
 
 namespace {
 
-QString Shown(const QWidget* w) {
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    if (auto* frame = qobject_cast<const QGroupBox*>(w))
-        return frame->title();
-    if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(w))
-        return edit->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(w))
-        return combo->currentText();
-    return {};
-}
-
 // Every caption whose text does not fit its fixed rectangle.
 QStringList Clipped(const QWidget* window) {
     QStringList clipped;
     for (const QWidget* w : window->findChildren<QWidget*>()) {
-        const QString text = Shown(w);
-        if (text.isEmpty() || qobject_cast<const QLineEdit*>(w) ||
-            qobject_cast<const QComboBox*>(w))
+        auto* label = qobject_cast<const QLabel*>(w);
+        auto* frame = qobject_cast<const QGroupBox*>(w);
+        auto* button = qobject_cast<const QAbstractButton*>(w);
+        const QString text = label    ? label->text()
+                             : frame  ? frame->title()
+                             : button ? button->text()
+                                      : "";
+        if (text.isEmpty())
             continue;
         const QFontMetrics fm(w->font());
         QRect room = w->rect();
         int need = fm.horizontalAdvance(text);
-        if (auto* label = qobject_cast<const QLabel*>(w)) {
+        if (label) {
             room = label->contentsRect().adjusted(qMax(label->indent(), 0), 0, 0, 0);
             if (label->wordWrap())
                 need = fm.boundingRect(room, Qt::TextWordWrap, text).height() > room.height() ? 9999
@@ -52,9 +43,9 @@ QStringList Clipped(const QWidget* window) {
             const QRect ink = fm.tightBoundingRect(text).translated(0, top + fm.ascent());
             if (!label->wordWrap() && (ink.top() < 0 || ink.bottom() >= room.height()))
                 need = 9999;
-        } else if (qobject_cast<const QGroupBox*>(w) || qobject_cast<const QPushButton*>(w)) {
+        } else if (frame || qobject_cast<const QPushButton*>(w)) {
             need += 8;
-        } else if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        } else {
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = text;
@@ -184,16 +175,6 @@ private slots:
                  QString("Stationary"));
     }
 
-    void startUp() {
-        Fixture f(false);
-        f.form->Form_Load();
-        QCOMPARE(f.help.file, QString("caldrix.hlp"));
-        QVERIFY(f.form->PickMechsDialog()->isVisible());
-        QVERIFY(f.Store().Record(0) == MechRecord{});
-        for (int slot = 1; slot <= 256; ++slot)
-            QVERIFY(f.Store().Record(slot) == MechRecord::Defaults());
-    }
-
     void endingTakesEveryWindow_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::newRow("File > Exit") << true;
@@ -215,6 +196,7 @@ private slots:
         for (const auto& dialog : dialogs)
             QVERIFY(dialog.isNull());
         QVERIFY(f.messages.shown.empty());
+        QCOMPARE(f.help.file, QString("caldrix.hlp")); // named at start-up
     }
 };
 

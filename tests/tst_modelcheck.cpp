@@ -22,18 +22,11 @@ using namespace caldrix::test;
 
 namespace {
 
-struct Rec {
-    std::string sinks = "1", move = "Movement Type", jumped = "0", attempts = "0", weapons = "0",
-                fireHexes = "0", hits = "Engine Hits", c1, c2, c3, c4;
-    int heat = 0, dhs = 0, fire = 0, other = 0;
-    bool walking = true, standing = false;
-};
-
 struct Model {
     std::vector<std::string> roster;
-    std::array<Rec, 257> recs{};
+    std::array<MechRecord, 257> recs{};
     int selected = -1;
-    Rec& Current() { return recs[std::size_t(selected + 1)]; }
+    MechRecord& Current() { return recs[std::size_t(selected + 1)]; }
 
     void Append(const std::string& name, std::vector<std::string>& shown) {
         if (roster.size() < 256)
@@ -42,24 +35,6 @@ struct Model {
             shown.push_back("The roster is full: a game holds at most 256 'Mechs");
     }
 };
-
-QString Differences(const MechRecordStore& s, const Model& m) {
-    for (int i = 0; i <= 256; ++i) {
-        const Rec& r = m.recs[std::size_t(i)];
-        const bool same =
-            s.MechHeatSinks(i) == r.sinks && s.MechHeat(i) == r.heat && s.MechDHS(i) == r.dhs &&
-            s.MechMovementType(i) == r.move && s.MechHexesJumped(i) == r.jumped &&
-            s.MechAttemptsToStand(i) == r.attempts && s.MechWeaponHeat(i) == r.weapons &&
-            s.MechFire(i) == r.fire && s.MechWalkingThroughFire(i) == r.walking &&
-            s.MechFireHexes(i) == r.fireHexes && s.MechStandingInFire(i) == r.standing &&
-            s.MechEngineHits(i) == r.hits && s.MechConditionMod2Fier(i) == r.c1 &&
-            s.MechConditionMP(i) == r.c2 && s.MechConditionShutdown(i) == r.c3 &&
-            s.MechConditionAmmoExp(i) == r.c4 && s.MechOtherHeat(i) == r.other;
-        if (!same || s.MechHeat(i) < 0 || s.MechHeat(i) > 30)
-            return QString("slot %1 differs").arg(i);
-    }
-    return {};
-}
 
 } // namespace
 
@@ -83,43 +58,23 @@ private slots:
         auto* list = form.findChild<QListWidget*>("MechNames");
         Model model;
         std::vector<Model> beforeTurns; // what each turn that Undo can take back found
-        model.recs[0] = Rec{"", "", "", "", "", "", "",    "",   "",
-                            "", "", 0,  0,  0,  0,  false, false}; // never reset
+        model.recs.fill(MechRecord::Defaults());
+        model.recs[0] = MechRecord{}; // zeroed at creation, never reset
         std::vector<std::string> expected;
         auto roll = [&rng](int lo, int hi) {
             return std::uniform_int_distribution<int>(lo, hi)(rng);
         };
+        const QStringList pool =
+            QString("| |  3 |abc|Jumping|Walking|Running|Stationary|None|1st Engine Hit|Jumping |"
+                    "-32769|32767|-32768|2.5|-0.5|.5|5.|+4|1e3|0x10|\u00e9t\u00e9|<b>x</b> & %1 &&")
+                .split('|')
+            << QString(10000, '9') << QString(10000, 'x');
         auto text = [&] {
-            static const std::vector<std::string> pool = {"",
-                                                          " ",
-                                                          "  3 ",
-                                                          "abc",
-                                                          "Jumping",
-                                                          "Walking",
-                                                          "Running",
-                                                          "Stationary",
-                                                          "None",
-                                                          "1st Engine Hit",
-                                                          "Jumping ",
-                                                          "-32769",
-                                                          "32767",
-                                                          "-32768",
-                                                          "2.5",
-                                                          "-0.5",
-                                                          ".5",
-                                                          "5.",
-                                                          "+4",
-                                                          "1e3",
-                                                          "0x10",
-                                                          "\xc3\xa9t\xc3\xa9",
-                                                          "<b>x</b> & %1 &&",
-                                                          std::string(10000, '9'),
-                                                          std::string(10000, 'x')};
-            return roll(0, 2) ? pool[std::size_t(roll(0, int(pool.size()) - 1))]
+            return roll(0, 2) ? pool[roll(0, int(pool.size()) - 1)].toStdString()
                               : std::to_string(roll(-3, 40));
         };
         // Sets a box's text; a player cannot change a text into itself.
-        auto set = [&](const char* name, std::string Rec::*field, const std::string& value) {
+        auto set = [&](const char* name, std::string MechRecord::*field, const std::string& value) {
             auto* combo = form.findChild<platform::ComboBox*>(name);
             QLineEdit* box = combo ? combo->lineEdit() : form.findChild<QLineEdit*>(name);
             if (box->text().toStdString() != value)
@@ -127,22 +82,22 @@ private slots:
             combo ? combo->SetText(QString::fromStdString(value))
                   : box->setText(QString::fromStdString(value));
         };
-        const std::vector<std::pair<const char*, std::string Rec::*>> boxes{
-            {"HeatSinks", &Rec::sinks},
-            {"HexesJumpedText", &Rec::jumped},
-            {"AttemptsToStand", &Rec::attempts},
-            {"HeatGeneratedByWeapons", &Rec::weapons},
-            {"WalkingThroughFireHexes", &Rec::fireHexes},
-            {"MovementType", &Rec::move},
-            {"EngineHits", &Rec::hits}};
+        const std::vector<std::pair<const char*, std::string MechRecord::*>> boxes{
+            {"HeatSinks", &MechRecord::HeatSinks},
+            {"HexesJumpedText", &MechRecord::HexesJumped},
+            {"AttemptsToStand", &MechRecord::AttemptsToStand},
+            {"HeatGeneratedByWeapons", &MechRecord::WeaponHeat},
+            {"WalkingThroughFireHexes", &MechRecord::FireHexes},
+            {"MovementType", &MechRecord::MovementType},
+            {"EngineHits", &MechRecord::EngineHits}};
         auto makeValid = [&] {
             auto* move = form.findChild<platform::ComboBox*>("MovementType");
             const int pick = roll(0, 3); // picked from the list, as with the mouse
             move->setCurrentIndex(pick);
             move->setEditText(move->itemText(pick));
             emit move->activated(pick);
-            model.Current().move = move->itemText(pick).toStdString();
-            set("EngineHits", &Rec::hits, "None");
+            model.Current().MovementType = move->itemText(pick).toStdString();
+            set("EngineHits", &MechRecord::EngineHits, "None");
             for (std::size_t b = 0; b < 5; ++b)
                 set(boxes[b].first, boxes[b].second, std::to_string(roll(0, 12)));
         };
@@ -161,21 +116,22 @@ private slots:
             } else if (action < 55) { // tick or untick
                 auto* box = form.findChild<QCheckBox*>(roll(0, 1) ? "Fire" : "DHS");
                 box->setChecked(!box->isChecked());
-                (box->objectName() == "Fire" ? model.Current().fire : model.Current().dhs) =
+                (box->objectName() == "Fire" ? model.Current().Fire : model.Current().DHS) =
                     box->isChecked();
             } else if (action < 60) { // choose a fire option
                 auto* option = form.findChild<QRadioButton*>(roll(0, 1) ? "WalkingThroughFire"
                                                                         : "StandingInFire");
                 if (option->isEnabled() && !option->isChecked()) {
                     QTest::mouseClick(option, Qt::LeftButton);
-                    model.Current().walking = option->objectName() == "WalkingThroughFire";
-                    model.Current().standing = !model.Current().walking;
+                    model.Current().WalkingThroughFire =
+                        option->objectName() == "WalkingThroughFire";
+                    model.Current().StandingInFire = !model.Current().WalkingThroughFire;
                 }
             } else if (action < 65) { // other heat, across its whole range
                 const int v = roll(0, 2) ? roll(0, 12) : roll(0, 1) ? 32767 : roll(0, 32767);
                 auto* bar = form.findChild<QScrollBar*>("OtherHeat");
                 if (bar->value() != v)
-                    model.Current().other = v;
+                    model.Current().OtherHeat = v;
                 bar->setValue(v);
             } else if (action < 72) { // valid entries, for one 'Mech or every one
                 if (roll(0, 2) == 0)
@@ -202,7 +158,7 @@ private slots:
                         beforeTurns.clear();
                         std::move(model.recs.begin() + model.selected + 2, model.recs.end(),
                                   model.recs.begin() + model.selected + 1);
-                        model.recs[256] = Rec{};
+                        model.recs[256] = MechRecord::Defaults();
                         model.roster.erase(model.roster.begin() + model.selected);
                         model.selected = -1;
                     }
@@ -210,7 +166,7 @@ private slots:
             } else if (action < 87) { // a new game of 1 to 10 'Mechs
                 form.StartNewGame_Click();
                 beforeTurns.clear();
-                std::fill(model.recs.begin() + 1, model.recs.end(), Rec{});
+                std::fill(model.recs.begin() + 1, model.recs.end(), MechRecord::Defaults());
                 model.roster.clear();
                 model.selected = -1;
                 PickMechs* pick = form.PickMechsDialog();
@@ -227,10 +183,13 @@ private slots:
                     form.mnuUndoTurn_Click();
                     // What the turn changed comes back; later edits stay.
                     for (std::size_t i = 1; i <= model.roster.size(); ++i) {
-                        Rec& r = model.recs[i];
-                        const Rec& o = beforeTurns.back().recs[i];
-                        std::tie(r.heat, r.c1, r.c2, r.c3, r.c4, r.attempts, r.weapons) =
-                            std::tie(o.heat, o.c1, o.c2, o.c3, o.c4, o.attempts, o.weapons);
+                        MechRecord& r = model.recs[i];
+                        const MechRecord& o = beforeTurns.back().recs[i];
+                        std::tie(r.Heat, r.ConditionMod2Fier, r.ConditionMP, r.ConditionShutdown,
+                                 r.ConditionAmmoExp, r.AttemptsToStand, r.WeaponHeat) =
+                            std::tie(o.Heat, o.ConditionMod2Fier, o.ConditionMP,
+                                     o.ConditionShutdown, o.ConditionAmmoExp, o.AttemptsToStand,
+                                     o.WeaponHeat);
                     }
                     beforeTurns.pop_back();
                     model.selected = 0;
@@ -264,13 +223,13 @@ private slots:
                 if (!error && !cancelled) {
                     std::size_t next = 0;
                     for (int i = 1; i <= n; ++i) {
-                        Rec& r = model.recs[std::size_t(i)];
+                        MechRecord& r = model.recs[std::size_t(i)];
                         const MechForecast& fc = forecast[std::size_t(i - 1)];
                         const MechRecord now = form.Store().Record(i);
-                        r.heat = fc.Level;
-                        r.c1 = fc.Mod2Fier;
-                        r.c2 = fc.MP;
-                        r.attempts = r.weapons = "0";
+                        r.Heat = fc.Level;
+                        r.ConditionMod2Fier = fc.Mod2Fier;
+                        r.ConditionMP = fc.MP;
+                        r.AttemptsToStand = r.WeaponHeat = "0";
                         // Struck when a roll fails; which dice came is the program's.
                         auto struck = [&](int avoidOn, const std::string& stored) {
                             if (avoidOn == 0 || !atTable)
@@ -278,11 +237,12 @@ private slots:
                             return *totals[next++] < avoidOn ? std::string("!") : std::string();
                         };
                         const std::string s = struck(fc.ShutdownAvoidOn, now.ConditionShutdown);
-                        r.c3 = fc.ShutdownAutomatic || s == "!" || s == "Shutdown!!!"
-                                   ? "Shutdown!!!"
-                                   : "";
+                        r.ConditionShutdown = fc.ShutdownAutomatic || s == "!" || s == "Shutdown!!!"
+                                                  ? "Shutdown!!!"
+                                                  : "";
                         const std::string a = struck(fc.AmmoAvoidOn, now.ConditionAmmoExp);
-                        r.c4 = a == "!" || a == "Ammo Explosion!!!" ? "Ammo Explosion!!!" : "";
+                        r.ConditionAmmoExp =
+                            a == "!" || a == "Ammo Explosion!!!" ? "Ammo Explosion!!!" : "";
                     }
                     QVERIFY(!atTable || next == asked);
                     if (n > 0)
@@ -293,8 +253,9 @@ private slots:
 
             const QString where =
                 QString("seed %1, action %2 (%3): ").arg(seed).arg(step).arg(action);
-            QVERIFY2(Differences(form.Store(), model).isEmpty(),
-                     qPrintable(where + Differences(form.Store(), model)));
+            for (int slot = 0; slot <= 256; ++slot)
+                QVERIFY2(form.Store().Record(slot) == model.recs[std::size_t(slot)],
+                         qPrintable(where + QString("slot %1 differs").arg(slot)));
             QVERIFY2(list->count() == int(model.roster.size()), qPrintable(where + "roster size"));
             const auto rows = list->selectionModel()->selectedRows();
             QVERIFY2((rows.isEmpty() ? -1 : rows.first().row()) == model.selected,
