@@ -32,21 +32,20 @@ public:
     }
     bool ConfirmYesNo(const QString& text, const QString& title) override {
         shown.push_back({text, title, true});
-        const bool yes = !answers.empty() && answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return yes;
+        return Next(answers).value_or(false);
     }
     std::optional<int> AskDiceTotal(const QString& text) override {
         shown.push_back({text, kApplicationTitle, true});
         if (onShow)
             onShow();
-        std::optional<int> total;
-        if (!totals.empty()) {
-            total = totals.front();
-            totals.pop_front();
-        }
-        return total;
+        return Next(totals).value_or(std::nullopt);
+    }
+    template <typename T> static std::optional<T> Next(std::deque<T>& script) {
+        if (script.empty())
+            return std::nullopt;
+        const T next = script.front();
+        script.pop_front();
+        return next;
     }
     QStringList Texts() const {
         QStringList texts;
@@ -71,8 +70,7 @@ public:
     int reseeds = 0;
 };
 
-class RecordingHelp : public HelpInterface {
-public:
+struct RecordingHelp : HelpInterface {
     void SetHelpFile(const QString& fileName) override { file = fileName; }
     QString file;
 };

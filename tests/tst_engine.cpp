@@ -69,7 +69,6 @@ private slots:
         QTest::newRow("half to even up") << "3.5" << 4LL;
         QTest::newRow("negative half") << "-2.5" << -2LL;
         QTest::newRow("negative above half") << "-2.6" << -3LL;
-        QTest::newRow("negative below half") << "-2.4" << -2LL;
         QTest::newRow("sign, blanks") << " +7 " << 7LL;
         QTest::newRow("points") << ".5" << 0LL;
         QTest::newRow("trailing point") << "5." << 5LL;
@@ -97,7 +96,6 @@ private slots:
         row("double heat sinks", "carried=12 move=Running weapons=8 dhs", 2, 10);
         row("over 30 is lost", "carried=25 move=Walking weapons=15 hits=2nd_Engine_Hit", 30, 26);
         row("jumping 2 costs 3", "move=Jumping hexes=2 sinks=0", 3, 3);
-        row("jumping 3", "move=Jumping hexes=3 sinks=0", 3, 3);
         row("jumping -5 costs 3", "move=Jumping hexes=-5 sinks=0", 3, 3);
         row("jumping 4.5", "move=Jumping hexes=4.5 sinks=0", 4, 4);
         row("jumping 5.5", "move=Jumping hexes=5.5 sinks=0", 6, 6);
@@ -135,7 +133,6 @@ private slots:
         row("a fresh record's prompts", "move=Movement_Type hits=Engine_Hits",
             {"Enter movement type", "Enter number of engine hits"});
         row("lower case", "move=walking", {"Enter movement type"});
-        row("trailing blank", "move=Walking_", {"Enter movement type"});
         row("jumping without hexes", "move=Jumping hexes=", {"Enter the # of hexes jumped"});
         row("bad hexes ignored unless jumping", "hexes=two", {});
         row("blank heat sinks", "sinks=_", {"Heat sinks" + kRange});
@@ -176,7 +173,6 @@ private slots:
             QTest::addRow("level %d", level) << level << QString(texts) << QList{shutdown, ammo};
         };
         row(0, "|", 0, 0);
-        row(4, "|", 0, 0);
         row(5, "|-1 Movement Points", 0, 0);
         row(8, "+1 Modifier to fire|-1 Movement Points", 0, 0);
         row(10, "+1 Modifier to fire|-2 Movement Points", 0, 0);
@@ -193,7 +189,6 @@ private slots:
         row(25, "+4 Modifier to fire|-5 Movement Points", 8, 6);
         row(26, "+4 Modifier to fire|-5 Movement Points", 10, 6);
         row(28, "+4 Modifier to fire|-5 Movement Points", 10, 8);
-        row(29, "+4 Modifier to fire|-5 Movement Points", 10, 8);
         row(30, "+4 Modifier to fire|-5 Movement Points", -1, 8);
     }
     void effects() {
@@ -228,8 +223,6 @@ private slots:
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<QString>("outcome");
         QTest::newRow("14: total 3 shuts down") << 14 << QList<float>{0, 0.2f} << "S 1+2";
-        QTest::newRow("14: total 4 avoids") << 14 << QList<float>{0, 0.34f} << " 1+3";
-        QTest::newRow("19: ammo total 3") << 19 << QList<float>{0.99f, 0.99f, 0, 0.2f} << "A 1+2";
         QTest::newRow("28: ammo total 7") << 28 << QList<float>{0.99f, 0.99f, 0, 0.99f} << "A 1+6";
         QTest::newRow("28: ammo total 8")
             << 28 << QList<float>{0.99f, 0.99f, 0.2f, 0.99f} << " 2+6";
@@ -315,11 +308,6 @@ private slots:
                          "avoided; ammo explosion, avoid on 4+: rolled 9 at the table, avoided",
                          "1 (undone)\tMad Cat\t0\t0\t1\t\t\t\t\t", "Turn 2 cancelled at the table",
                          ""}));
-        log.AddTurn({}, {});
-        log.AddMechRemoved("Atlas"); // a roster change ends what can be undone
-        QVERIFY(!log.CanUndo());
-        log.Clear();
-        QVERIFY(log.Entries().empty() && log.NextTurnNumber() == 1);
     }
 
     void unitFiles_data() {
@@ -337,7 +325,6 @@ private slots:
         row("older format", "\nVersion:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
             "Locust LCT-1V/10/0");
         row("chassis alone", "chassis:Urbanmech\nheat sinks:10\n", "Urbanmech/10/0");
-        row("model alone", "model:X-1\nheat sinks:0\n", "X-1/0/0");
         row("no name", "heat sinks:10 Single\n", "it has no 'Mech name");
         row("no heat sinks line", "chassis:Atlas\nmodel:AS7-D\n", "it has no heat sinks line");
         row("heat sinks not a number", "chassis:Atlas\nheat sinks:many\n",
@@ -366,46 +353,14 @@ private slots:
                  result);
     }
 
-    // Removing moves every record above down one slot; slot 0 is never reset.
-    void recordStore_data() {
-        QTest::addColumn<int>("removed");
-        QTest::addColumn<int>("roster");
-        QTest::newRow("first of three") << 1 << 3;
-        QTest::newRow("middle of five") << 3 << 5;
-        QTest::newRow("slot 256 of a full roster") << 256 << 256;
-    }
-    void recordStore() {
-        QFETCH(int, removed);
-        QFETCH(int, roster);
+    // A bad slot throws before anything is touched (the model check shifts
+    // and resets the store at random).
+    void recordStoreRefusesBadSlots() {
         MechRecordStore store;
-        QVERIFY(store.Record(0) == MechRecord{} && store.Record(256) == MechRecord{});
-        // A record with every field away from its default, told apart by n.
-        auto marked = [](int n) {
-            MechRecord r;
-            char field = 'a';
-            for (std::string* text :
-                 {&r.HeatSinks, &r.MovementType, &r.HexesJumped, &r.AttemptsToStand, &r.WeaponHeat,
-                  &r.FireHexes, &r.EngineHits, &r.ConditionMod2Fier, &r.ConditionMP,
-                  &r.ConditionShutdown, &r.ConditionAmmoExp})
-                *text = std::to_string(n) + field++;
-            r.Heat = std::int16_t(n % 31), r.OtherHeat = std::int16_t(n);
-            r.DHS = r.Fire = 1, r.StandingInFire = true;
-            return r;
-        };
-        for (int slot = 0; slot <= roster; ++slot)
-            store.SetRecord(slot, marked(slot));
-        store.ResetMechRecords();
-        QVERIFY(store.Record(0) == marked(0) && store.Record(1) == MechRecord::Defaults());
-        for (int slot = 1; slot <= roster; ++slot)
-            store.SetRecord(slot, marked(slot));
-        store.RemoveMechRecord(removed);
-        for (int slot = 0; slot < roster; ++slot)
-            QVERIFY(store.Record(slot) == marked(slot < removed ? slot : slot + 1));
-        for (int slot = roster; slot <= kLastSlot; ++slot)
-            QVERIFY(store.Record(slot) == MechRecord::Defaults());
-        for (int slot : {-1, 257}) // a bad slot throws and changes nothing
+        store.SetRecord(256, Rec("carried=9 fire dhs"));
+        for (int slot : {-1, 257})
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, store.RemoveMechRecord(slot));
-        QVERIFY(store.Record(roster - 1) == marked(roster - 1 < removed ? roster - 1 : roster));
+        QVERIFY(store.Record(256) == Rec("carried=9 fire dhs") && store.Record(0) == MechRecord{});
     }
 };
 
