@@ -57,7 +57,6 @@ void HelpService::ShowHelp() {
         window_->setObjectName(QStringLiteral("HelpWindow"));
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setWindowTitle(QStringLiteral("Caldrix Help"));
-        window_->setOpenExternalLinks(false);
         window_->setWindowIcon(platform::ProgramIcon());
         window_->resize(560, 520);
         platform::CentreOver(window_, owner_);
