@@ -44,7 +44,6 @@ void SetCell(QTableWidget* table, int row, int column, const QString& text, bool
 HeatForecast::HeatForecast(const RosterView& roster, QWidget* parent)
     : QWidget(parent), roster_(roster) {
     setObjectName(QStringLiteral("HeatForecast"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Caldrix Heat Forecast"));
     setWindowIcon(platform::ProgramIcon());
     platform::CloseOnEscape(this);

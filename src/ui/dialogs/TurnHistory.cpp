@@ -53,7 +53,6 @@ QString Readable(const TurnLog& log) {
 
 TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QWidget(parent), log_(log) {
     setObjectName(QStringLiteral("TurnHistory"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Caldrix Turn History"));
     setWindowIcon(platform::ProgramIcon());
     platform::CloseOnEscape(this);
