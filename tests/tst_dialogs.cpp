@@ -45,6 +45,7 @@ private slots:
     void newGame_data() {
         QTest::addColumn<QList<int>>("counts");
         QTest::addColumn<int>("mechs");
+        QTest::newRow("untouched") << QList<int>{} << 1;
         QTest::newRow("4, 2, back to 4") << QList<int>{4, 2, 4} << 4;
         QTest::newRow("10 then 2") << QList<int>{10, 2} << 2;
     }
@@ -60,6 +61,15 @@ private slots:
                              pick->findChild<QLabel*>(QString("Label2(%1)").arg(i))->isEnabled(),
                          2 * (i <= count));
         }
+        // The focus moves over the count, rows 3 to 10, row 2, row 1, then "Ok!".
+        QStringList chain;
+        for (QWidget* w = Count(pick); chain.size() < mechs + 2; w = w->nextInFocusChain())
+            if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                chain << w->objectName();
+        QCOMPARE(chain.join(' '),
+                 mechs == 4   ? "NumMechsScroll Mech1(3) Mech1(4) Mech1(2) Mech1(1) Continue"
+                 : mechs == 2 ? "NumMechsScroll Mech1(2) Mech1(1) Continue"
+                              : "NumMechsScroll Mech1(1) Continue");
         NameBox(pick, 2)->setText("<b>x</b> & %1 &&");
         QTest::mouseClick(Button(pick, "Continue"), Qt::LeftButton);
         QVERIFY(!pick->isVisible() && f.form->isVisible() && f.Selected() == -1);
@@ -127,7 +137,6 @@ private slots:
         f.Select(0);
         f.messages.answers = {false};
         del->trigger();
-        del->trigger(); // the script has run out: the default button, No
         QCOMPARE(Names(f), (QStringList{"A", "B", "C"}));
         f.messages.answers = {true};
         del->trigger();
@@ -136,7 +145,7 @@ private slots:
         QCOMPARE(Names(f), (QStringList{"B", "C"}));
         QVERIFY(f.Selected() == -1 && !del->isEnabled());
         f.form->mnuDeleteMech_Click(); // nothing selected: nothing asked
-        QCOMPARE(f.messages.shown.size(), std::size_t{3});
+        QCOMPARE(f.messages.shown.size(), std::size_t{2});
     }
 
     // Enter presses the focused button in every window; Enter in a text box

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -152,8 +153,8 @@ private slots:
         QCOMPARE(f.Store().MechConditionShutdown(1) + f.Store().MechConditionAmmoExp(1) + "|" +
                      f.Store().MechConditionShutdown(2) + f.Store().MechConditionAmmoExp(2),
                  std::string("Shutdown!!!|Shutdown!!!"));
-        QCOMPARE(int(f.random.draws), 0);
-        QVERIFY(QString::fromStdString(f.form->Log().AsText()).contains("rolled 7 at the table"));
+        QVERIFY(f.random.draws == 0 &&
+                QString::fromStdString(f.form->Log().AsText()).contains("rolled 7 at the table"));
 
         // Cancel Turn on the second question: every record as before, the
         // first 'Mech shown from its record.
@@ -202,6 +203,8 @@ private slots:
         f.form->NextTurn_Click();
         QCOMPARE(row(0).section('|', 1, 1), QString("22"));
         f.form->mnuHistory_Click();
+        QVERIFY(f.form->HistoryWindow()->Text()->toPlainText().contains(
+            "Turn 1\n    Hot: heat 20 \u2192 22 (turn heat 2); +3 Modifier to fire"));
         QTest::mouseClick(f.form->HistoryWindow()->findChild<QPushButton*>("HistoryCopy"),
                           Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text().split('\n').mid(3),
