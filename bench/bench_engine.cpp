@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // The turn rules alone: validation, balance and effects for 256 'Mechs.
 
 #include "BenchRoster.h"

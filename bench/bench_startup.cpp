@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: process start to the main window shown and the event loop idle,
 // for Caldrix and for a bare Qt main window of the same size, with each
 // run's peak memory. Without arguments it runs both in turn and reports.

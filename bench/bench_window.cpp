@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window under the offscreen platform: loading each of 256 'Mechs,
 // and a full successful turn of 256 'Mechs through the real window.
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // Caldrix: a heat tracker for 'Mech tabletop games.
 
 #include "app/Program.h"

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed layout of the main window, in twips as the form was drawn.
 
 #include "platform/ComboBox.h"

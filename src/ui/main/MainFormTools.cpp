@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // The turn tools of the roster's context menu: heat forecast, turn history,
 // undo, dice rolled at the table, and 'Mechs added from unit files.
 

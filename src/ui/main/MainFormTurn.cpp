@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Next Turn": the driver that takes every 'Mech through the turn rules.
 
 #include "platform/Controls.h"
