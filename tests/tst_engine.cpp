@@ -322,8 +322,9 @@ private slots:
             "Mad Cat Prime/17/1");
         row("laser heat sinks", "chassis:Hunchback\nmodel:HBK-4G\nheat sinks:13 Laser\n",
             "Hunchback HBK-4G/13/1");
-        row("older format", "\nVersion:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
+        row("older format", "Version:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
             "Locust LCT-1V/10/0");
+        row("older format after a blank", "\nversion:2\nA\nB\nheat sinks:1\n", "A B/1/0");
         row("chassis alone", "chassis:Urbanmech\nheat sinks:10\n", "Urbanmech/10/0");
         row("no name", "heat sinks:10 Single\n", "it has no 'Mech name");
         row("no heat sinks line", "chassis:Atlas\nmodel:AS7-D\n", "it has no heat sinks line");
@@ -333,7 +334,6 @@ private slots:
             "its heat sinks line does not start with a count from 0 to 32767");
         row("binary", QByteArray("chassis:Atlas\0\nheat sinks:10\n", 29), "it is not a text file");
         row("not UTF-8", "chassis:Atl\xe9s\nheat sinks:10\n", "it is not a text file");
-        row("cut UTF-8", "chassis:Atlas\nheat sinks:10\xe2\x82", "it is not a text file");
         row("UTF-8 name",
             "\xef\xbb\xbf"
             "chassis:Atl\xc3\xa9s \xe2\x82\xac\nheat sinks:32767\n",

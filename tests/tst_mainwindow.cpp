@@ -37,10 +37,8 @@ QStringList Clipped(const QWidget* window) {
             if (label->wordWrap())
                 need = fm.boundingRect(room, Qt::TextWordWrap, text).height() > room.height() ? 9999
                                                                                               : 0;
-            // Where the glyphs' ink lands with the label's vertical alignment.
-            const int top =
-                label->alignment() & Qt::AlignVCenter ? (room.height() - fm.height()) / 2 : 0;
-            const QRect ink = fm.tightBoundingRect(text).translated(0, top + fm.ascent());
+            // Where the glyphs' ink lands: every label is aligned to its top.
+            const QRect ink = fm.tightBoundingRect(text).translated(0, fm.ascent());
             if (!label->wordWrap() && (ink.top() < 0 || ink.bottom() >= room.height()))
                 need = 9999;
         } else if (frame || qobject_cast<const QPushButton*>(w)) {

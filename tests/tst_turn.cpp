@@ -95,7 +95,9 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 seen << box->windowTitle() + ": " + box->text() +
                             (box->icon() == QMessageBox::NoIcon ? "" : " (icon)") +
-                            (box->parentWidget() == &form ? "" : " (no parent)") +
+                            (box->parentWidget() == &form
+                                 ? ""
+                                 : " over " + box->parentWidget()->objectName()) +
                             (box->windowIcon().isNull() ? " (no window icon)" : "");
                 QTest::keyClick(box, Qt::Key_Return);
             }
@@ -108,6 +110,12 @@ private slots:
         form.mnuDeleteMech_Click();
         QCOMPARE(seen, QStringList{"Delete 'Mech: Delete currently selected 'Mech (icon)"});
         QCOMPARE(form.MechCount(), 1);
+        QWidget other; // a box belongs to the active window of the program
+        other.setObjectName("other");
+        other.show();
+        QApplication::setActiveWindow(&other);
+        real.Inform("Hi");
+        QCOMPARE(seen.last(), QString("Caldrix: Hi over other"));
         QCOMPARE(real.AskDiceTotal("Roll"), std::optional<int>(7));
         cancel = true;
         QCOMPARE(real.AskDiceTotal("Roll"), std::optional<int>()); // Escape: Cancel Turn

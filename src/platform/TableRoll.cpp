@@ -7,8 +7,8 @@
 #include "platform/MessageBoxInterface.h"
 #include "platform/Theme.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,7 +28,6 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
     total_ = new QLineEdit(this);
     total_->setObjectName(QStringLiteral("TableRollTotal"));
     total_->setAccessibleName(tr("Total of the two dice"));
-    total_->setMaxLength(8);
     why_ = new QLabel(this);
     why_->setObjectName(QStringLiteral("TableRollWhy"));
     platform::MakePlainLabel(why_);
@@ -43,11 +42,14 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(total_, &QLineEdit::textChanged, this, &TableRoll::Check);
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(text, 0, 0, 1, 2);
-    layout->addWidget(total_, 1, 0);
-    layout->addWidget(why_, 1, 1);
-    layout->addWidget(buttons, 2, 0, 1, 2);
+    // The question, the total with the reason beside it, the buttons.
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(total_);
+    entry->addWidget(why_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addLayout(entry);
+    layout->addWidget(buttons);
     setMinimumWidth(360);
     Check();
     total_->setFocus();
