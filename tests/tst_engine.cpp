@@ -318,7 +318,7 @@ private slots:
             "Mad Cat Prime/17/1");
         row("laser heat sinks", "chassis:Hunchback\nmodel:HBK-4G\nheat sinks:13 Laser\n",
             "Hunchback HBK-4G/13/1");
-        row("older format", "Version:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
+        row("older format", "\xef\xbb\xbfVersion:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
             "Locust LCT-1V/10/0");
         row("older format after a blank", "\nversion:2\nA\nB\nheat sinks:1\n", "A B/1/0");
         row("chassis alone", "chassis:Urbanmech\nheat sinks:10\n", "Urbanmech/10/0");
@@ -330,10 +330,8 @@ private slots:
             "its heat sinks line does not start with a count from 0 to 32767");
         row("binary", QByteArray("chassis:Atlas\0\nheat sinks:10\n", 29), "it is not a text file");
         row("not UTF-8", "chassis:Atl\xe9s\nheat sinks:10\n", "it is not a text file");
-        row("UTF-8 name",
-            "\xef\xbb\xbf"
-            "chassis:Atl\xc3\xa9s \xe2\x82\xac \xf0\x9f\x98\x80\nheat sinks:32767\n",
-            "Atl\u00e9s \u20ac \U0001F600/32767/0");
+        row("UTF-8 name", "chassis:\xc3\xa9 \xe2\x82\xac \xf4\x8f\xbf\xbf\nheat sinks:32767\n",
+            "\u00e9 \u20ac \U0010FFFF/32767/0");
         row("over 1 MB", "chassis:A\nheat sinks:1\n" + QByteArray(1024 * 1024, ' '),
             "it is larger than 1 MB");
     }

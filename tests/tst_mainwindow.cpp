@@ -93,13 +93,14 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-        // As it opens the scale shows level 0; the jump and fire inputs wait.
-        QString look;
+        // As it opens: grey, the scale at level 0, the fire inputs waiting.
+        QString look = client->palette().color(QPalette::Window).name() +
+                       f.Label("Label3(5)")->palette().color(QPalette::WindowText).name() +
+                       QString::number(f.Label("Label6")->isEnabled() +
+                                       f.Edit("WalkingThroughFireHexes")->isEnabled());
         for (int j = 0; j <= 30; ++j)
             look += f.CellColour(j) == kLightRed ? 'R' : f.CellColour(j) == kLightGrey ? 'G' : '.';
-        QCOMPARE(look + f.Label("Label3(5)")->palette().color(QPalette::WindowText).name() +
-                     QString::number(f.Label("Label6")->isEnabled()),
-                 "RGGG" + QString(25, '.') + "G.#0000000");
+        QCOMPARE(look, "#c0c0c0#0000000RGGG" + QString(25, '.') + "G.");
         for (QLabel* label : f.form->findChildren<QLabel*>())
             QCOMPARE(label->textFormat(), Qt::PlainText); // user text is never markup
     }
