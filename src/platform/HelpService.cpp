@@ -3,13 +3,13 @@
 
 #include "platform/HelpService.h"
 
+#include "platform/Theme.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-
-#include "platform/Theme.h"
 #include <QTextBrowser>
 
 namespace caldrix {

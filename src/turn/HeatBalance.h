@@ -53,11 +53,6 @@ struct EntryCheck {
 
 EntryCheck CheckEntries(const MechEntries& entries);
 
-// The failing entries' messages, in the order they are shown.
-inline std::vector<std::string> ValidateEntries(const MechEntries& entries) {
-    return CheckEntries(entries).Messages;
-}
-
 // The new heat level and its parts; nothing when an entry is invalid.
 inline std::optional<HeatBalance> ComputeHeatBalance(const MechEntries& entries) {
     return CheckEntries(entries).Balance;

@@ -43,6 +43,10 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
 }
 
 MainForm::~MainForm() {
+    DeleteDialogs();
+}
+
+void MainForm::DeleteDialogs() {
     delete pickMechs_;
     delete newMech_;
     delete aboutForm_;
@@ -50,6 +54,7 @@ MainForm::~MainForm() {
     delete history_;
     for (const QPointer<QWidget>& dialog : retired_)
         delete dialog;
+    retired_.clear();
 }
 
 void MainForm::ConnectHandlers() {
@@ -119,11 +124,7 @@ void MainForm::EndProgram() {
         return;
     ended_ = true;
     // Every window goes at once; no dialog gets to run a handler of its own.
-    delete pickMechs_;
-    delete newMech_;
-    delete aboutForm_;
-    delete forecast_;
-    delete history_;
+    DeleteDialogs();
     hide();
     emit programEnded();
 }
@@ -309,16 +310,22 @@ void MainForm::UpdateDeleteMechEnabled() {
 void MainForm::AppendMechNames(const QStringList& names) {
     bool refused = false;
     for (const QString& name : names) {
-        if (ui_.MechNames->count() >= kMaxMechs) {
+        if (!AddMech(name)) {
             refused = true;
             break;
         }
-        ui_.MechNames->addItem(name);
-        log_.AddMechAdded(name.toStdString());
     }
     RosterChanged();
     if (refused)
         services_.Messages.Inform(kRosterFullMessage);
+}
+
+bool MainForm::AddMech(const QString& name) {
+    if (ui_.MechNames->count() >= kMaxMechs)
+        return false;
+    ui_.MechNames->addItem(name);
+    log_.AddMechAdded(name.toStdString());
+    return true;
 }
 
 void MainForm::ShowPickMechs() {

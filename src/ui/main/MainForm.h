@@ -217,6 +217,9 @@ private:
     void BuildRosterMenu();
     // Forget a dialog closed by its close control: it is already on its way out.
     void Retire(QWidget* dialog);
+    void DeleteDialogs();
+    // Appends one 'Mech with a default record; false when the roster is full.
+    bool AddMech(const QString& name);
 
     MainFormControls ui_;
     MechRecordStore store_;

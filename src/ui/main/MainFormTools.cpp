@@ -195,12 +195,10 @@ void MainForm::AddUnitFiles(const QStringList& paths) {
                     .arg(QFileInfo(path).fileName(), QString::fromStdString(result.Problem)));
             continue;
         }
-        const QString name = QString::fromStdString(result.Mech->Name);
-        ui_.MechNames->addItem(name);
+        AddMech(QString::fromStdString(result.Mech->Name));
         const int slot = MechCount(); // a new 'Mech's slot holds the defaults
         store_.MechHeatSinks(slot) = std::to_string(result.Mech->HeatSinks);
         store_.MechDHS(slot) = result.Mech->DoubleHeatSinks ? 1 : 0;
-        log_.AddMechAdded(result.Mech->Name);
     }
     RosterChanged();
     if (full)

@@ -112,13 +112,11 @@ void MainForm::NextTurn_Click() {
     };
     turnRunning_ = true;
 
-    // What the turn may change, kept to undo it later or to abandon it at the table.
+    // All a turn changes, kept to undo it later or to abandon it at the
+    // table: loading a record writes back the values it already holds.
     std::vector<TurnState> before;
-    std::vector<MechRecord> records;
-    for (int i = 1; i <= mechs; ++i) {
+    for (int i = 1; i <= mechs; ++i)
         before.push_back(store_.TurnStateOf(i));
-        records.push_back(store_.Record(i));
-    }
 
     // The driver selects rows itself and loads each record explicitly, so
     // the selection handler is kept quiet instead of loading twice.
@@ -196,7 +194,7 @@ void MainForm::NextTurn_Click() {
 
         if (cancelled) {
             for (int i = 1; i <= mechs; ++i)
-                store_.SetRecord(i, records[static_cast<std::size_t>(i - 1)]);
+                store_.RestoreTurnState(i, before[static_cast<std::size_t>(i - 1)]);
             log_.AddCancelledTurn();
         } else {
             // This turn's attempts to stand and weapon heat are spent.
