@@ -91,15 +91,12 @@ private slots:
         auto row = [](const char* name, const char* changes, int level, qint64 heat) {
             QTest::newRow(name) << QString(changes) << level << heat;
         };
-        row("stationary, nothing else", "", 0, 0);
         row("running with weapons", "carried=12 move=Running weapons=8", 12, 10);
         row("double heat sinks", "carried=12 move=Running weapons=8 dhs", 2, 10);
         row("over 30 is lost", "carried=25 move=Walking weapons=15 hits=2nd_Engine_Hit", 30, 26);
-        row("jumping 2 costs 3", "move=Jumping hexes=2 sinks=0", 3, 3);
         row("jumping -5 costs 3", "move=Jumping hexes=-5 sinks=0", 3, 3);
         row("jumping 4.5", "move=Jumping hexes=4.5 sinks=0", 4, 4);
         row("jumping 5.5", "move=Jumping hexes=5.5 sinks=0", 6, 6);
-        row("weapons 2.5 after stationary", "weapons=2.5 sinks=0", 2, 2);
         row("weapons 2.5 after walking", "move=Walking weapons=2.5 sinks=0", 4, 4);
         row("fraction resolved after each addition", "attempts=1.5 weapons=1.5 sinks=0", 4, 4);
         row("other heat is sunk too", "other=5", 0, 0);
