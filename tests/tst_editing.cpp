@@ -83,6 +83,14 @@ private slots:
         QCOMPARE(QString::fromStdString(f.Store().MechMovementType(2)), shown);
     }
 
+    // Other heat stops at 32767, the most a record holds.
+    void otherHeatRange() {
+        Fixture f;
+        f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(f.Store().MechOtherHeat(0), std::int16_t{32767});
+        QCOMPARE(f.Label("OtherHeatText")->text(), QString("32767"));
+    }
+
     // A list closed without a choice is not a pick: setting the text then
     // still raises Change.
     void listClosedUnchosen() {

@@ -343,16 +343,6 @@ private slots:
                         : Q(r.Problem),
                  result);
     }
-
-    // A bad slot throws before anything is touched (the model check shifts
-    // and resets the store at random).
-    void recordStoreRefusesBadSlots() {
-        MechRecordStore store;
-        store.SetRecord(256, Rec("carried=9 fire dhs"));
-        for (int slot : {-1, 257})
-            QVERIFY_THROWS_EXCEPTION(std::out_of_range, store.RemoveMechRecord(slot));
-        QVERIFY(store.Record(256) == Rec("carried=9 fire dhs") && store.Record(0) == MechRecord{});
-    }
 };
 
 QTEST_GUILESS_MAIN(EngineTest)

@@ -73,7 +73,7 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QWidget(parent),
     connect(shortcut, &QShortcut::activated, this, &TurnHistory::Copy_Click);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addStretch();
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);

@@ -352,7 +352,6 @@ void MainForm::StartNewGame_Click() {
     hide();
     ShowPickMechs();
     store_.ResetMechRecords();
-    SelectMechQuietly(-1);
     ui_.MechNames->clear();
     UpdateDeleteMechEnabled();
     log_.Clear();
