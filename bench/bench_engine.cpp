@@ -4,7 +4,7 @@
 // The turn rules alone: validation, balance and effects for 256 'Mechs.
 
 #include "BenchRoster.h"
-#include "platform/ClockRandom.h"
+#include "turn/ClockRandom.h"
 #include "turn/HeatEffects.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 // and a full successful turn of 256 'Mechs through the real window.
 
 #include "BenchRoster.h"
-#include "platform/ClockRandom.h"
+#include "turn/ClockRandom.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
@@ -23,11 +23,11 @@ using namespace caldrix;
 
 namespace {
 
-class CountingMessages : public MessageBoxInterface {
+class CountingMessages : public MessageBoxInterface, public TableRollInterface {
 public:
     void Inform(const QString&, const QString&) override { ++shown; }
     bool ConfirmYesNo(const QString&, const QString&) override { return false; }
-    std::optional<int> AskDiceTotal(const QString&) override { return std::nullopt; }
+    std::optional<int> AskTotal(const QString&) override { return std::nullopt; }
     int shown = 0;
 };
 
@@ -36,24 +36,32 @@ public:
     void SetHelpFile(const QString&) override {}
 };
 
-void FillRecords(MechRecordStore& store, int count) {
+// A roster of `count` 'Mechs with mixed, valid entries, as the players left it.
+void FillRecords(MainForm& form, int count, int nameLength = 8) {
+    GameState state = form.CurrentGame().State();
+    state.Names.clear();
     for (int i = 0; i < count; ++i) {
         const MechEntries e = bench::MixedEntries(i);
-        const int slot = i + 1;
-        store.MechHeat(slot) = e.CarriedHeat;
-        store.MechOtherHeat(slot) = e.OtherHeat;
-        store.MechMovementType(slot) = e.MovementType;
-        store.MechHexesJumped(slot) = e.HexesJumped;
-        store.MechAttemptsToStand(slot) = e.AttemptsToStand;
-        store.MechWeaponHeat(slot) = e.WeaponHeat;
-        store.MechHeatSinks(slot) = e.HeatSinks;
-        store.MechEngineHits(slot) = e.EngineHits;
-        store.MechDHS(slot) = e.DoubleHeatSinks ? 1 : 0;
-        store.MechFire(slot) = e.Fire ? 1 : 0;
-        store.MechWalkingThroughFire(slot) = e.WalkingThroughFire || !e.StandingInFire;
-        store.MechStandingInFire(slot) = e.StandingInFire;
-        store.MechFireHexes(slot) = e.FireHexes;
+        std::string name = "Mech " + std::to_string(i);
+        name.resize(std::max<std::size_t>(name.size(), std::size_t(nameLength)), 'x');
+        state.Names.push_back(name);
+        MechRecord& r = state.Records[std::size_t(i + 1)];
+        r.MechHeat = e.CarriedHeat;
+        r.MechOtherHeat = e.OtherHeat;
+        r.MechMovementType = e.MovementType;
+        r.MechHexesJumped = e.HexesJumped;
+        r.MechAttemptsToStand = e.AttemptsToStand;
+        r.MechWeaponHeat = e.WeaponHeat;
+        r.MechHeatSinks = e.HeatSinks;
+        r.MechEngineHits = e.EngineHits;
+        r.MechDHS = e.DoubleHeatSinks ? 1 : 0;
+        r.MechFire = e.Fire ? 1 : 0;
+        r.MechWalkingThroughFire = e.WalkingThroughFire || !e.StandingInFire;
+        r.MechStandingInFire = e.StandingInFire;
+        r.MechFireHexes = e.FireHexes;
     }
+    form.CurrentGame().Restore(std::move(state));
+    form.ShowGame();
 }
 
 double Median(std::vector<double> v) {
@@ -69,22 +77,18 @@ int main(int argc, char* argv[]) {
     CountingMessages messages;
     ClockRandom random(7);
     NoHelp help;
-    MainForm form(MainFormServices{messages, random, help});
+    MainForm form(MainFormServices{messages, random, help, messages});
     form.Form_Load();
     form.show();
     QApplication::processEvents();
 
     constexpr int kMechs = 256;
-    QStringList names;
-    for (int i = 0; i < kMechs; ++i)
-        names << QStringLiteral("Mech %1").arg(i);
-    form.AppendMechNames(names);
     auto* list = form.findChild<QListWidget*>(QStringLiteral("MechNames"));
 
     // Selecting and loading each 'Mech in turn.
     std::vector<double> loads;
     for (int round = 0; round < 20; ++round) {
-        FillRecords(form.Store(), kMechs);
+        FillRecords(form, kMechs);
         const auto start = std::chrono::steady_clock::now();
         for (int row = 0; row < kMechs; ++row)
             list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
@@ -96,7 +100,7 @@ int main(int argc, char* argv[]) {
     // Full turns; the entries are put back before each, as the players would.
     std::vector<double> turns;
     for (int round = 0; round < 30; ++round) {
-        FillRecords(form.Store(), kMechs);
+        FillRecords(form, kMechs);
         const auto start = std::chrono::steady_clock::now();
         form.NextTurn_Click();
         const auto end = std::chrono::steady_clock::now();
@@ -121,7 +125,7 @@ int main(int argc, char* argv[]) {
         }
         return Median(times);
     };
-    FillRecords(form.Store(), kMechs);
+    FillRecords(form, kMechs);
     const double closed = keystrokes();
     form.mnuForecast_Click();
     QApplication::processEvents();

@@ -5,7 +5,9 @@
 
 // A main window wired to test doubles, driven through its controls.
 
-#include "Doubles.h"
+#include "Records.h"
+#include "WindowDoubles.h"
+#include "platform/ComboBox.h"
 #include "ui/main/MainForm.h"
 
 #include <QCheckBox>
@@ -30,10 +32,12 @@ struct Fixture {
     RecordingHelp help;
     std::unique_ptr<MainForm> form;
 
-    Fixture() : form(std::make_unique<MainForm>(MainFormServices{messages, random, help})) {
+    Fixture()
+        : form(std::make_unique<MainForm>(MainFormServices{messages, random, help, messages})) {
         form->Form_Load();
         form->show();
     }
+    Game& Play() const { return form->CurrentGame(); }
     // A missing control fails the running test only; the test goes on
     // with a stand-in that belongs to the window.
     template <typename T = QWidget> T* Find(const QString& name) const {
@@ -50,9 +54,18 @@ struct Fixture {
     QRadioButton* Option(const QString& name) const { return Find<QRadioButton>(name); }
     QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
     QListWidget* Roster() const { return Find<QListWidget>("MechNames"); }
-    MechRecordStore& Store() const { return form->Store(); }
 
-    void Roster(const QStringList& names) const { form->AppendMechNames(names); }
+    // 'Mechs named as given, with records changed as Rec() reads them.
+    void Roster(const QStringList& names, const QStringList& records = {}) const {
+        GameState state = Play().State();
+        for (int i = 0; i < names.size(); ++i) {
+            state.Names.push_back(names[i].toStdString());
+            if (i < records.size())
+                state.Records[state.Names.size()] = Rec(records[i]);
+        }
+        Play().Restore(std::move(state));
+        form->ShowGame();
+    }
     void Select(int row) const {
         if (row < 0)
             Roster()->clearSelection();

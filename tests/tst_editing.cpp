@@ -73,21 +73,20 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, shown);
         Fixture f;
-        f.Roster({"A", "B"});
-        f.Store().MechMovementType(2) = loaded.toStdString();
+        f.Roster({"A", "B"}, {"", "move=" + QString(loaded).replace(' ', '_')});
         f.Select(0);
         f.Type(f.Combo("MovementType"), "Running"); // the list's item is now Running
         f.Select(1);
         QTest::keyClick(f.Combo("MovementType"), Qt::Key(key));
         QCOMPARE(f.Combo("MovementType")->currentText(), shown);
-        QCOMPARE(QString::fromStdString(f.Store().MechMovementType(2)), shown);
+        QCOMPARE(QString::fromStdString(f.Play().Record(2).MechMovementType), shown);
     }
 
     // Other heat stops at 32767, the most a record holds.
     void otherHeatRange() {
         Fixture f;
         f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(f.Store().MechOtherHeat(0), std::int16_t{32767});
+        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{32767});
         QCOMPARE(f.Label("OtherHeatText")->text(), QString("32767"));
     }
 
@@ -108,36 +107,27 @@ private slots:
     // After a load the fire inputs describe the loaded 'Mech, never the one
     // shown before (which had fire, "Walking Through" and 5 hexes).
     void fireInputsDescribeTheLoadedMech_data() {
-        QTest::addColumn<int>("fire");
-        QTest::addColumn<bool>("walking");
-        QTest::addColumn<bool>("standing");
-        QTest::newRow("fire, standing in") << 1 << false << true;
-        QTest::newRow("no fire, walking through") << 0 << true << false;
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("fire, standing in") << "fire standing firehexes=2";
+        QTest::newRow("no fire, walking through") << "firehexes=2";
     }
     void fireInputsDescribeTheLoadedMech() {
-        QFETCH(int, fire);
-        QFETCH(bool, walking);
-        QFETCH(bool, standing);
+        QFETCH(QString, loaded);
         Fixture f;
-        f.Roster({"before", "loaded"});
-        f.Store().MechFire(1) = 1;
-        f.Store().MechFireHexes(1) = "5";
-        f.Store().MechFire(2) = std::int16_t(fire);
-        f.Store().MechWalkingThroughFire(2) = walking;
-        f.Store().MechStandingInFire(2) = standing;
-        f.Store().MechFireHexes(2) = "2";
-        const MechRecord before = f.Store().Record(1), loaded = f.Store().Record(2);
+        f.Roster({"before", "loaded"}, {"fire firehexes=5", loaded});
+        const MechRecord before = f.Play().Record(1), r = f.Play().Record(2);
         for (int row : {0, 1, 0, 1}) // shown twice, after the other each time
             f.Select(row);
+        const bool fire = r.MechFire == 1, walking = r.MechWalkingThroughFire;
         QCOMPARE(
             QList<bool>(
                 {f.Check("Fire")->isChecked(), f.Option("WalkingThroughFire")->isChecked(),
                  f.Option("StandingInFire")->isChecked(), f.Option("StandingInFire")->isEnabled(),
                  f.Edit("WalkingThroughFireHexes")->isEnabled(), f.Label("Label6")->isEnabled()}),
-            QList<bool>({fire == 1, walking, standing, fire == 1, fire == 1 && walking,
-                         fire == 1 && walking}));
+            QList<bool>(
+                {fire, walking, r.MechStandingInFire, fire, fire && walking, fire && walking}));
         QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
-        QVERIFY(f.Store().Record(1) == before && f.Store().Record(2) == loaded);
+        QVERIFY(f.Play().Record(1) == before && f.Play().Record(2) == r);
     }
 };
 

@@ -4,7 +4,7 @@
 // The rules and the record store, without any window: numbers, heat
 // balance, heat effects and dice, forecast, turn history, unit files.
 
-#include "state/MechRecordStore.h"
+#include "Records.h"
 #include "state/UnitFile.h"
 #include "turn/EntryNumber.h"
 #include "turn/Forecast.h"
@@ -13,34 +13,9 @@
 #include <QTest>
 
 using namespace caldrix;
+using caldrix::test::Rec;
 
 namespace {
-
-// A valid record (stationary, no hits, 10 heat sinks) changed by "key=value"
-// pairs; '_' stands for a blank.
-MechRecord Rec(const QString& changes) {
-    MechRecord r = MechRecord::Defaults();
-    r.MovementType = "Stationary";
-    r.EngineHits = "None";
-    r.HeatSinks = "10";
-    const std::map<QString, std::string MechRecord::*> texts{
-        {"move", &MechRecord::MovementType},        {"hexes", &MechRecord::HexesJumped},
-        {"attempts", &MechRecord::AttemptsToStand}, {"weapons", &MechRecord::WeaponHeat},
-        {"sinks", &MechRecord::HeatSinks},          {"hits", &MechRecord::EngineHits},
-        {"firehexes", &MechRecord::FireHexes}};
-    for (const QString& pair : changes.split(' ', Qt::SkipEmptyParts)) {
-        const QString key = pair.section('=', 0, 0), value = pair.section('=', 1).replace('_', ' ');
-        if (texts.count(key))
-            r.*texts.at(key) = value.toStdString();
-        else if (key == "carried" || key == "other")
-            (key == "carried" ? r.Heat : r.OtherHeat) = std::int16_t(value.toInt());
-        else
-            (key == "dhs" ? r.DHS : r.Fire) = 1;
-        if (key == "standing")
-            r.StandingInFire = true, r.WalkingThroughFire = false;
-    }
-    return r;
-}
 
 // Gives the scripted numbers in turn, then repeats the last.
 struct Draws : RandomSourceInterface {
@@ -258,10 +233,10 @@ private slots:
         for (const char* changes : {"carried=12 weapons=4 sinks=0", "carried=30 sinks=0",
                                     "carried=3", "carried=7 sinks="})
             lines << Q(ForecastLine(Forecast(Rec(changes))));
-        QCOMPARE(lines, QStringList({"heat 12 \u2192 16: +2 Modifier to fire, shutdown avoid on 4+ "
-                                     "(91.7%)",
-                                     "heat 30 \u2192 30: +4 Modifier to fire, shutdown automatic, "
-                                     "ammo explosion avoid on 8+ (41.7%)",
+        QCOMPARE(lines, QStringList({"heat 12 \u2192 16: -3 Movement Points, +2 Modifier to fire, "
+                                     "shutdown avoid on 4+ (91.7%)",
+                                     "heat 30 \u2192 30: -5 Movement Points, +4 Modifier to fire, "
+                                     "shutdown automatic, ammo explosion avoid on 8+ (41.7%)",
                                      "heat 3 \u2192 0", "heat 7: Enter Heat Sinks"}));
         // Each item of the turn as the forecast itemises it, fractions
         // resolved on the running total (1 + 1.5 = 2.5 gives 2).
@@ -278,22 +253,25 @@ private slots:
     void turnLog() {
         TurnLog log;
         log.AddMechAdded("Atlas");
-        log.AddMechAdded("Mad\tCat");
+        log.AddMechAdded("Mad\t\r\nCat");
         log.AddFailedTurn({"Atlas: Enter Heat Sinks", "Mad\tCat: Enter movement type"});
         HeatEffects hot{"+3 Modifier to fire", "-4 Movement Points", "Shutdown!!!", "", {}};
         hot.Rolls = {{Danger::Shutdown, 8, {3, 4, 7, false}, false},
                      {Danger::AmmoExplosion, 4, {0, 0, 9, true}, true}};
-        log.AddTurn({{"Atlas", 2, 22, 25, hot}, {"Mad\tCat", 0, 0, 1, {}}}, {{}, {}});
-        QVERIFY(log.CanUndo() && log.NextTurnNumber() == 2);
+        const std::size_t turn =
+            log.AddTurn({{"Atlas", 2, 22, 25, hot}, {"Mad\tCat", 0, 0, 1, {}}});
         log.AddCancelledTurn();
-        const auto undone = log.Undo();
-        QVERIFY(undone && undone->size() == 2);
-        QVERIFY(!log.CanUndo() && !log.Undo());
+        log.MarkUndone(turn);
+        log.MarkUndone(turn); // once only
+        QCOMPARE(log.NextTurnNumber(), 1);
+        TurnLog copy;
+        copy.Restore(log.Entries());
+        QCOMPARE(copy.NextTurnNumber(), 1);
         QCOMPARE(
             Q(log.AsText()).split('\n'),
             QStringList({"Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
                          "Movement\tShutdown\tAmmo explosion\tRolls",
-                         "'Mech added: Atlas", "'Mech added: Mad Cat",
+                         "'Mech added: Atlas", "'Mech added: Mad   Cat",
                          "Turn 1 not completed: Atlas: Enter Heat Sinks; Mad Cat: Enter "
                          "movement type",
                          "1 (undone)\tAtlas\t2\t22\t25\t+3 Modifier to fire\t-4 Movement "
@@ -326,10 +304,16 @@ private slots:
         row("heat sinks too many", "chassis:Atlas\nheat sinks:32768\n",
             "its heat sinks line does not start with a count from 0 to 32767");
         row("binary", QByteArray("chassis:Atlas\0\nheat sinks:10\n", 29), "it is not a text file");
-        row("not UTF-8", "chassis:Atl\xe9s\nheat sinks:10\n", "it is not a text file");
+        for (const char* bad : {"\xe9s", "\xc0\x80", "\xe0\x9f\xbf", "\xed\xa0\x80",
+                                "\xf0\x8f\xbf\xbf", "\xf4\x90\x80\x80"})
+            QTest::addRow("not UTF-8: %s", QByteArray(bad).toHex(' ').constData())
+                << "chassis:A" + QByteArray(bad) + "\nheat sinks:10\n"
+                << QString("it is not a text file");
         row("UTF-8 name", "chassis:\xc3\xa9 \xe2\x82\xac \xf4\x8f\xbf\xbf\nheat sinks:32767\n",
             "\u00e9 \u20ac \U0010FFFF/32767/0");
-        row("over 1 MB", "chassis:A\nheat sinks:1\n" + QByteArray(1024 * 1024, ' '),
+        const QByteArray unit = "chassis:A\nheat sinks:1\n";
+        row("exactly 1 MB", unit + QByteArray(1024 * 1024 - unit.size(), ' '), "A/1/0");
+        row("over 1 MB", unit + QByteArray(1024 * 1024 - unit.size() + 1, ' '),
             "it is larger than 1 MB");
     }
     void unitFiles() {

@@ -169,7 +169,7 @@ private slots:
                                              f.form->AboutDialog()};
             QSignalSpy ended(f.form.get(), &MainForm::programEnded);
             byMenu ? f.Find<QAction>("Exit")->trigger() : void(f.form->close());
-            QVERIFY(ended.count() == 1 && f.messages.shown.empty());
+            QVERIFY(ended.count() == 1 && f.messages.shown.isEmpty());
             for (const auto& dialog : dialogs)
                 QVERIFY(dialog.isNull());
             QCOMPARE(f.help.file, QString("caldrix.hlp")); // named at start-up

@@ -1,16 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The window shows the game: what is up behind each message and each dice
+// question, the real message boxes, the forecast and history windows, and
+// a random walk over the controls that checks the window against the game.
+
 #include "MainFormFixture.h"
 #include "platform/QtMessageBox.h"
-#include "platform/TableRoll.h"
+#include "turn/Forecast.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <random>
 
 using namespace caldrix;
 using namespace caldrix::test;
@@ -19,12 +27,11 @@ namespace {
 
 const QString kNotCompleted = "There was an error, so the turn was not completed";
 
-// A record that passes validation.
-void Ready(MechRecordStore& store, int slot, const char* move = "Stationary",
-           const char* sinks = "10") {
-    store.MechMovementType(slot) = move;
-    store.MechEngineHits(slot) = "None";
-    store.MechHeatSinks(slot) = sinks;
+QString Row(QTableWidget* table, int row) {
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells << (table->item(row, c) ? table->item(row, c)->text() : "?");
+    return cells.join('|');
 }
 
 } // namespace
@@ -32,57 +39,85 @@ void Ready(MechRecordStore& store, int slot, const char* move = "Stationary",
 class NextTurnTest : public QObject {
     Q_OBJECT
 private slots:
-    // A failed turn changes no record at all, not even for the 'Mechs before
-    // the bad one; once mended, the entries typed before count.
-    void failedTurnKeepsEveryEntry() {
+    // Behind each message the window shows the 'Mech it is about; a failed
+    // turn changes nothing, and once mended the entries typed before count.
+    void messagesShowTheirMech() {
         Fixture f;
-        f.Roster({"A", "B", "C"});
-        for (int slot = 1; slot <= 3; ++slot) {
-            Ready(f.Store(), slot, "Running");
-            f.Store().MechHeat(slot) = std::int16_t(5 * slot);
-        }
-        f.Store().MechHeatSinks(2) = "";
+        f.Roster({"A", "B", "C"},
+                 {"carried=5 move=Running sinks=11", "carried=10 sinks=", "carried=15 sinks=13"});
         f.Select(0);
         f.Type(f.Edit("HeatGeneratedByWeapons"), "20");
-        f.Type(f.Edit("AttemptsToStand"), "1");
-        const MechRecord first = f.Store().Record(1);
-        // Behind each message the panel shows the 'Mech being checked.
-        QStringList lit;
-        f.messages.onShow = [&] { lit << QString::number(f.CellColour(10) == kLightRed); };
-        f.form->NextTurn_Click();
-        QCOMPARE(f.messages.Texts(),
-                 (QStringList{"Enter Heat Sinks", kNotCompleted, kNotCompleted}));
-        QCOMPARE(lit, (QStringList{"1", "1", "1"}));
-        QVERIFY(f.Store().Record(1) == first);
+        QStringList behind;
+        f.messages.onShow = [&] {
+            behind << QString("%1 %2 %3")
+                          .arg(f.Selected())
+                          .arg(f.Edit("HeatSinks")->text())
+                          .arg(int(f.CellColour(10) == kLightRed));
+        };
+        QTest::mouseClick(f.Find<QPushButton>("NextTurn"), Qt::LeftButton);
+        QCOMPARE(f.messages.shown, (QStringList{"Enter Heat Sinks", kNotCompleted, kNotCompleted}));
+        QCOMPARE(behind, (QStringList{"1  1", "1  1", "2 13 1"}));
+        QCOMPARE(f.Selected(), 0);
         QCOMPARE(f.Edit("HeatGeneratedByWeapons")->text(), QString("20"));
-        QCOMPARE(QString::fromStdString(f.form->Log().Entries().back().Text),
-                 QString("Turn 1 not completed: B: Enter Heat Sinks"));
 
         f.Select(1);
         f.Type(f.Edit("HeatSinks"), "10");
-        f.messages.shown.clear();
         f.form->NextTurn_Click();
-        QCOMPARE(f.Store().MechHeat(1), std::int16_t{5 + 2 + 1 + 20 - 10});
         // The first 'Mech is then shown from its record: its spent entries are "0".
         QCOMPARE(f.Edit("AttemptsToStand")->text() + f.Edit("HeatGeneratedByWeapons")->text(),
                  QString("00"));
-        QVERIFY(f.Selected() == 0 && f.PaintErrors(18).isEmpty());
-        f.Select(2); // C, shown later from its record: 15 + 2 - 10
-        QVERIFY(f.PaintErrors(7).isEmpty());
+        QVERIFY(f.Selected() == 0 && f.PaintErrors(5 + 2 + 20 - 11).isEmpty());
+        // Undo, by its entry or Ctrl+Z, shows the first 'Mech as the turn found it.
+        auto* undo = f.Find<QAction>("mnuUndoTurn");
+        QCOMPARE(undo->text(), QString("&Undo Turn 1"));
+        f.Select(2);
+        QApplication::setActiveWindow(f.form.get());
+        QTest::keyClick(f.form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(f.Selected() == 0 && f.PaintErrors(5).isEmpty() && !undo->isEnabled());
+        QCOMPARE(f.Edit("HeatGeneratedByWeapons")->text(), QString("20"));
     }
 
-    // The production path: real message boxes, answered from a timer. Each
-    // is centred on the main window with the program's icon, and Enter on the
-    // delete confirmation answers No.
+    // Dice at the table: while a roll is asked the window shows that 'Mech
+    // whole, at its new level.
+    void diceQuestionShowsItsMech() {
+        Fixture f;
+        f.Roster({"Atlas", "Mad Cat", "Locust"},
+                 {"carried=22 sinks=0", "carried=30 sinks=0 dhs", "carried=3 sinks=0"});
+        f.Find<QAction>("mnuTableDice")->setChecked(true);
+        f.messages.totals = {7, 4, 9};
+        QStringList behind;
+        f.messages.onShow = [&] {
+            behind << QString("%1 %2 %3 %4")
+                          .arg(f.Selected())
+                          .arg(int(f.Check("DHS")->isChecked()))
+                          .arg(int(f.PaintErrors(f.Selected() ? 30 : 22).isEmpty()))
+                          .arg(f.Label("ConditionMod2Fier")->text());
+        };
+        f.form->NextTurn_Click();
+        QCOMPARE(behind, (QStringList{"0 0 1 +3 Modifier to fire", "0 0 1 +3 Modifier to fire",
+                                      "1 1 1 +4 Modifier to fire"}));
+        QVERIFY(
+            f.messages.shown[1].startsWith("? Shutdown not avoided with 7.\nAtlas is at heat 22"));
+        QCOMPARE(f.random.draws, std::size_t{0});
+    }
+
+    // The production path: real message boxes and the real table-roll box,
+    // answered from a timer. Each box belongs to the main window and carries
+    // the program's icon; Enter on the delete confirmation answers No.
     void realMessageBoxes() {
         QtMessageBox real;
+        QtTableRoll tableRoll;
         RecordingHelp help;
         SequenceRandom random({0});
-        MainForm form(MainFormServices{real, random, help});
+        MainForm form(MainFormServices{real, random, help, tableRoll});
         real.SetOwner(&form);
+        tableRoll.SetOwner(&form);
         form.show();
-        form.AppendMechNames({"A"});
-        Ready(form.Store(), 1, "Stationary", "");
+        GameState state = form.CurrentGame().State();
+        state.Names = {"A"};
+        state.Records[1] = Rec("sinks=");
+        form.CurrentGame().Restore(state);
+        form.ShowGame();
         QStringList seen;
         bool cancel = false;
         QTimer closer;
@@ -95,9 +130,7 @@ private slots:
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 seen << box->windowTitle() + ": " + box->text() +
                             (box->icon() == QMessageBox::NoIcon ? "" : " (icon)") +
-                            (box->parentWidget() == &form
-                                 ? ""
-                                 : " over " + box->parentWidget()->objectName()) +
+                            (box->parentWidget() == &form ? "" : " (elsewhere)") +
                             (box->windowIcon().isNull() ? " (no window icon)" : "");
                 QTest::keyClick(box, Qt::Key_Return);
             }
@@ -109,16 +142,10 @@ private slots:
         form.findChild<QListWidget*>("MechNames")->setCurrentRow(0);
         form.mnuDeleteMech_Click();
         QCOMPARE(seen, QStringList{"Delete 'Mech: Delete currently selected 'Mech (icon)"});
-        QCOMPARE(form.MechCount(), 1);
-        QWidget other; // a box belongs to the active window of the program
-        other.setObjectName("other");
-        other.show();
-        QApplication::setActiveWindow(&other);
-        real.Inform("Hi");
-        QCOMPARE(seen.last(), QString("Caldrix: Hi over other"));
-        QCOMPARE(real.AskDiceTotal("Roll"), std::optional<int>(7));
+        QCOMPARE(form.CurrentGame().MechCount(), 1);
+        QCOMPARE(tableRoll.AskTotal("Roll"), std::optional<int>(7));
         cancel = true;
-        QCOMPARE(real.AskDiceTotal("Roll"), std::optional<int>()); // Escape: Cancel Turn
+        QCOMPARE(tableRoll.AskTotal("Roll"), std::optional<int>()); // Escape: Cancel Turn
     }
 
     // A total typed at the table is a whole number from 2 to 12; anything
@@ -136,64 +163,20 @@ private slots:
         QCOMPARE(taken, QStringList({"0-Type", "2+", "7+", "12+", "0-Type", "0-Type", "0-Type"}));
     }
 
-    // Dice rolled at the table: asked in the order the program would draw
-    // them, never drawn from the generator.
-    void diceAtTheTable() {
-        Fixture f;
-        f.Roster({"Atlas", "Mad Cat", "Locust"});
-        for (int slot = 1; slot <= 3; ++slot)
-            Ready(f.Store(), slot, "Stationary", "0");
-        f.Store().MechHeat(1) = 22;
-        f.Store().MechHeat(2) = 30;
-        f.Find<QAction>("mnuTableDice")->setChecked(true);
-        f.messages.totals = {7, 4, 9};
-        // Behind each question the panel shows the 'Mech it is about.
-        QStringList lit;
-        f.messages.onShow = [&] { lit << QString::number(f.CellColour(23) == kLightRed); };
-        f.form->NextTurn_Click();
-        QCOMPARE(lit, (QStringList{"0", "0", "1"}));
-        QCOMPARE(f.messages.Texts(),
-                 (QStringList{"Atlas is at heat 22. Roll two dice against a shutdown: 8 or more "
-                              "avoids it.",
-                              "Atlas is at heat 22. Roll two dice against an ammunition "
-                              "explosion: 4 or more avoids it.",
-                              "Mad Cat is at heat 30. Roll two dice against an ammunition "
-                              "explosion: 8 or more avoids it."}));
-        QVERIFY(f.random.draws == 0 &&
-                QString::fromStdString(f.form->Log().AsText()).contains("rolled 7 at the table"));
-
-        // Cancel Turn on the second question: every record as before, the
-        // first 'Mech shown from its record.
-        f.Select(2);
-        f.messages.totals = {12, std::nullopt};
-        f.form->NextTurn_Click();
-        QCOMPARE(f.PaintErrors(22), QString()); // Atlas, shown from its record
-        QCOMPARE(QString::fromStdString(f.form->Log().Entries().back().Text),
-                 QString("Turn 2 cancelled at the table"));
-    }
-
-    // The history window copies a spreadsheet's rows; the forecast window
-    // follows every edit and never rolls.
+    // The forecast follows every edit and never rolls; every cell's text fits
+    // its column after a turn and an edit. The history copies a
+    // spreadsheet's rows and keeps its newest turn in view.
     void historyAndForecastWindows() {
         Fixture f;
         f.random.values = {0.99f};
-        f.Roster({"Hot", "Cold"});
-        Ready(f.Store(), 1, "Running", "0");
-        Ready(f.Store(), 2);
-        f.Store().MechHeat(1) = 20;
+        f.Roster({"Hot", "Cold"}, {"carried=20 move=Running sinks=0", ""});
         f.form->mnuForecast_Click();
         QTableWidget* table = f.form->ForecastWindow()->Table();
-        auto row = [table](int r) {
-            QStringList cells;
-            for (int c = 0; c < table->columnCount(); ++c)
-                cells << (table->item(r, c) ? table->item(r, c)->text() : "?");
-            return cells.join('|');
-        };
-        QCOMPARE(row(0), QString("Hot|20|2|0|22|-4 Movement Points|+3 Modifier to fire|"
-                                 "avoid on 8+ (41.7%)|avoid on 4+ (91.7%)"));
+        QCOMPARE(Row(table, 0), QString("Hot|20|2|0|22|-4 Movement Points|+3 Modifier to fire|"
+                                        "avoid on 8+ (41.7%)|avoid on 4+ (91.7%)"));
         f.Select(1);
         f.Type(f.Edit("HeatSinks"), "");
-        QCOMPARE(row(1), QString("Cold|0|||Enter Heat Sinks||||"));
+        QCOMPARE(Row(table, 1), QString("Cold|0|||Enter Heat Sinks||||"));
         QVERIFY(table->item(1, HeatForecast::Level)->font().bold());
         f.Type(f.Edit("HeatSinks"), "10");
         table->selectRow(0);
@@ -203,17 +186,73 @@ private slots:
         QCOMPARE(int(f.random.draws) + f.random.reseeds, 0);
 
         f.form->NextTurn_Click();
-        QCOMPARE(row(0).section('|', 1, 1), QString("22"));
+        f.Type(f.Edit("HeatSinks"), "");
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < table->columnCount(); ++column) {
+                QTableWidgetItem* item = table->item(row, column);
+                QVERIFY(QFontMetrics(item->font()).horizontalAdvance(item->text()) <
+                        table->columnWidth(column) - 4);
+            }
+        f.Type(f.Edit("HeatSinks"), "10");
         f.form->mnuHistory_Click();
-        QVERIFY(f.form->HistoryWindow()->Text()->toPlainText().contains(
+        QPlainTextEdit* history = f.form->HistoryWindow()->Text();
+        for (int turn = 0; turn < 30; ++turn)
+            f.form->NextTurn_Click();
+        QVERIFY(history->toPlainText().contains(
             "Turn 1\n    Hot: heat 20 \u2192 22 (turn heat 2); +3 Modifier to fire"));
+        QVERIFY(history->lineWrapMode() == QPlainTextEdit::WidgetWidth &&
+                history->verticalScrollBar()->value() == history->verticalScrollBar()->maximum());
         QTest::mouseClick(f.form->HistoryWindow()->findChild<QPushButton*>("HistoryCopy"),
                           Qt::LeftButton);
-        QCOMPARE(QApplication::clipboard()->text().split('\n').mid(3),
+        QCOMPARE(QApplication::clipboard()->text().split('\n').mid(1, 2),
                  (QStringList{"1\tHot\t20\t22\t2\t+3 Modifier to fire\t-4 Movement Points\t\t\t"
                               "shutdown, avoid on 8+: 6 + 6 = 12, avoided; ammo explosion, avoid "
                               "on 4+: 6 + 6 = 12, avoided",
-                              "1\tCold\t0\t0\t0\t\t\t\t\t", ""}));
+                              "1\tCold\t0\t0\t0\t\t\t\t\t"}));
+    }
+
+    // Random clicks and typing on the window; after each, the list, the
+    // selection and the panel show the game, and the forecast its rows.
+    void windowShowsTheGame() {
+        Fixture f;
+        std::mt19937 rng(17);
+        auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
+        f.form->mnuForecast_Click();
+        QTableWidget* table = f.form->ForecastWindow()->Table();
+        const QStringList boxes{"HeatSinks", "AttemptsToStand", "HeatGeneratedByWeapons"};
+        for (int step = 0; step < 300; ++step) {
+            const int action = roll(0, 9);
+            const int n = f.Roster()->count();
+            if (action == 0)
+                f.form->mnuNewMech_Click(), f.form->NewMechDialog()->Ok_Click();
+            else if (action < 3)
+                f.Select(roll(-1, n - 1));
+            else if (action < 6)
+                f.Type(f.Edit(boxes[roll(0, 2)]), QString::number(roll(0, 12)));
+            else if (action == 6)
+                f.Combo("MovementType")->SetText(roll(0, 1) ? "Running" : "Jumpin");
+            else if (action == 7)
+                f.Combo("EngineHits")->SetText("None");
+            else if (action == 8)
+                f.form->NextTurn_Click();
+            else if (f.Selected() >= 0)
+                f.messages.answers = {true}, f.form->mnuDeleteMech_Click();
+            const Game& game = f.Play();
+            QCOMPARE(f.Roster()->count(), game.MechCount());
+            QCOMPARE(f.Selected(), game.Selected());
+            const MechRecord& shown = game.Record(std::max(1, game.CurrentMechSlot()));
+            if (game.Selected() >= 0) {
+                QCOMPARE(f.Edit("HeatSinks")->text().toStdString(), shown.MechHeatSinks);
+                QCOMPARE(f.Combo("MovementType")->currentText().toStdString(),
+                         shown.MechMovementType);
+                QCOMPARE(f.PaintErrors(shown.MechHeat), QString());
+            }
+            for (int row = 0; row < game.MechCount(); ++row)
+                QCOMPARE(
+                    table->item(row, HeatForecast::Level)->text().toStdString(),
+                    Forecast(game.Record(row + 1))
+                        .Problem.value_or(std::to_string(Forecast(game.Record(row + 1)).Level)));
+        }
     }
 };
 

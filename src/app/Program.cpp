@@ -5,10 +5,11 @@
 
 #include "app/CommandLine.h"
 
-#include "platform/ClockRandom.h"
 #include "platform/HelpService.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Theme.h"
+#include "turn/ClockRandom.h"
+#include "ui/dialogs/TableRoll.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
@@ -51,9 +52,11 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     QtMessageBox messages;
     ClockRandom random;
     HelpService help(messages);
+    QtTableRoll tableRoll;
 
-    MainForm mainForm({messages, random, help});
+    MainForm mainForm({messages, random, help, tableRoll});
     messages.SetOwner(&mainForm);
+    tableRoll.SetOwner(&mainForm);
     help.SetOwner(&mainForm);
     QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

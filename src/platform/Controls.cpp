@@ -6,14 +6,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QEvent>
+#include <QGroupBox>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -21,46 +18,8 @@ namespace caldrix::platform {
 
 namespace {
 
-const char* const kDialogRole = "caldrixDialog";
 const char* const kNameByText = "caldrixNameByText";
 const char* const kNamedCombo = "caldrixNamedCombo";
-
-// Presses a focused button on Enter or Return.
-class EnterClicks : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                modifiers == Qt::NoModifier) {
-                static_cast<QPushButton*>(watched)->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Escape that no control of the window took closes the window.
-class EscapeCloses : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-            static_cast<QWidget*>(watched)->close();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 class PlainLabelAccessible : public QAccessibleWidget {
 public:
@@ -94,8 +53,6 @@ QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (widget->property(kDialogRole).toBool())
-        return new QAccessibleWidget(widget, QAccessible::Dialog);
     if (widget->property(kNameByText).toBool() && qobject_cast<QLabel*>(widget))
         return new PlainLabelAccessible(widget);
     if (widget->property(kNamedCombo).toBool() && qobject_cast<QComboBox*>(widget))
@@ -115,22 +72,6 @@ void InstallAccessibleFactory() {
 
 void MakeUnlimited(QLineEdit* box) {
     box->setMaxLength(32767 * 1024); // no practical limit
-}
-
-void MakeEnterClicks(QPushButton* button) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    static EnterClicks* const filter = new EnterClicks(qApp);
-    button->installEventFilter(filter);
-}
-
-void CloseOnEscape(QWidget* window) {
-    window->installEventFilter(new EscapeCloses(window));
-}
-
-void ExposeAsDialog(QWidget* window) {
-    InstallAccessibleFactory();
-    window->setProperty(kDialogRole, true);
 }
 
 void NameComboByAccessibleName(QComboBox* combo) {
@@ -184,6 +125,17 @@ void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum) {
 void MakePlainLabel(QLabel* label) {
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, QRect rect) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(rect);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+    return frame;
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,

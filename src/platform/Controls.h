@@ -14,10 +14,10 @@
 class QCheckBox;
 class QComboBox;
 class QFont;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
@@ -53,21 +53,15 @@ void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
 // Text boxes without a length limit (Qt cuts at 32,767 characters).
 void MakeUnlimited(QLineEdit* box);
 
-// Enter or Return on the focused button presses it, as Space does. The
-// button never becomes a default button that Enter presses from a text box.
-void MakeEnterClicks(QPushButton* button);
-
-// Escape does what the window's close control does.
-void CloseOnEscape(QWidget* window);
-
-// Screen readers: the window is a dialog named by its caption, and an empty
-// label has no name of its own (not its frame's caption).
-void ExposeAsDialog(QWidget* window);
+// Screen readers: an empty label has no name of its own (not its frame's
+// caption), and a combo box is named by its accessible name.
 void NameLabelByText(QLabel* label);
 void NameComboByAccessibleName(QComboBox* combo);
 
 // Labels show their text literally: no markup, no mnemonics.
 void MakePlainLabel(QLabel* label);
+// A frame that shows the button face, not the window's grey.
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, QRect rect);
 // A plain label named `name` at `rect`, its text at the top.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                   Qt::Alignment horizontal = Qt::AlignLeft);

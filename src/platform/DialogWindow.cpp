@@ -3,28 +3,21 @@
 
 #include "platform/DialogWindow.h"
 
-#include "platform/Controls.h"
 #include "platform/Theme.h"
-
-#include <QCloseEvent>
 
 namespace caldrix::platform {
 
 DialogWindow::DialogWindow(const QString& name, const QString& caption, QSize client,
                            bool minimizeBox, QWidget* parent)
-    : QWidget(parent) {
+    : QDialog(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
     MakeFixedWindow(this, caption, minimizeBox);
     setFont(ProgramFont(8));
     setFixedSize(client);
-    CloseOnEscape(this);
-    ExposeAsDialog(this);
-}
-
-void DialogWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closedByUser();
+    // Escape and the close control both end in finished(); "Ok!" only hides.
+    connect(this, &QDialog::finished, this, &DialogWindow::closedByUser);
 }
 
 } // namespace caldrix::platform

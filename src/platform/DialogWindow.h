@@ -3,14 +3,13 @@
 
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 namespace caldrix::platform {
 
-// A modeless dialog of the program: a fixed-size window that its close
-// control (or Escape) destroys, announced to screen readers as a dialog
-// named by its caption.
-class DialogWindow : public QWidget {
+// A modeless dialog of the program, of a fixed size. Its close control or
+// Escape destroys it; hiding it keeps it and its contents.
+class DialogWindow : public QDialog {
     Q_OBJECT
 public:
     DialogWindow(const QString& name, const QString& caption, QSize client,
@@ -20,9 +19,6 @@ signals:
     // Closed with its close control or Escape; it is deleted later, so the
     // program must forget it now and create a new one when next needed.
     void closedByUser();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace caldrix::platform

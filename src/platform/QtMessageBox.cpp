@@ -3,7 +3,6 @@
 
 #include "platform/QtMessageBox.h"
 
-#include "platform/TableRoll.h"
 #include "platform/Theme.h"
 
 #include <QApplication>
@@ -48,13 +47,6 @@ bool QtMessageBox::ConfirmYesNo(const QString& text, const QString& title) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
-}
-
-std::optional<int> QtMessageBox::AskDiceTotal(const QString& text) {
-    TableRoll box(text, owner_ ? owner_.data() : Parent());
-    if (box.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return box.Total();
 }
 
 } // namespace caldrix

@@ -17,7 +17,6 @@ public:
     void SetOwner(QWidget* owner) { owner_ = owner; }
     void Inform(const QString& text, const QString& title = {}) override;
     bool ConfirmYesNo(const QString& text, const QString& title) override;
-    std::optional<int> AskDiceTotal(const QString& text) override;
 
 private:
     QWidget* Parent() const;

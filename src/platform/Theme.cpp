@@ -39,9 +39,15 @@ void ApplyTheme(QApplication& app) {
     app.setFont(ProgramFont(8));
 }
 
+QString ContactLine() {
+    const QString contact = QStringLiteral(CALDRIX_CONTACT);
+    return contact.isEmpty() ? QStringLiteral("Version " CALDRIX_VERSION) : contact;
+}
+
 void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox) {
     window->setWindowTitle(caption);
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    const Qt::WindowType type = window->inherits("QDialog") ? Qt::Dialog : Qt::Window;
+    Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (minimizeBox)
         flags |= Qt::WindowMinimizeButtonHint;

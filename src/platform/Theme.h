@@ -20,6 +20,10 @@ QFont ProgramFont(qreal points, bool bold = false);
 QIcon ProgramIcon();
 QIcon AboutIcon();
 
+// How to reach the makers, as the build was told (CALDRIX_CONTACT); without
+// one, the program's version.
+QString ContactLine();
+
 // Style and font for the whole application.
 void ApplyTheme(QApplication& app);
 

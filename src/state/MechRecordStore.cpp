@@ -3,86 +3,44 @@
 
 #include "state/MechRecordStore.h"
 
+#include <stdexcept>
+
 namespace caldrix {
+
+namespace {
+
+std::size_t Checked(int slot) {
+    if (slot < kFirstSlot || slot > kLastSlot)
+        throw std::out_of_range("record slot " + std::to_string(slot) + " is outside 0..256");
+    return static_cast<std::size_t>(slot);
+}
+
+} // namespace
 
 MechRecord MechRecord::Defaults() {
     MechRecord r;
-    r.HeatSinks = "1";
-    r.MovementType = "Movement Type";
-    r.HexesJumped = "0";
-    r.AttemptsToStand = "0";
-    r.WeaponHeat = "0";
-    r.WalkingThroughFire = true;
-    r.FireHexes = "0";
-    r.EngineHits = "Engine Hits";
+    r.MechHeatSinks = "1";
+    r.MechMovementType = "Movement Type";
+    r.MechHexesJumped = "0";
+    r.MechAttemptsToStand = "0";
+    r.MechWeaponHeat = "0";
+    r.MechWalkingThroughFire = true;
+    r.MechFireHexes = "0";
+    r.MechEngineHits = "Engine Hits";
     return r;
 }
 
-MechRecord MechRecordStore::Record(int slot) const {
-    MechRecord r;
-    r.HeatSinks = MechHeatSinks(slot);
-    r.Heat = MechHeat(slot);
-    r.DHS = MechDHS(slot);
-    r.MovementType = MechMovementType(slot);
-    r.HexesJumped = MechHexesJumped(slot);
-    r.AttemptsToStand = MechAttemptsToStand(slot);
-    r.WeaponHeat = MechWeaponHeat(slot);
-    r.Fire = MechFire(slot);
-    r.WalkingThroughFire = MechWalkingThroughFire(slot);
-    r.FireHexes = MechFireHexes(slot);
-    r.StandingInFire = MechStandingInFire(slot);
-    r.EngineHits = MechEngineHits(slot);
-    r.ConditionMod2Fier = MechConditionMod2Fier(slot);
-    r.ConditionMP = MechConditionMP(slot);
-    r.ConditionShutdown = MechConditionShutdown(slot);
-    r.ConditionAmmoExp = MechConditionAmmoExp(slot);
-    r.OtherHeat = MechOtherHeat(slot);
-    return r;
+MechRecord& MechRecordStore::operator[](int slot) {
+    return slots_[Checked(slot)];
 }
 
-void MechRecordStore::SetRecord(int slot, const MechRecord& r) {
-    MechHeatSinks(slot) = r.HeatSinks;
-    MechHeat(slot) = r.Heat;
-    MechDHS(slot) = r.DHS;
-    MechMovementType(slot) = r.MovementType;
-    MechHexesJumped(slot) = r.HexesJumped;
-    MechAttemptsToStand(slot) = r.AttemptsToStand;
-    MechWeaponHeat(slot) = r.WeaponHeat;
-    MechFire(slot) = r.Fire;
-    MechWalkingThroughFire(slot) = r.WalkingThroughFire;
-    MechFireHexes(slot) = r.FireHexes;
-    MechStandingInFire(slot) = r.StandingInFire;
-    MechEngineHits(slot) = r.EngineHits;
-    MechConditionMod2Fier(slot) = r.ConditionMod2Fier;
-    MechConditionMP(slot) = r.ConditionMP;
-    MechConditionShutdown(slot) = r.ConditionShutdown;
-    MechConditionAmmoExp(slot) = r.ConditionAmmoExp;
-    MechOtherHeat(slot) = r.OtherHeat;
-}
-
-TurnState MechRecordStore::TurnStateOf(int slot) const {
-    return {MechHeat(slot),
-            MechConditionMod2Fier(slot),
-            MechConditionMP(slot),
-            MechConditionShutdown(slot),
-            MechConditionAmmoExp(slot),
-            MechAttemptsToStand(slot),
-            MechWeaponHeat(slot)};
-}
-
-void MechRecordStore::RestoreTurnState(int slot, const TurnState& s) {
-    MechHeat(slot) = s.Heat;
-    MechConditionMod2Fier(slot) = s.ConditionMod2Fier;
-    MechConditionMP(slot) = s.ConditionMP;
-    MechConditionShutdown(slot) = s.ConditionShutdown;
-    MechConditionAmmoExp(slot) = s.ConditionAmmoExp;
-    MechAttemptsToStand(slot) = s.AttemptsToStand;
-    MechWeaponHeat(slot) = s.WeaponHeat;
+const MechRecord& MechRecordStore::operator[](int slot) const {
+    return slots_[Checked(slot)];
 }
 
 void MechRecordStore::ResetMechRecord(int slot) {
     static const MechRecord defaults = MechRecord::Defaults();
-    SetRecord(slot, defaults);
+    (*this)[slot] = defaults;
 }
 
 void MechRecordStore::ResetMechRecords() {
@@ -92,9 +50,9 @@ void MechRecordStore::ResetMechRecords() {
 
 void MechRecordStore::RemoveMechRecord(int slot) {
     // Check before shifting, so a bad slot changes nothing at all.
-    (void)MechHeat(slot);
+    Checked(slot);
     for (int i = slot; i < kLastSlot; ++i)
-        SetRecord(i, Record(i + 1));
+        slots_[static_cast<std::size_t>(i)] = std::move(slots_[static_cast<std::size_t>(i) + 1]);
     ResetMechRecord(kLastSlot);
 }
 

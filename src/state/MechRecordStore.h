@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace caldrix {
@@ -17,41 +16,26 @@ inline constexpr int kLastSlot = 256;
 inline constexpr int kSlotCount = kLastSlot + 1;
 inline constexpr int kMaxMechs = kLastSlot;
 
-// One field of every slot. Access by slot number is always range-checked, so
-// a bad slot throws std::out_of_range and never touches memory.
-template <typename T> class MechColumn {
-public:
-    T& operator()(int slot) { return values_[Checked(slot)]; }
-    const T& operator()(int slot) const { return values_[Checked(slot)]; }
-
-private:
-    static std::size_t Checked(int slot) {
-        if (slot < kFirstSlot || slot > kLastSlot)
-            throw std::out_of_range("record slot " + std::to_string(slot) + " is outside 0..256");
-        return static_cast<std::size_t>(slot);
-    }
-    std::array<T, kSlotCount> values_{};
-};
-
-// One slot's values gathered together; used to compare and copy whole records.
+// One 'Mech's record: what the players entered for it, as typed, and what
+// its last turn produced.
 struct MechRecord {
-    std::string HeatSinks;
-    std::int16_t Heat = 0;
-    std::int16_t DHS = 0;
-    std::string MovementType;
-    std::string HexesJumped;
-    std::string AttemptsToStand;
-    std::string WeaponHeat;
-    std::int16_t Fire = 0;
-    bool WalkingThroughFire = false;
-    std::string FireHexes;
-    bool StandingInFire = false;
-    std::string EngineHits;
-    std::string ConditionMod2Fier;
-    std::string ConditionMP;
-    std::string ConditionShutdown;
-    std::string ConditionAmmoExp;
-    std::int16_t OtherHeat = 0;
+    std::string MechHeatSinks;
+    std::int16_t MechHeat = 0; // 0..30
+    std::int16_t MechDHS = 0;  // 1 while Double Heat Sinks is ticked
+    std::string MechMovementType;
+    std::string MechHexesJumped;
+    std::string MechAttemptsToStand;
+    std::string MechWeaponHeat;
+    std::int16_t MechFire = 0; // 1 while Fire is ticked
+    bool MechWalkingThroughFire = false;
+    std::string MechFireHexes;
+    bool MechStandingInFire = false;
+    std::string MechEngineHits;
+    std::string MechConditionMod2Fier;
+    std::string MechConditionMP;
+    std::string MechConditionShutdown;
+    std::string MechConditionAmmoExp;
+    std::int16_t MechOtherHeat = 0; // 0..32767
 
     bool operator==(const MechRecord&) const = default;
 
@@ -60,50 +44,22 @@ struct MechRecord {
     static MechRecord Defaults();
 };
 
-// What a turn changes in a record and Undo Last Turn puts back.
-struct TurnState {
-    std::int16_t Heat = 0;
-    std::string ConditionMod2Fier;
-    std::string ConditionMP;
-    std::string ConditionShutdown;
-    std::string ConditionAmmoExp;
-    std::string AttemptsToStand;
-    std::string WeaponHeat;
-};
-
-// The record store: 17 parallel columns in the order every reset and shift
-// handles them. At creation every slot holds empty texts, zeros and clear flags.
+// The record store: one record per slot. At creation every slot holds empty
+// texts, zeros and clear flags. A bad slot throws std::out_of_range and
+// never touches memory.
 class MechRecordStore {
 public:
-    MechColumn<std::string> MechHeatSinks;
-    MechColumn<std::int16_t> MechHeat;
-    MechColumn<std::int16_t> MechDHS;
-    MechColumn<std::string> MechMovementType;
-    MechColumn<std::string> MechHexesJumped;
-    MechColumn<std::string> MechAttemptsToStand;
-    MechColumn<std::string> MechWeaponHeat;
-    MechColumn<std::int16_t> MechFire;
-    MechColumn<bool> MechWalkingThroughFire;
-    MechColumn<std::string> MechFireHexes;
-    MechColumn<bool> MechStandingInFire;
-    MechColumn<std::string> MechEngineHits;
-    MechColumn<std::string> MechConditionMod2Fier;
-    MechColumn<std::string> MechConditionMP;
-    MechColumn<std::string> MechConditionShutdown;
-    MechColumn<std::string> MechConditionAmmoExp;
-    MechColumn<std::int16_t> MechOtherHeat;
-
-    MechRecord Record(int slot) const;
-    void SetRecord(int slot, const MechRecord& record);
-
-    TurnState TurnStateOf(int slot) const;
-    void RestoreTurnState(int slot, const TurnState& state);
+    MechRecord& operator[](int slot);
+    const MechRecord& operator[](int slot) const;
 
     void ResetMechRecord(int slot);
     // Slots 1..256; the scratch slot 0 keeps whatever was written there.
     void ResetMechRecords();
     // Moves every record above `slot` down by one and resets slot 256.
     void RemoveMechRecord(int slot);
+
+private:
+    std::array<MechRecord, kSlotCount> slots_{};
 };
 
 // The selected roster index (-1 for none) turned into its record slot.

@@ -30,7 +30,8 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-// Text is valid UTF-8 without NUL or other control bytes but tab and line ends.
+// Text is valid UTF-8 without NUL or other control bytes but tab and line
+// ends: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsText(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -44,7 +45,13 @@ bool IsText(std::string_view bytes) {
         const std::size_t more = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : 0;
         if (more == 0 || c > 0xF4 || i + more >= bytes.size())
             return false;
-        for (std::size_t k = 1; k <= more; ++k)
+        // The second byte's range is narrower after these leads.
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        const unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (second < low || second > high)
+            return false;
+        for (std::size_t k = 2; k <= more; ++k)
             if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
                 return false;
         i += more + 1;

@@ -13,26 +13,26 @@ const char* const kDash = "\u2014";
 
 MechEntries EntriesOf(const MechRecord& r) {
     MechEntries e;
-    e.CarriedHeat = r.Heat;
-    e.OtherHeat = r.OtherHeat;
-    e.MovementType = r.MovementType;
-    e.HexesJumped = r.HexesJumped;
-    e.AttemptsToStand = r.AttemptsToStand;
-    e.WeaponHeat = r.WeaponHeat;
-    e.HeatSinks = r.HeatSinks;
-    e.EngineHits = r.EngineHits;
-    e.FireHexes = r.FireHexes;
-    e.DoubleHeatSinks = r.DHS == 1;
-    e.Fire = r.Fire == 1;
-    // The loader selects "Walking Through" whenever its flag is set.
-    e.WalkingThroughFire = r.WalkingThroughFire;
-    e.StandingInFire = r.StandingInFire && !r.WalkingThroughFire;
+    e.CarriedHeat = r.MechHeat;
+    e.OtherHeat = r.MechOtherHeat;
+    e.MovementType = r.MechMovementType;
+    e.HexesJumped = r.MechHexesJumped;
+    e.AttemptsToStand = r.MechAttemptsToStand;
+    e.WeaponHeat = r.MechWeaponHeat;
+    e.HeatSinks = r.MechHeatSinks;
+    e.EngineHits = r.MechEngineHits;
+    e.FireHexes = r.MechFireHexes;
+    e.DoubleHeatSinks = r.MechDHS == 1;
+    e.Fire = r.MechFire == 1;
+    // The window selects "Walking Through" whenever its flag is set.
+    e.WalkingThroughFire = r.MechWalkingThroughFire;
+    e.StandingInFire = r.MechStandingInFire && !r.MechWalkingThroughFire;
     return e;
 }
 
 MechForecast Forecast(const MechRecord& record) {
     MechForecast f;
-    f.HeatNow = record.Heat;
+    f.HeatNow = record.MechHeat;
     const EntryCheck check = CheckEntries(EntriesOf(record));
     if (!check.Balance) {
         f.Problem = check.Messages.front();
@@ -68,6 +68,7 @@ std::string ForecastLine(const MechForecast& f) {
         if (!text.empty())
             effects += (effects.empty() ? "" : ", ") + text;
     };
+    add(f.MP);
     add(f.Mod2Fier);
     if (f.ShutdownAutomatic)
         add("shutdown automatic");

@@ -36,7 +36,7 @@ std::string ShutdownText(const MechForecast& forecast);
 std::string AmmoText(const MechForecast& forecast);
 
 // One line for a roster tooltip:
-// "heat 12 → 16: +2 Modifier to fire, shutdown avoid on 4+ (91.7%)".
+// "heat 12 → 16: -3 Movement Points, +2 Modifier to fire, shutdown avoid on 4+ (91.7%)".
 std::string ForecastLine(const MechForecast& forecast);
 
 } // namespace caldrix

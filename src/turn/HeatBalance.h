@@ -75,6 +75,10 @@ inline constexpr const char* kBadFireHexes =
 inline constexpr const char* kBadHeatSinks = "Heat sinks must be a number from -32768 to 32767";
 inline constexpr const char* kTurnNotCompleted =
     "There was an error, so the turn was not completed";
+// Every message an entry can give.
+inline constexpr const char* kProblems[] = {
+    kEnterMovementType, kEnterHexesJumped,   kEnterHeatSinks, kEnterEngineHits, kEnterFireHexes,
+    kBadHexesJumped,    kBadAttemptsToStand, kBadWeaponHeat,  kBadFireHexes,    kBadHeatSinks};
 } // namespace messages
 
 } // namespace caldrix

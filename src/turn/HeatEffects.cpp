@@ -3,59 +3,30 @@
 
 #include "turn/HeatEffects.h"
 
+#include "turn/HeatScaleTable.h"
+
 #include <algorithm>
 
 namespace caldrix {
 
 const char* FireModifierText(int level) {
-    if (level >= 24)
-        return "+4 Modifier to fire";
-    if (level >= 17)
-        return "+3 Modifier to fire";
-    if (level >= 13)
-        return "+2 Modifier to fire";
-    if (level >= 8)
-        return "+1 Modifier to fire";
-    return "";
+    return HeatScaleAt(level).FireModifier;
 }
 
 const char* MovementPenaltyText(int level) {
-    if (level >= 25)
-        return "-5 Movement Points";
-    if (level >= 20)
-        return "-4 Movement Points";
-    if (level >= 15)
-        return "-3 Movement Points";
-    if (level >= 10)
-        return "-2 Movement Points";
-    if (level >= 5)
-        return "-1 Movement Points";
-    return "";
+    return HeatScaleAt(level).MovementPenalty;
 }
 
 int ShutdownAvoidOn(int level) {
-    if (level >= 30)
-        return 0; // shuts down without a roll
-    if (level >= 26)
-        return 10;
-    if (level >= 22)
-        return 8;
-    if (level >= 18)
-        return 6;
-    if (level >= 14)
-        return 4;
-    return 0;
+    return std::max(HeatScaleAt(level).ShutdownAvoidOn, 0);
 }
 
-// Levels 28 and up avoid on 8, as the heat scale beside them tells the players.
+bool AutomaticShutdown(int level) {
+    return HeatScaleAt(level).ShutdownAvoidOn == kShutsDownWithoutRoll;
+}
+
 int AmmoAvoidOn(int level) {
-    if (level >= 28)
-        return 8;
-    if (level >= 23)
-        return 6;
-    if (level >= 19)
-        return 4;
-    return 0;
+    return HeatScaleAt(level).AmmoAvoidOn;
 }
 
 int RollDie(RandomSourceInterface& random) {

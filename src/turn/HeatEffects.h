@@ -58,15 +58,13 @@ private:
     RandomSourceInterface& random_;
 };
 
-// The rules of the heat scale, by level 0..30. An avoid-on number of 0 means
-// no roll; level 30 shuts down without one.
+// The rules of the heat scale, by level 0..30, read from its one table. An
+// avoid-on number of 0 means no roll; level 30 shuts down without one.
 const char* FireModifierText(int level);
 const char* MovementPenaltyText(int level);
 int ShutdownAvoidOn(int level);
 int AmmoAvoidOn(int level);
-inline bool AutomaticShutdown(int level) {
-    return level >= 30;
-}
+bool AutomaticShutdown(int level);
 
 // The integer part of 6 * r + 1, r in [0, 1) in single precision.
 int RollDie(RandomSourceInterface& random);

@@ -15,14 +15,14 @@ std::string Cell(std::string text) {
 }
 } // namespace
 
-void TurnLog::AddTurn(std::vector<MechTurnLine> mechs, std::vector<TurnState> before) {
+std::size_t TurnLog::AddTurn(std::vector<MechTurnLine> mechs) {
     ++completed_;
     LogEntry entry;
     entry.What = LogEntry::Kind::Turn;
     entry.Number = completed_;
     entry.Mechs = std::move(mechs);
     entries_.push_back(std::move(entry));
-    undo_.push_back({entries_.size() - 1, std::move(before)});
+    return entries_.size() - 1;
 }
 
 void TurnLog::AddFailedTurn(const std::vector<std::string>& problems) {
@@ -38,28 +38,31 @@ void TurnLog::AddCancelledTurn() {
 
 void TurnLog::AddMechAdded(const std::string& name) {
     AddNote("'Mech added: " + name);
-    undo_.clear();
 }
 
 void TurnLog::AddMechRemoved(const std::string& name) {
     AddNote("'Mech removed: " + name);
-    undo_.clear();
 }
 
 void TurnLog::Clear() {
     entries_.clear();
-    undo_.clear();
     completed_ = 0;
 }
 
-std::optional<std::vector<TurnState>> TurnLog::Undo() {
-    if (undo_.empty())
-        return std::nullopt;
-    UndoStep step = std::move(undo_.back());
-    undo_.pop_back();
-    entries_[step.Entry].Undone = true;
+void TurnLog::MarkUndone(std::size_t entry) {
+    if (entry >= entries_.size() || entries_[entry].What != LogEntry::Kind::Turn ||
+        entries_[entry].Undone)
+        return;
+    entries_[entry].Undone = true;
     --completed_;
-    return std::move(step.Before);
+}
+
+void TurnLog::Restore(std::vector<LogEntry> entries) {
+    entries_ = std::move(entries);
+    completed_ = 0;
+    for (const LogEntry& entry : entries_)
+        if (entry.What == LogEntry::Kind::Turn && !entry.Undone)
+            completed_ = entry.Number;
 }
 
 void TurnLog::AddNote(std::string text) {

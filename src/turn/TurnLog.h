@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "state/MechRecordStore.h"
 #include "turn/HeatEffects.h"
 
 #include <optional>
@@ -30,26 +29,25 @@ struct LogEntry {
     std::string Text;                // notes only: failed turns, 'Mechs added and removed
 };
 
-// The history of one game and what Undo Last Turn can take back. Kept in
-// memory only; a new game starts it afresh.
+// The history of one game: every turn with its rolls, and notes of failed
+// turns and roster changes. Kept with the game; a new game starts it afresh.
 class TurnLog {
 public:
     // The number the next completed turn will get.
     int NextTurnNumber() const { return completed_ + 1; }
 
-    // `before` holds every 'Mech's turn state just before the turn, in roster order.
-    void AddTurn(std::vector<MechTurnLine> mechs, std::vector<TurnState> before);
+    // Gives the entry's index, for marking it undone later.
+    std::size_t AddTurn(std::vector<MechTurnLine> mechs);
     // One line per problem, "Atlas: Enter Heat Sinks".
     void AddFailedTurn(const std::vector<std::string>& problems);
     void AddCancelledTurn();
-    // Changing the roster ends what can be undone.
     void AddMechAdded(const std::string& name);
     void AddMechRemoved(const std::string& name);
+    // A turn taken back: it stays in the history, marked, and its number is given again.
+    void MarkUndone(std::size_t entry);
     void Clear();
-
-    bool CanUndo() const { return !undo_.empty(); }
-    // Marks the last completed turn undone and gives back the states to restore.
-    std::optional<std::vector<TurnState>> Undo();
+    // A whole history, as a saved game holds it.
+    void Restore(std::vector<LogEntry> entries);
 
     const std::vector<LogEntry>& Entries() const { return entries_; }
 
@@ -58,12 +56,7 @@ public:
 
 private:
     void AddNote(std::string text);
-    struct UndoStep {
-        std::size_t Entry;
-        std::vector<TurnState> Before;
-    };
     std::vector<LogEntry> entries_;
-    std::vector<UndoStep> undo_;
     int completed_ = 0;
 };
 

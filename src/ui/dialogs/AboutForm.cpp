@@ -45,13 +45,11 @@ AboutForm::AboutForm(QWidget* parent)
     MakeLabel(frame2, "Label2", QStringLiteral("By:"), TwipRect(120, 120, 6375, 255), 8);
     MakeLabel(frame2, "Label3", QStringLiteral("The Caldrix team"), TwipRect(120, 480, 6375, 375),
               13.5);
-    MakeLabel(frame2, "Label4", QStringLiteral("Issues: the project's repository"),
-              TwipRect(120, 960, 6375, 375), 13.5);
+    MakeLabel(frame2, "Label4", platform::ContactLine(), TwipRect(120, 960, 6375, 375), 13.5);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Ok"));
     ok->setGeometry(TwipRect(5520, 2040, 1095, 375));
-    platform::MakeEnterClicks(ok);
     ok->raise();
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &AboutForm::Ok_Click);

@@ -6,9 +6,11 @@
 #include "platform/Controls.h"
 #include "platform/Theme.h"
 #include "turn/Forecast.h"
+#include "turn/HeatScaleTable.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,12 +43,11 @@ void SetCell(QTableWidget* table, int row, int column, const QString& text, bool
 
 } // namespace
 
-HeatForecast::HeatForecast(const RosterView& roster, QWidget* parent)
-    : QWidget(parent), roster_(roster) {
+HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("HeatForecast"));
     setWindowTitle(QStringLiteral("Caldrix Heat Forecast"));
     setWindowIcon(platform::ProgramIcon());
-    platform::CloseOnEscape(this);
+    setModal(false);
 
     table_ = new QTableWidget(0, Columns, this);
     table_->setObjectName(QStringLiteral("ForecastTable"));
@@ -57,9 +58,10 @@ HeatForecast::HeatForecast(const RosterView& roster, QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
-    // Sized to the contents when the whole table is filled, not on every
-    // keystroke: measuring 256 rows each time would cost far too much.
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Each column is as wide as the widest text it can ever hold, so no text
+    // is cut after a turn or an edit and nothing is measured per keystroke.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table_->setAccessibleName(tr("Heat forecast"));
 
     breakdown_ = new QLabel(this);
@@ -70,27 +72,31 @@ HeatForecast::HeatForecast(const RosterView& roster, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addWidget(breakdown_);
-    resize(900, 360);
+    SizeColumns();
+    int width = 2 * layout->contentsMargins().left() + 2 * table_->frameWidth() + 24;
+    for (int column = 0; column < Columns; ++column)
+        width += table_->columnWidth(column);
+    resize(width, 360);
 
     connect(table_, &QTableWidget::itemSelectionChanged, this, &HeatForecast::ShowBreakdown);
     RefreshAll();
 }
 
 void HeatForecast::RefreshAll() {
-    const int count = roster_.MechCount();
+    const int count = game_.MechCount();
     if (table_->rowCount() != count)
         table_->setRowCount(count);
     for (int row = 0; row < count; ++row)
         RefreshRow(row);
-    table_->resizeColumnsToContents();
+    SizeColumns();
     ShowBreakdown();
 }
 
 void HeatForecast::RefreshRow(int row) {
     if (row < 0 || row >= table_->rowCount())
         return;
-    const MechForecast f = Forecast(roster_.MechRecordAt(row));
-    SetCell(table_, row, Name, roster_.MechName(row));
+    const MechForecast f = Forecast(game_.Record(row + 1));
+    SetCell(table_, row, Name, Q(game_.MechName(row)));
     SetCell(table_, row, HeatNow, QString::number(f.HeatNow));
     if (f.Problem) {
         for (int column : {TurnHeat, Sunk, Movement, Fire, Shutdown, Ammo})
@@ -109,14 +115,46 @@ void HeatForecast::RefreshRow(int row) {
         ShowBreakdown();
 }
 
+void HeatForecast::SizeColumns() {
+    // What each column can ever hold; the names only when the roster changes.
+    QList<QStringList> texts(Columns);
+    texts[HeatNow] << QStringLiteral("30");
+    texts[TurnHeat] << QStringLiteral("-0000000");
+    texts[Sunk] << QStringLiteral("-000000");
+    texts[Level] << QStringLiteral("30");
+    for (int level = 0; level < kHeatLevels; ++level)
+        texts[Movement] << Q(MovementPenaltyText(level)), texts[Fire] << Q(FireModifierText(level));
+    texts[Shutdown] << QStringLiteral("automatic");
+    for (int avoidOn = 2; avoidOn <= 12; ++avoidOn)
+        texts[Shutdown] << Q(AvoidOnText(avoidOn)), texts[Ammo] << Q(AvoidOnText(avoidOn));
+    for (int row = 0; row < game_.MechCount(); ++row)
+        texts[Name] << Q(game_.MechName(row));
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const QFontMetrics cell(table_->font()), problem(bold),
+        header(table_->horizontalHeader()->font());
+    const int padding = 2 * table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    for (int column = 0; column < Columns; ++column) {
+        int width = header.horizontalAdvance(table_->horizontalHeaderItem(column)->text()) + 8;
+        for (const QString& text : texts[column])
+            width = std::max(width, cell.horizontalAdvance(text) + padding);
+        if (column == Level)
+            for (const char* message : messages::kProblems)
+                width = std::max(width,
+                                 problem.horizontalAdvance(QString::fromLatin1(message)) + padding);
+        if (table_->columnWidth(column) != width)
+            table_->setColumnWidth(column, width);
+    }
+}
+
 void HeatForecast::ShowBreakdown() {
     const int row = table_->currentRow();
-    if (row < 0 || row >= roster_.MechCount()) {
+    if (row < 0 || row >= game_.MechCount()) {
         breakdown_->setText(tr("Select a 'Mech to see its heat of this turn item by item."));
         return;
     }
-    const MechForecast f = Forecast(roster_.MechRecordAt(row));
-    const QString name = roster_.MechName(row);
+    const MechForecast f = Forecast(game_.Record(row + 1));
+    const QString name = Q(game_.MechName(row));
     if (f.Problem) {
         breakdown_->setText(tr("%1: %2").arg(name, Q(*f.Problem)));
         return;

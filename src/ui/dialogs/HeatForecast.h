@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "ui/dialogs/RosterView.h"
+#include "game/Game.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QTableWidget;
@@ -13,13 +13,13 @@ class QTableWidget;
 namespace caldrix {
 
 // Where every 'Mech's heat will land at the next Next Turn, with the odds of
-// its rolls. It only reads the records: it never rolls and never writes.
-class HeatForecast : public QWidget {
+// its rolls. It only reads the game: it never rolls and never writes.
+class HeatForecast : public QDialog {
     Q_OBJECT
 public:
     enum Column { Name, HeatNow, TurnHeat, Sunk, Level, Movement, Fire, Shutdown, Ammo, Columns };
 
-    explicit HeatForecast(const RosterView& roster, QWidget* parent = nullptr);
+    explicit HeatForecast(const Game& game, QWidget* parent = nullptr);
 
     void RefreshAll();
     void RefreshRow(int row);
@@ -28,8 +28,9 @@ public:
 
 private:
     void ShowBreakdown();
+    void SizeColumns();
 
-    const RosterView& roster_;
+    const Game& game_;
     QTableWidget* table_ = nullptr;
     QLabel* breakdown_ = nullptr;
 };

@@ -39,7 +39,7 @@ NewMech::NewMech(QWidget* parent)
     ok->setObjectName(QStringLiteral("Ok"));
     ok->setGeometry(TwipRect(1080, 1200, 4575, 495));
     ok->setFont(platform::ProgramFont(13.5));
-    platform::MakeEnterClicks(ok);
+    ok->setDefault(true); // Enter in the name box presses "Ok!"
 
     setTabOrder(newMechName_, ok);
     newMechName_->setFocus();

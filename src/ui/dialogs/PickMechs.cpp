@@ -63,16 +63,16 @@ PickMechs::PickMechs(QWidget* parent)
     continue_->setObjectName(QStringLiteral("Continue"));
     continue_->setGeometry(TwipRect(5280, 2760, 1095, 1215));
     continue_->setFont(platform::ProgramFont(12, true));
-    platform::MakeEnterClicks(continue_);
+    continue_->setDefault(true); // Enter in a name box presses "Ok!"
 
     for (int i = 1; i <= kRows; ++i)
         mech1_[i]->raise();
 
-    // Focus: the count, rows 3 to 10, row 2, row 1, then "Ok!".
+    // Focus: the count, the rows from the top, then "Ok!".
     QList<QWidget*> order{numMechsScroll_};
-    for (int i = 3; i <= kRows; ++i)
+    for (int i = 1; i <= kRows; ++i)
         order.append(mech1_[i]);
-    order.append({mech1_[2], mech1_[1], continue_});
+    order.append(continue_);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     numMechsScroll_->setFocus();

@@ -5,27 +5,37 @@
 
 #include "turn/TurnLog.h"
 
-#include <QWidget>
+#include <QDialog>
+
+#include <vector>
 
 class QPlainTextEdit;
-class QPushButton;
 
 namespace caldrix {
 
 // Every turn of the game with its rolls, newest last; copies as
 // tab-separated text for a spreadsheet.
-class TurnHistory : public QWidget {
+class TurnHistory : public QDialog {
     Q_OBJECT
 public:
     explicit TurnHistory(const TurnLog& log, QWidget* parent = nullptr);
 
+    // Adds what is new in the history; rewrites only what changed.
     void Refresh();
     void Copy_Click();
+    // Writes the whole history afresh, for a game opened from a file.
+    void Rebuild();
     QPlainTextEdit* Text() const { return text_; }
 
 private:
     const TurnLog& log_;
     QPlainTextEdit* text_ = nullptr;
+    // Per shown entry: its first line's block and whether it was shown undone.
+    struct Shown {
+        int Block = 0;
+        bool Undone = false;
+    };
+    std::vector<Shown> shown_;
 };
 
 } // namespace caldrix

@@ -13,41 +13,9 @@ using platform::TwipRect;
 
 namespace {
 
-// The effect printed beside each level, for the players; the turn logic
-// never reads these.
-constexpr std::array<const char*, HeatScale::kLevels> kEffectTexts = {
-    "",                            // 0
-    "",                            // 1
-    "",                            // 2
-    "",                            // 3
-    "",                            // 4
-    "-1 Movement Points",          // 5
-    "",                            // 6
-    "",                            // 7
-    "+1 Modifier to Fire",         // 8
-    "",                            // 9
-    "-2 Movement Points",          // 10
-    "",                            // 11
-    "",                            // 12
-    "+2 Modifer to Fire",          // 13
-    "Shutdown, avoid on 4+",       // 14
-    "-3 movement Points",          // 15
-    "",                            // 16
-    "+3 Modifier to Fire",         // 17
-    "Shutdown, avoid on 6+",       // 18
-    "Ammo Explosion, avoid on 4+", // 19
-    "-4 Movement Points",          // 20
-    "",                            // 21
-    "Shutdown, avoid on 8+",       // 22
-    "Ammo Explosion, avoid on 6+", // 23
-    "+4 Modifier to Fire",         // 24
-    "-5 Movement Points",          // 25
-    "Shutdown, avoid on 10+",      // 26
-    "",                            // 27
-    "Ammo Explosion, avoid on 8+", // 28
-    "",                            // 29
-    "Shutdown",                    // 30
-};
+QColor Colour(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
 
 void SetBackground(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -78,8 +46,8 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         cell->setIndent(1);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        auto* effect =
-            new QLabel(QString::fromLatin1(kEffectTexts[static_cast<std::size_t>(level)]), frame);
+        auto* effect = new QLabel(
+            QString::fromLatin1(kHeatScale[static_cast<std::size_t>(level)].ScaleText), frame);
         effect->setObjectName(QStringLiteral("Label3(%1)").arg(level));
         platform::MakePlainLabel(effect);
         effect->setGeometry(TwipRect(480, top, 2175, 255));
@@ -97,26 +65,12 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
     }
     // The colours at creation: level 0 lit, a few cells grey, one black text.
     for (int level : {29, 3, 2, 1})
-        SetBackground(cells_[level], kLightGrey);
-    SetBackground(cells_[0], kLightRed);
-    SetTextColour(effects_[5], kBlack);
+        SetBackground(cells_[level], Colour(scale_colours::kLightGrey));
+    SetBackground(cells_[0], Colour(scale_colours::kLightRed));
+    SetTextColour(effects_[5], Colour(scale_colours::kBlack));
 }
 
 void HeatScale::Paint(int level) {
-    if (held_)
-        pending_ = level;
-    else
-        Apply(level);
-}
-
-void HeatScale::Release() {
-    held_ = false;
-    if (pending_)
-        Apply(*pending_);
-    pending_.reset();
-}
-
-void HeatScale::Apply(int level) {
     for (int j = 0; j < kLevels; ++j)
         SetLook(j, j <= level ? Look::Lit : Look::Dark);
 }
@@ -126,10 +80,11 @@ void HeatScale::SetLook(int level, Look look) {
         return;
     looks_[level] = look;
     const bool lit = look == Look::Lit;
-    SetBackground(cells_[level], lit ? kLightRed : kLightGrey);
+    SetBackground(cells_[level],
+                  Colour(lit ? scale_colours::kLightRed : scale_colours::kLightGrey));
     cells_[level]->setAccessibleDescription(lit ? QStringLiteral("lit")
                                                 : QStringLiteral("not lit"));
-    SetTextColour(effects_[level], lit ? kRed : kBlack);
+    SetTextColour(effects_[level], Colour(lit ? scale_colours::kRed : scale_colours::kBlack));
 }
 
 } // namespace caldrix

@@ -3,10 +3,9 @@
 
 #pragma once
 
-#include <QColor>
+#include "turn/HeatScaleTable.h"
 
 #include <array>
-#include <optional>
 
 class QLabel;
 class QWidget;
@@ -17,12 +16,7 @@ namespace caldrix {
 // Label3(0..30). Painting changes only the cells whose colour changes.
 class HeatScale {
 public:
-    static constexpr int kLevels = 31;
-
-    static inline const QColor kLightGrey{192, 192, 192};
-    static inline const QColor kLightRed{255, 128, 128};
-    static inline const QColor kBlack{0, 0, 0};
-    static inline const QColor kRed{255, 0, 0};
+    static constexpr int kLevels = kHeatLevels;
 
     // Builds both label arrays in their two frames: levels 30..6 in the left
     // frame, 5..0 in the middle one.
@@ -32,22 +26,12 @@ public:
     // black texts.
     void Paint(int level);
 
-    // While held, Paint only notes the level and Release paints the last one.
-    // A turn holds the panel while nobody can see it, so the hundreds of
-    // paints it makes cost one.
-    void Hold() { held_ = true; }
-    void Release();
-
     QLabel* Cell(int level) const { return cells_[level]; }
     QLabel* Effect(int level) const { return effects_[level]; }
 
 private:
     enum class Look { Initial, Dark, Lit };
-    void Apply(int level);
     void SetLook(int level, Look look);
-
-    bool held_ = false;
-    std::optional<int> pending_;
 
     std::array<QLabel*, kLevels> cells_{};
     std::array<QLabel*, kLevels> effects_{};

@@ -5,98 +5,136 @@
 
 #include "platform/Controls.h"
 #include "platform/Theme.h"
-#include "ui/dialogs/AboutForm.h"
-#include "ui/dialogs/NewMech.h"
-#include "ui/dialogs/PickMechs.h"
+#include "ui/main/MechPanel.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 
 #include <memory>
 
 namespace caldrix {
 
+using platform::TwipRect;
+
 namespace {
-
-std::string ToStd(const QString& text) {
-    return text.toStdString();
-}
-QString ToQ(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
+const QColor kWindowGrey{192, 192, 192};
 } // namespace
 
 MainForm::MainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), game_(services.Random, *this) {
     setObjectName(QStringLiteral("MainForm"));
     BuildLayout();
-    ConnectHandlers();
-    UpdateDeleteMechEnabled();
+    mnuDeleteMech->setEnabled(false);
 }
 
 MainForm::~MainForm() {
     DeleteDialogs();
 }
 
-void MainForm::DeleteDialogs() {
-    delete pickMechs_;
-    delete newMech_;
-    delete aboutForm_;
-    delete forecast_;
-    delete history_;
-    for (const QPointer<QWidget>& dialog : retired_)
-        delete dialog;
-    retired_.clear();
-}
+void MainForm::BuildLayout() {
+    platform::MakeFixedWindow(this, kApplicationTitle);
+    setWindowIcon(platform::ProgramIcon());
+    setFont(platform::ProgramFont(8));
 
-void MainForm::ConnectHandlers() {
-    const MainFormControls& c = ui_;
-    connect(c.HeatSinks, &QLineEdit::textChanged, this, &MainForm::HeatSinks_Change);
-    connect(c.DHS, &QCheckBox::toggled, this, &MainForm::DHS_Click);
-    connect(c.EngineHits, &platform::ComboBox::Change, this, &MainForm::EngineHits_Change);
-    connect(c.EngineHits, &platform::ComboBox::Click, this, &MainForm::EngineHits_Click);
-    connect(c.MovementType, &platform::ComboBox::Change, this, &MainForm::MovementType_Change);
-    connect(c.MovementType, &platform::ComboBox::Click, this, &MainForm::MovementType_Click);
-    connect(c.HexesJumpedText, &QLineEdit::textChanged, this, &MainForm::HexesJumpedText_Change);
-    connect(c.AttemptsToStand, &QLineEdit::textChanged, this, &MainForm::AttemptsToStand_Change);
-    connect(c.HeatGeneratedByWeapons, &QLineEdit::textChanged, this,
-            &MainForm::HeatGeneratedByWeapons_Change);
-    connect(c.OtherHeat, &QScrollBar::valueChanged, this, &MainForm::OtherHeat_Change);
-    connect(c.Fire, &QCheckBox::toggled, this, &MainForm::Fire_Click);
-    connect(c.WalkingThroughFire, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            WalkingThroughFire_Click();
-    });
-    connect(c.StandingInFire, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            StandingInFire_Click();
-    });
-    connect(c.WalkingThroughFireHexes, &QLineEdit::textChanged, this,
-            &MainForm::WalkingThroughFireHexes_Change);
-    connect(c.MechNames, &QListWidget::itemSelectionChanged, this, [this] {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(platform::Px(9540), platform::Px(6705));
+    QPalette clientPalette = client->palette();
+    clientPalette.setColor(QPalette::Window, kWindowGrey);
+    client->setPalette(clientPalette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    // Heat scale: levels 30..6 on the left, 5..0 at the top of the middle.
+    QGroupBox* frame2 =
+        platform::MakeFrame(client, QStringLiteral("Frame2"), QStringLiteral("Heat Scale"),
+                            TwipRect(120, 0, 2775, 6615));
+    QGroupBox* frame1 =
+        platform::MakeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Heat Scale"),
+                            TwipRect(2880, 0, 3495, 1815));
+    scale_.Build(frame2, frame1);
+
+    MechNames = new QListWidget(client);
+    MechNames->setObjectName(QStringLiteral("MechNames"));
+    MechNames->setGeometry(TwipRect(3000, 1920, 3255, 2430));
+    MechNames->setSelectionMode(QAbstractItemView::SingleSelection);
+    MechNames->setSortingEnabled(false);
+    // One line per 'Mech; spares laying out all 256 names on every selection.
+    MechNames->setUniformItemSizes(true);
+    MechNames->setAccessibleName(QStringLiteral("'Mechs in play"));
+    connect(MechNames, &QListWidget::itemSelectionChanged, this, [this] {
         if (!quietSelection_)
             MechNames_Click();
-        UpdateDeleteMechEnabled();
+        mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
     });
-    connect(c.NextTurn, &QPushButton::clicked, this, &MainForm::NextTurn_Click);
 
-    connect(c.StartNewGame, &QAction::triggered, this, &MainForm::StartNewGame_Click);
-    connect(c.Exit, &QAction::triggered, this, &MainForm::Exit_Click);
-    connect(c.mnuNewMech, &QAction::triggered, this, &MainForm::mnuNewMech_Click);
-    connect(c.mnuDeleteMech, &QAction::triggered, this, &MainForm::mnuDeleteMech_Click);
-    connect(c.About, &QAction::triggered, this, &MainForm::About_Click);
+    // Title panel.
+    QGroupBox* frame6 = platform::MakeFrame(client, QStringLiteral("Frame6"), QString(),
+                                            TwipRect(2880, 4440, 3495, 1575));
+    const auto title = [frame6](const char* name, const QString& caption, int top, int height,
+                                qreal points) {
+        QLabel* label = platform::MakeLabel(frame6, QString::fromLatin1(name), caption,
+                                            TwipRect(120, top, 3255, height), Qt::AlignHCenter);
+        label->setFont(platform::ProgramFont(points));
+    };
+    title("Label1", QStringLiteral("Caldrix"), 240, 375, 18);
+    title("Label8", QStringLiteral("By:"), 600, 255, 8);
+    title("Label9", QStringLiteral("The Caldrix team"), 840, 255, 12);
+    title("Label10", platform::ContactLine(), 1080, 255, 9.75);
+
+    auto* nextTurn = new QPushButton(QStringLiteral("Next Turn"), client);
+    nextTurn->setObjectName(QStringLiteral("NextTurn"));
+    nextTurn->setGeometry(TwipRect(5160, 6240, 1095, 375));
+    // Enter on the focused button presses it; Enter in a box never does.
+    nextTurn->setAutoDefault(true);
+    connect(nextTurn, &QPushButton::clicked, this, &MainForm::NextTurn_Click);
+
+    panel_ = new MechPanel(game_, scale_, client);
+    connect(panel_, &MechPanel::edited, this, &MainForm::Edited);
+
+    BuildMenus();
+    BuildRosterMenu();
+
+    // Focus order; disabled controls are skipped.
+    QList<QWidget*> order = panel_->FocusOrder();
+    order << nextTurn << MechNames << panel_->OtherHeatBar();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    order.first()->setFocus();
+
+    adjustSize();
+    setFixedSize(sizeHint());
 }
 
-int MainForm::CurrentMechSlot() const {
-    return caldrix::CurrentMechSlot(platform::SelectedIndex(ui_.MechNames));
+void MainForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    const auto menu = [bar](const char* name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    const auto entry = [this](QMenu* m, const char* name, const QString& caption,
+                              void (MainForm::*handler)()) {
+        QAction* action = m->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = menu("File", QStringLiteral("&File"));
+    entry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::StartNewGame_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("Heiphen2"));
+    entry(file, "Exit", QStringLiteral("&Exit"), &MainForm::Exit_Click);
+    QMenu* mechs = menu("mnuMechs", QStringLiteral("&Mechs"));
+    entry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::mnuNewMech_Click);
+    mnuDeleteMech = entry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"),
+                          &MainForm::mnuDeleteMech_Click);
+    QMenu* help = menu("Help", QStringLiteral("&Help"));
+    entry(help, "About", QStringLiteral("&About"), &MainForm::About_Click);
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
@@ -104,8 +142,8 @@ int MainForm::CurrentMechSlot() const {
 void MainForm::Form_Load() {
     services_.Help.SetHelpFile(QStringLiteral("caldrix.hlp"));
     ShowPickMechs();
-    store_.ResetMechRecords();
-    ui_.OtherHeat->setValue(0);
+    game_.NewGame();
+    panel_->OtherHeatBar()->setValue(0);
     platform::CentreOnScreen(this);
 }
 
@@ -129,204 +167,110 @@ void MainForm::EndProgram() {
     emit programEnded();
 }
 
-// ---- Heat scale and conditions ---------------------------------------------
-
-void MainForm::PaintHeatScale(int level) {
-    ui_.Scale.Paint(level);
+void MainForm::DeleteDialogs() {
+    delete pickMechs_;
+    delete newMech_;
+    delete aboutForm_;
+    delete forecast_;
+    delete history_;
+    for (const QPointer<QWidget>& dialog : retired_)
+        delete dialog;
+    retired_.clear();
 }
 
-void MainForm::StoreMechConditions(int slot) {
-    store_.MechConditionMod2Fier(slot) = ToStd(ui_.ConditionMod2Fier->text());
-    store_.MechConditionMP(slot) = ToStd(ui_.ConditionMP->text());
-    store_.MechConditionAmmoExp(slot) = ToStd(ui_.ConditionAmmoExp->text());
-    store_.MechConditionShutdown(slot) = ToStd(ui_.ConditionShutdown->text());
+void MainForm::Retire(QWidget* dialog) {
+    retired_.removeAll(nullptr);
+    retired_.append(dialog);
 }
 
-// ---- Editing ---------------------------------------------------------------
-// Each handler takes the slot before it reads its control, and stores the
-// value exactly as it stands; nothing is checked until a turn is resolved.
-
-void MainForm::HeatSinks_Change() {
-    const int slot = CurrentMechSlot();
-    store_.MechHeatSinks(slot) = ToStd(ui_.HeatSinks->text());
-    Edited(slot);
-}
-
-void MainForm::DHS_Click() {
-    const int slot = CurrentMechSlot();
-    store_.MechDHS(slot) = ui_.DHS->isChecked() ? 1 : 0;
-    Edited(slot);
-}
-
-void MainForm::EngineHits_Change() {
-    const int slot = CurrentMechSlot();
-    store_.MechEngineHits(slot) = ToStd(ui_.EngineHits->currentText());
-    Edited(slot);
-}
-
-void MainForm::EngineHits_Click() {
-    EngineHits_Change();
-}
-
-void MainForm::MovementType_Change() {
-    const int slot = CurrentMechSlot();
-    const bool jumping = ui_.MovementType->currentText() == QLatin1String("Jumping");
-    ui_.HexesJumpedLabel->setEnabled(jumping);
-    ui_.HexesJumpedText->setEnabled(jumping);
-    store_.MechMovementType(slot) = ToStd(ui_.MovementType->currentText());
-    Edited(slot);
-}
-
-void MainForm::MovementType_Click() {
-    MovementType_Change();
-}
-
-void MainForm::HexesJumpedText_Change() {
-    const int slot = CurrentMechSlot();
-    store_.MechHexesJumped(slot) = ToStd(ui_.HexesJumpedText->text());
-    Edited(slot);
-}
-
-void MainForm::AttemptsToStand_Change() {
-    const int slot = CurrentMechSlot();
-    store_.MechAttemptsToStand(slot) = ToStd(ui_.AttemptsToStand->text());
-    Edited(slot);
-}
-
-void MainForm::HeatGeneratedByWeapons_Change() {
-    const int slot = CurrentMechSlot();
-    store_.MechWeaponHeat(slot) = ToStd(ui_.HeatGeneratedByWeapons->text());
-    Edited(slot);
-}
-
-void MainForm::OtherHeat_Change() {
-    const int slot = CurrentMechSlot();
-    const int value = ui_.OtherHeat->value();
-    store_.MechOtherHeat(slot) = static_cast<std::int16_t>(value);
-    ui_.OtherHeatText->setText(QString::number(value));
-    Edited(slot);
-}
-
-void MainForm::Fire_Click() {
-    const int slot = CurrentMechSlot();
-    SetFireInputsEnabled();
-    store_.MechFire(slot) = ui_.Fire->isChecked() ? 1 : 0;
-    Edited(slot);
-}
-
-// The options are usable while Fire is ticked; the fire-hexes box while Fire
-// is ticked and "Walking Through" is the chosen option.
-void MainForm::SetFireInputsEnabled() {
-    const bool fire = ui_.Fire->isChecked();
-    ui_.StandingInFire->setEnabled(fire);
-    ui_.WalkingThroughFire->setEnabled(fire);
-    const bool hexes = fire && ui_.WalkingThroughFire->isChecked();
-    ui_.WalkingThroughFireHexes->setEnabled(hexes);
-    ui_.Label6->setEnabled(hexes);
-}
-
-// The record mirrors the option group: one choice at a time.
-void MainForm::WalkingThroughFire_Click() {
-    const int slot = CurrentMechSlot();
-    SetFireInputsEnabled();
-    store_.MechWalkingThroughFire(slot) = true;
-    store_.MechStandingInFire(slot) = false;
-    Edited(slot);
-}
-
-void MainForm::StandingInFire_Click() {
-    const int slot = CurrentMechSlot();
-    SetFireInputsEnabled();
-    store_.MechStandingInFire(slot) = true;
-    store_.MechWalkingThroughFire(slot) = false;
-    Edited(slot);
-}
-
-void MainForm::WalkingThroughFireHexes_Change() {
-    const int slot = CurrentMechSlot();
-    store_.MechFireHexes(slot) = ToStd(ui_.WalkingThroughFireHexes->text());
-    Edited(slot);
-}
-
-// ---- Selection -------------------------------------------------------------
+// ---- Selection and the roster ------------------------------------------------
 
 void MainForm::MechNames_Click() {
-    const int slot = CurrentMechSlot();
-    if (slot == 0)
-        return; // nothing selected: the scratch slot is never shown
-    LoadMechRecord(slot);
+    game_.Select(platform::SelectedIndex(MechNames));
+    const int slot = game_.CurrentMechSlot();
+    if (slot > 0) // nothing selected: the scratch slot is never shown
+        panel_->LoadMechRecord(slot);
 }
 
-void MainForm::LoadMechRecord(int slot) {
-    MainFormControls& c = ui_;
-    PaintHeatScale(store_.MechHeat(slot));
-    c.OtherHeat->setValue(store_.MechOtherHeat(slot));
-    c.MovementType->SetText(ToQ(store_.MechMovementType(slot)));
-    platform::SetBoxText(c.HexesJumpedText, ToQ(store_.MechHexesJumped(slot)));
-    platform::SetBoxText(c.AttemptsToStand, ToQ(store_.MechAttemptsToStand(slot)));
-    platform::SetBoxText(c.HeatGeneratedByWeapons, ToQ(store_.MechWeaponHeat(slot)));
-
-    // The fire inputs always describe the loaded 'Mech, ticked or not. Read
-    // the record first: the handlers these assignments run write back into it.
-    const bool fire = store_.MechFire(slot) == 1;
-    const bool walking = store_.MechWalkingThroughFire(slot);
-    const bool standing = store_.MechStandingInFire(slot) && !walking;
-    const QString fireHexes = ToQ(store_.MechFireHexes(slot));
-    c.Fire->setChecked(fire);
-    if (walking) {
-        platform::SetOptionSelected(c.WalkingThroughFire, true);
-    } else if (standing) {
-        platform::SetOptionSelected(c.StandingInFire, true);
-    } else {
-        platform::SetOptionSelected(c.WalkingThroughFire, false);
-        platform::SetOptionSelected(c.StandingInFire, false);
-    }
-    platform::SetBoxText(c.WalkingThroughFireHexes, fireHexes);
-    SetFireInputsEnabled();
-
-    platform::SetBoxText(c.HeatSinks, ToQ(store_.MechHeatSinks(slot)));
-    c.DHS->setChecked(store_.MechDHS(slot) == 1);
-    c.EngineHits->SetText(ToQ(store_.MechEngineHits(slot)));
-
-    c.ConditionMod2Fier->setText(ToQ(store_.MechConditionMod2Fier(slot)));
-    c.ConditionMP->setText(ToQ(store_.MechConditionMP(slot)));
-    c.ConditionAmmoExp->setText(ToQ(store_.MechConditionAmmoExp(slot)));
-    c.ConditionShutdown->setText(ToQ(store_.MechConditionShutdown(slot)));
-}
-
-void MainForm::SelectMechQuietly(int row) {
-    // The selection handler still keeps Delete Mech's state; it only skips the load.
+void MainForm::ShowMech(int row) {
     quietSelection_ = true;
-    platform::SetSelectedIndex(ui_.MechNames, row);
+    platform::SetSelectedIndex(MechNames, row);
     quietSelection_ = false;
+    mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
+    game_.Select(row);
+    if (game_.CurrentMechSlot() > 0)
+        panel_->LoadMechRecord(game_.CurrentMechSlot());
 }
 
-void MainForm::UpdateDeleteMechEnabled() {
-    ui_.mnuDeleteMech->setEnabled(platform::SelectedIndex(ui_.MechNames) >= 0);
+void MainForm::SyncRoster() {
+    const std::vector<std::string>& names = game_.MechNames();
+    const int count = static_cast<int>(names.size());
+    quietSelection_ = true;
+    while (MechNames->count() > count)
+        delete MechNames->takeItem(MechNames->count() - 1);
+    for (int row = 0; row < count; ++row) {
+        const QString name = QString::fromStdString(names[static_cast<std::size_t>(row)]);
+        if (row >= MechNames->count())
+            MechNames->addItem(name);
+        else if (MechNames->item(row)->text() != name)
+            MechNames->item(row)->setText(name);
+    }
+    if (platform::SelectedIndex(MechNames) != game_.Selected())
+        platform::SetSelectedIndex(MechNames, game_.Selected());
+    quietSelection_ = false;
+    mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
 }
-
-// ---- Roster and dialogs ----------------------------------------------------
 
 void MainForm::AppendMechNames(const QStringList& names) {
     bool refused = false;
     for (const QString& name : names) {
-        if (!AddMech(name)) {
+        if (!game_.AddMech(name.toStdString())) {
             refused = true;
             break;
         }
     }
-    RosterChanged();
+    GameChanged();
     if (refused)
         services_.Messages.Inform(kRosterFullMessage);
 }
 
-bool MainForm::AddMech(const QString& name) {
-    if (ui_.MechNames->count() >= kMaxMechs)
-        return false;
-    ui_.MechNames->addItem(name);
-    log_.AddMechAdded(name.toStdString());
-    return true;
+void MainForm::ShowGame() {
+    if (game_.Selected() >= 0)
+        ShowMech(game_.Selected());
+    GameChanged();
 }
+
+// ---- Turns -----------------------------------------------------------------
+
+void MainForm::NextTurn_Click() {
+    if (game_.MechCount() == 0)
+        return; // no 'Mechs, no turn
+    turnRunning_ = true;
+    const TurnOutcome outcome = game_.NextTurn();
+    // Behind each message the window shows the 'Mech it is about.
+    for (const TurnMessage& message : outcome.Messages) {
+        ShowMech(message.Row);
+        services_.Messages.Inform(QString::fromStdString(message.Text));
+    }
+    turnRunning_ = false;
+    // Every way ends on the first 'Mech, shown from its record.
+    ShowMech(0);
+    GameChanged();
+}
+
+std::optional<int> MainForm::AskTotal(const RollRequest& request, const std::string& question) {
+    ShowMech(request.Row);
+    return services_.TableRoll.AskTotal(QString::fromStdString(question));
+}
+
+void MainForm::mnuUndoTurn_Click() {
+    if (!game_.Undo())
+        return;
+    ShowMech(0);
+    GameChanged();
+}
+
+// ---- Dialogs -----------------------------------------------------------------
 
 void MainForm::ShowPickMechs() {
     if (!pickMechs_) {
@@ -351,11 +295,8 @@ void MainForm::ShowPickMechs() {
 void MainForm::StartNewGame_Click() {
     hide();
     ShowPickMechs();
-    store_.ResetMechRecords();
-    ui_.MechNames->clear();
-    UpdateDeleteMechEnabled();
-    log_.Clear();
-    RosterChanged();
+    game_.NewGame();
+    GameChanged();
 }
 
 void MainForm::mnuNewMech_Click() {
@@ -372,21 +313,15 @@ void MainForm::mnuNewMech_Click() {
 }
 
 void MainForm::mnuDeleteMech_Click() {
-    const int row = platform::SelectedIndex(ui_.MechNames);
+    const int row = platform::SelectedIndex(MechNames);
     if (row < 0)
-        return; // the menu entry is disabled then; keep roster and store in step
+        return; // the menu entry is disabled then; keep roster and records in step
     if (!services_.Messages.ConfirmYesNo(QStringLiteral("Delete currently selected 'Mech"),
                                          QStringLiteral("Delete 'Mech")))
         return;
-    store_.RemoveMechRecord(row + 1);
-    // Taking the item would move the selection to a neighbour and load it.
-    quietSelection_ = true;
-    const std::unique_ptr<QListWidgetItem> item(ui_.MechNames->takeItem(row));
-    platform::SetSelectedIndex(ui_.MechNames, -1);
-    quietSelection_ = false;
-    UpdateDeleteMechEnabled();
-    log_.AddMechRemoved(item->text().toStdString());
-    RosterChanged();
+    game_.RemoveMech(row);
+    // The window is not reloaded: it goes on showing the removed 'Mech.
+    GameChanged();
 }
 
 void MainForm::About_Click() {

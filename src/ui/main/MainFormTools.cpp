@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The turn tools of the roster's context menu: heat forecast, turn history,
-// undo, dice rolled at the table, and 'Mechs added from unit files.
+// The main window's roster tools: its context menu (heat forecast, turn
+// history, undo, dice at the table, unit files), the forecast tooltip, the
+// unit files dropped on it, and the windows that follow the game.
 
 #include "platform/Controls.h"
 #include "state/UnitFile.h"
@@ -56,48 +57,50 @@ UnitFileResult ReadUnitFile(const QString& path) {
 } // namespace
 
 void MainForm::BuildRosterMenu() {
-    MainFormControls& c = ui_;
-    c.RosterMenu = new QMenu(this);
-    c.RosterMenu->setObjectName(QStringLiteral("RosterMenu"));
-    c.mnuForecast = c.RosterMenu->addAction(tr("Heat &Forecast"));
-    c.mnuForecast->setObjectName(QStringLiteral("mnuForecast"));
-    c.mnuHistory = c.RosterMenu->addAction(tr("Turn &History"));
-    c.mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
-    c.mnuUndoTurn = c.RosterMenu->addAction(tr("&Undo Last Turn"));
-    c.mnuUndoTurn->setObjectName(QStringLiteral("mnuUndoTurn"));
-    c.mnuUndoTurn->setEnabled(false);
-    c.RosterMenu->addSeparator();
-    c.mnuTableDice = c.RosterMenu->addAction(tr("Roll Dice at the &Table"));
-    c.mnuTableDice->setObjectName(QStringLiteral("mnuTableDice"));
-    c.mnuTableDice->setCheckable(true);
-    c.mnuUnitFiles = c.RosterMenu->addAction(tr("Add 'Mechs from &Unit Files\u2026"));
-    c.mnuUnitFiles->setObjectName(QStringLiteral("mnuUnitFiles"));
+    RosterMenu = new QMenu(this);
+    RosterMenu->setObjectName(QStringLiteral("RosterMenu"));
+    const auto entry = [this](const char* name, const QString& caption) {
+        QAction* action = RosterMenu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        addAction(action); // its shortcut works anywhere in the main window
+        return action;
+    };
+    QAction* forecast = entry("mnuForecast", tr("Heat &Forecast"));
+    QAction* history = entry("mnuHistory", tr("Turn &History"));
+    mnuUndoTurn = entry("mnuUndoTurn", tr("&Undo Last Turn"));
+    mnuUndoTurn->setShortcut(QKeySequence::Undo);
+    mnuUndoTurn->setEnabled(false);
+    RosterMenu->addSeparator();
+    mnuTableDice = entry("mnuTableDice", tr("Roll Dice at the &Table"));
+    mnuTableDice->setCheckable(true);
+    QAction* unitFiles = entry("mnuUnitFiles", tr("&Add 'Mechs from Unit Files\u2026"));
 
-    connect(c.mnuForecast, &QAction::triggered, this, &MainForm::mnuForecast_Click);
-    connect(c.mnuHistory, &QAction::triggered, this, &MainForm::mnuHistory_Click);
-    connect(c.mnuUndoTurn, &QAction::triggered, this, &MainForm::mnuUndoTurn_Click);
-    connect(c.mnuUnitFiles, &QAction::triggered, this, [this] {
+    connect(forecast, &QAction::triggered, this, &MainForm::mnuForecast_Click);
+    connect(history, &QAction::triggered, this, &MainForm::mnuHistory_Click);
+    connect(mnuUndoTurn, &QAction::triggered, this, &MainForm::mnuUndoTurn_Click);
+    connect(mnuTableDice, &QAction::toggled, this,
+            [this](bool atTable) { game_.SetDiceAtTable(atTable); });
+    connect(unitFiles, &QAction::triggered, this, [this] {
         AddUnitFiles(QFileDialog::getOpenFileNames(this, tr("Add 'Mechs from Unit Files"),
                                                    QString(), tr("Unit files (*.mtf)")));
     });
 
     // Right click anywhere on the list, the Menu key or Shift+F10 open it;
     // hovering a 'Mech shows its forecast; unit files may be dropped on it.
-    c.MechNames->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(c.MechNames, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        ShowRosterMenu(ui_.MechNames->viewport()->mapToGlobal(at));
-    });
-    c.MechNames->installEventFilter(this);
-    c.MechNames->viewport()->installEventFilter(this);
-    c.MechNames->viewport()->setAcceptDrops(true);
+    MechNames->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(MechNames, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowRosterMenu(MechNames->viewport()->mapToGlobal(at)); });
+    MechNames->installEventFilter(this);
+    MechNames->viewport()->installEventFilter(this);
+    MechNames->viewport()->setAcceptDrops(true);
 }
 
 void MainForm::ShowRosterMenu(const QPoint& position) {
-    ui_.RosterMenu->popup(position);
+    RosterMenu->popup(position);
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-    QListWidget* list = ui_.MechNames;
+    QListWidget* list = MechNames;
     if (watched == list && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
@@ -116,11 +119,11 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ToolTip: {
         const auto* help = static_cast<QHelpEvent*>(event);
         const int row = list->indexAt(help->pos()).row();
-        if (row < 0 || row >= MechCount()) {
+        if (row < 0 || row >= game_.MechCount()) {
             QToolTip::hideText();
             return true;
         }
-        const std::string line = ForecastLine(Forecast(MechRecordAt(row)));
+        const std::string line = ForecastLine(Forecast(game_.Record(row + 1)));
         QToolTip::showText(help->globalPos(), QString::fromStdString(line), list->viewport());
         return true;
     }
@@ -149,7 +152,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void MainForm::mnuForecast_Click() {
     if (!forecast_)
-        forecast_ = new HeatForecast(*this);
+        forecast_ = new HeatForecast(game_);
     forecast_->RefreshAll();
     forecast_->show();
     forecast_->raise();
@@ -158,32 +161,17 @@ void MainForm::mnuForecast_Click() {
 
 void MainForm::mnuHistory_Click() {
     if (!history_)
-        history_ = new TurnHistory(log_);
+        history_ = new TurnHistory(game_.Log());
     history_->Refresh();
     history_->show();
     history_->raise();
     history_->activateWindow();
 }
 
-void MainForm::mnuUndoTurn_Click() {
-    const std::optional<std::vector<TurnState>> states = log_.Undo();
-    if (!states)
-        return;
-    // Undo ends whenever the roster changes, so the states match it one to one.
-    const int mechs = std::min<int>(MechCount(), static_cast<int>(states->size()));
-    for (int i = 1; i <= mechs; ++i)
-        store_.RestoreTurnState(i, (*states)[static_cast<std::size_t>(i - 1)]);
-    if (mechs > 0) {
-        SelectMechQuietly(0);
-        LoadMechRecord(1);
-    }
-    RosterChanged();
-}
-
 void MainForm::AddUnitFiles(const QStringList& paths) {
     bool full = false;
     for (const QString& path : paths) {
-        if (MechCount() >= kMaxMechs) {
+        if (game_.MechCount() >= kMaxMechs) {
             full = true;
             break;
         }
@@ -195,27 +183,11 @@ void MainForm::AddUnitFiles(const QStringList& paths) {
                     .arg(QFileInfo(path).fileName(), QString::fromStdString(result.Problem)));
             continue;
         }
-        AddMech(QString::fromStdString(result.Mech->Name));
-        const int slot = MechCount(); // a new 'Mech's slot holds the defaults
-        store_.MechHeatSinks(slot) = std::to_string(result.Mech->HeatSinks);
-        store_.MechDHS(slot) = result.Mech->DoubleHeatSinks ? 1 : 0;
+        game_.AddUnit(*result.Mech);
     }
-    RosterChanged();
+    GameChanged();
     if (full)
         services_.Messages.Inform(kRosterFullMessage);
-}
-
-int MainForm::MechCount() const {
-    return ui_.MechNames->count();
-}
-
-QString MainForm::MechName(int row) const {
-    const QListWidgetItem* item = ui_.MechNames->item(row);
-    return item ? item->text() : QString();
-}
-
-MechRecord MainForm::MechRecordAt(int row) const {
-    return store_.Record(row + 1);
 }
 
 void MainForm::Edited(int slot) {
@@ -224,17 +196,17 @@ void MainForm::Edited(int slot) {
     forecast_->RefreshRow(slot - 1);
 }
 
-void MainForm::RosterChanged() {
-    ui_.mnuUndoTurn->setEnabled(log_.CanUndo());
+void MainForm::GameChanged() {
+    SyncRoster();
+    const int undo = game_.UndoTurnNumber();
+    mnuUndoTurn->setEnabled(undo > 0);
+    mnuUndoTurn->setText(undo > 0 ? tr("&Undo Turn %1").arg(undo) : tr("&Undo Last Turn"));
+    if (mnuTableDice->isChecked() != game_.DiceAtTable())
+        mnuTableDice->setChecked(game_.DiceAtTable());
     if (forecast_ && forecast_->isVisible())
         forecast_->RefreshAll();
     if (history_ && history_->isVisible())
         history_->Refresh();
-}
-
-void MainForm::Retire(QWidget* dialog) {
-    retired_.removeAll(nullptr);
-    retired_.append(dialog);
 }
 
 } // namespace caldrix

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/ClockRandom.h"
+#include "turn/ClockRandom.h"
 
 #include <chrono>
 

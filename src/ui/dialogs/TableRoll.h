@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <optional>
 
@@ -12,6 +13,24 @@ class QLineEdit;
 class QPushButton;
 
 namespace caldrix {
+
+// Asks the players for the total of two dice rolled at the table, 2 to 12;
+// nothing when they cancel the turn. Tests answer through a double.
+class TableRollInterface {
+public:
+    virtual ~TableRollInterface() = default;
+    virtual std::optional<int> AskTotal(const QString& question) = 0;
+};
+
+// The question in a TableRoll box, modal over the main window.
+class QtTableRoll : public TableRollInterface {
+public:
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+    std::optional<int> AskTotal(const QString& question) override;
+
+private:
+    QPointer<QWidget> owner_;
+};
 
 // Asks for the total of two dice rolled at the table. OK accepts only a
 // whole number from 2 to 12; "Cancel Turn", Escape and the close control

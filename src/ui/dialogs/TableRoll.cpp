@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/TableRoll.h"
+#include "ui/dialogs/TableRoll.h"
 
 #include "platform/Controls.h"
 #include "platform/MessageBoxInterface.h"
@@ -67,6 +67,13 @@ void TableRoll::Check() {
     const bool good = Total().has_value();
     ok_->setEnabled(good);
     why_->setText(good ? QString() : tr("Type a whole number from 2 to 12"));
+}
+
+std::optional<int> QtTableRoll::AskTotal(const QString& question) {
+    TableRoll box(question, owner_);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.Total();
 }
 
 } // namespace caldrix

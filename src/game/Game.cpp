@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "game/Game.h"
+
+#include "turn/Forecast.h"
+#include "turn/HeatBalance.h"
+
+namespace caldrix {
+
+namespace {
+
+// The players roll their own dice and type the total. Each question after
+// the first says how the last roll went.
+class TableDice : public DiceSourceInterface {
+public:
+    explicit TableDice(DiceQuestionInterface& question) : question_(question) {}
+
+    void About(int row, const std::string& name) {
+        row_ = row;
+        name_ = name;
+    }
+
+    std::optional<Dice> Roll(Danger danger, int level, int avoidOn) override {
+        const bool shutdown = danger == Danger::Shutdown;
+        const std::string question = last_ + name_ + " is at heat " + std::to_string(level) +
+                                     ". Roll two dice against " +
+                                     (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
+                                     std::to_string(avoidOn) + " or more avoids it.";
+        const std::optional<int> total =
+            question_.AskTotal({row_, name_, danger, level, avoidOn}, question);
+        if (!total || *total < 2 || *total > 12)
+            return std::nullopt;
+        last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
+                (*total >= avoidOn ? " avoided" : " not avoided") + " with " +
+                std::to_string(*total) + ".\n";
+        Dice dice;
+        dice.DiceTotal = static_cast<std::int16_t>(*total);
+        dice.AtTable = true;
+        return dice;
+    }
+
+private:
+    DiceQuestionInterface& question_;
+    int row_ = 0;
+    std::string name_;
+    std::string last_;
+};
+
+} // namespace
+
+Game::Game(RandomSourceInterface& random, DiceQuestionInterface& table)
+    : random_(random), table_(table) {
+    store_.ResetMechRecords();
+}
+
+void Game::Select(int row) {
+    selected_ = row >= 0 && row < MechCount() ? row : -1;
+}
+
+void Game::RosterChanged() {
+    undo_.clear(); // the records Undo would put back no longer match the roster
+    ++revision_;
+}
+
+void Game::NewGame() {
+    store_.ResetMechRecords();
+    names_.clear();
+    selected_ = -1;
+    log_.Clear();
+    RosterChanged();
+}
+
+bool Game::AddMech(const std::string& name) {
+    if (MechCount() >= kMaxMechs)
+        return false;
+    names_.push_back(name); // its slot already holds the defaults
+    log_.AddMechAdded(name);
+    RosterChanged();
+    return true;
+}
+
+bool Game::AddUnit(const UnitFileMech& unit) {
+    if (!AddMech(unit.Name))
+        return false;
+    MechRecord& record = store_[MechCount()];
+    record.MechHeatSinks = std::to_string(unit.HeatSinks);
+    record.MechDHS = unit.DoubleHeatSinks ? 1 : 0;
+    record.MechEngineHits = "None";
+    return true;
+}
+
+bool Game::RemoveMech(int row) {
+    if (row < 0 || row >= MechCount())
+        return false;
+    store_.RemoveMechRecord(row + 1);
+    log_.AddMechRemoved(names_[static_cast<std::size_t>(row)]);
+    names_.erase(names_.begin() + row);
+    selected_ = -1;
+    RosterChanged();
+    return true;
+}
+
+TurnOutcome Game::NextTurn() {
+    TurnOutcome outcome;
+    const int mechs = MechCount();
+    if (mechs == 0)
+        return outcome; // no 'Mechs, no turn
+    ++revision_;
+    random_.Reseed();
+
+    // Validation: every 'Mech is checked, and once one entry failed, every
+    // later 'Mech ends with the turn's failure too.
+    bool failed = false;
+    std::vector<HeatBalance> balances(static_cast<std::size_t>(mechs));
+    std::vector<std::string> problems;
+    for (int row = 0; row < mechs; ++row) {
+        random_.Reseed();
+        const EntryCheck check = CheckEntries(EntriesOf(store_[row + 1]));
+        for (const std::string& message : check.Messages) {
+            outcome.Messages.push_back({row, message});
+            problems.push_back(names_[static_cast<std::size_t>(row)] + ": " + message);
+        }
+        failed = failed || !check.Messages.empty();
+        if (failed)
+            outcome.Messages.push_back({row, messages::kTurnNotCompleted});
+        else
+            balances[static_cast<std::size_t>(row)] = *check.Balance;
+    }
+    selected_ = 0;
+    if (failed) {
+        log_.AddFailedTurn(problems);
+        outcome.What = TurnOutcome::Result::Failed;
+        return outcome;
+    }
+
+    std::vector<MechRecord> before;
+    for (int slot = 1; slot <= mechs; ++slot)
+        before.push_back(store_[slot]);
+    for (int row = 0; row < mechs; ++row)
+        store_[row + 1].MechHeat = balances[static_cast<std::size_t>(row)].NewLevel;
+
+    GeneratorDice generator(random_);
+    TableDice table(table_);
+    DiceSourceInterface& dice = diceAtTable_ ? static_cast<DiceSourceInterface&>(table) : generator;
+    for (int row = 0; row < mechs; ++row) {
+        MechRecord& record = store_[row + 1];
+        // While the players roll, the record shows what is already certain.
+        record.MechConditionMod2Fier = FireModifierText(record.MechHeat);
+        record.MechConditionMP = MovementPenaltyText(record.MechHeat);
+        record.MechConditionShutdown.clear();
+        record.MechConditionAmmoExp.clear();
+        table.About(row, names_[static_cast<std::size_t>(row)]);
+        const std::optional<HeatEffects> effects = ApplyHeatEffects(record.MechHeat, dice);
+        if (!effects) {
+            for (int slot = 1; slot <= mechs; ++slot)
+                store_[slot] = before[static_cast<std::size_t>(slot - 1)];
+            log_.AddCancelledTurn();
+            selected_ = 0;
+            outcome.What = TurnOutcome::Result::Cancelled;
+            return outcome;
+        }
+        record.MechConditionShutdown = effects->Shutdown;
+        record.MechConditionAmmoExp = effects->AmmoExp;
+        outcome.Mechs.push_back({names_[static_cast<std::size_t>(row)],
+                                 before[static_cast<std::size_t>(row)].MechHeat, record.MechHeat,
+                                 balances[static_cast<std::size_t>(row)].TurnHeat, *effects});
+    }
+
+    // This turn's attempts to stand and weapon heat are spent.
+    for (int slot = 1; slot <= mechs; ++slot) {
+        store_[slot].MechAttemptsToStand = "0";
+        store_[slot].MechWeaponHeat = "0";
+    }
+    undo_.push_back({log_.AddTurn(outcome.Mechs), std::move(before)});
+    selected_ = 0;
+    outcome.What = TurnOutcome::Result::Completed;
+    return outcome;
+}
+
+int Game::UndoTurnNumber() const {
+    return undo_.empty() ? 0 : log_.Entries().at(undo_.back().Entry).Number;
+}
+
+bool Game::Undo() {
+    if (undo_.empty())
+        return false;
+    const UndoStep step = std::move(undo_.back());
+    undo_.pop_back();
+    for (std::size_t i = 0; i < step.Before.size(); ++i)
+        store_[static_cast<int>(i) + 1] = step.Before[i];
+    log_.MarkUndone(step.Entry);
+    selected_ = MechCount() > 0 ? 0 : -1;
+    ++revision_;
+    return true;
+}
+
+void Game::SetDiceAtTable(bool atTable) {
+    if (diceAtTable_ != atTable)
+        ++revision_;
+    diceAtTable_ = atTable;
+}
+
+GameState Game::State() const {
+    GameState state;
+    state.Names = names_;
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
+        state.Records.push_back(store_[slot]);
+    state.Selected = selected_;
+    state.Log = log_.Entries();
+    state.Undo = undo_;
+    state.DiceAtTable = diceAtTable_;
+    return state;
+}
+
+void Game::Restore(GameState state) {
+    names_ = std::move(state.Names);
+    for (int slot = kFirstSlot; slot <= kLastSlot && slot < static_cast<int>(state.Records.size());
+         ++slot)
+        store_[slot] = std::move(state.Records[static_cast<std::size_t>(slot)]);
+    Select(state.Selected);
+    log_.Restore(std::move(state.Log));
+    undo_ = std::move(state.Undo);
+    diceAtTable_ = state.DiceAtTable;
+    ++revision_;
+}
+
+} // namespace caldrix

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace caldrix {
+
+// One level of the heat scale: the text the panel prints beside it for the
+// players (typos and all, as on their chart), and the rules of the level.
+struct HeatScaleLevel {
+    const char* ScaleText;
+    const char* FireModifier;    // condition text, empty below level 8
+    const char* MovementPenalty; // condition text, empty below level 5
+    int ShutdownAvoidOn;         // 0: no roll; kShutsDownWithoutRoll at 30
+    int AmmoAvoidOn;             // 0: no roll
+};
+
+inline constexpr int kHeatLevels = 31;
+inline constexpr int kShutsDownWithoutRoll = -1;
+
+// Levels 0..30, indexed by level.
+extern const std::array<HeatScaleLevel, kHeatLevels> kHeatScale;
+
+// The panel's colours as 0xRRGGBB: a level cell at or below the 'Mech's level
+// is lit light red with a red effect text, above it light grey with black.
+namespace scale_colours {
+inline constexpr std::uint32_t kLightGrey = 0xC0C0C0;
+inline constexpr std::uint32_t kLightRed = 0xFF8080;
+inline constexpr std::uint32_t kBlack = 0x000000;
+inline constexpr std::uint32_t kRed = 0xFF0000;
+} // namespace scale_colours
+
+// The level clamped into 0..30, so that a stray value never indexes outside the table.
+const HeatScaleLevel& HeatScaleAt(int level);
+
+} // namespace caldrix

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "state/MechRecordStore.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+
+namespace caldrix::test {
+
+// A valid record (stationary, no hits, 10 heat sinks) changed by "key=value"
+// pairs; '_' stands for a blank. Flags: dhs, fire, standing.
+inline MechRecord Rec(const QString& changes) {
+    MechRecord r = MechRecord::Defaults();
+    r.MechMovementType = "Stationary";
+    r.MechEngineHits = "None";
+    r.MechHeatSinks = "10";
+    const std::map<QString, std::string MechRecord::*> texts{
+        {"move", &MechRecord::MechMovementType},        {"hexes", &MechRecord::MechHexesJumped},
+        {"attempts", &MechRecord::MechAttemptsToStand}, {"weapons", &MechRecord::MechWeaponHeat},
+        {"sinks", &MechRecord::MechHeatSinks},          {"hits", &MechRecord::MechEngineHits},
+        {"firehexes", &MechRecord::MechFireHexes}};
+    for (const QString& pair : changes.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = pair.section('=', 0, 0), value = pair.section('=', 1).replace('_', ' ');
+        if (texts.count(key))
+            r.*texts.at(key) = value.toStdString();
+        else if (key == "carried" || key == "other")
+            (key == "carried" ? r.MechHeat : r.MechOtherHeat) = std::int16_t(value.toInt());
+        else if (key == "standing")
+            r.MechStandingInFire = true, r.MechWalkingThroughFire = false;
+        else
+            (key == "dhs" ? r.MechDHS : r.MechFire) = 1;
+    }
+    return r;
+}
+
+} // namespace caldrix::test
