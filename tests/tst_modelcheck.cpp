@@ -6,9 +6,11 @@
 // each action; the rules are the engine's (tested on their own), so what is
 // checked here is what only a long game shows: roster and records in step,
 // all-or-nothing turns, the forecast equal to what Next Turn commits, dice
-// at the table asked in order, Cancel Turn and Undo exact.
+// at the table asked in order, Cancel Turn and Undo exact, and a game saved
+// and opened at any point playing on as if it had never been.
 
 #include "Doubles.h"
+#include "platform/GameFile.h"
 #include "turn/ClockRandom.h"
 #include "turn/Forecast.h"
 
@@ -130,6 +132,10 @@ private slots:
                 model = Model{{}, model.records, -1, {}};
             } else if (action < 76) { // dice at the table, on or off
                 game.SetDiceAtTable(!game.DiceAtTable());
+            } else if (action < 77) { // saved and opened: the same game plays on
+                const GameFileResult read = GameFromJson(GameToJson(game.State()));
+                QVERIFY(read.State && *read.State == game.State());
+                game.Restore(*read.State);
             } else if (action < 80) { // undo
                 QCOMPARE(game.Undo(), !model.undo.empty());
                 if (!model.undo.empty()) {

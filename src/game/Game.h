@@ -62,6 +62,7 @@ struct GameState {
     std::vector<LogEntry> Log;
     std::vector<UndoStep> Undo;
     bool DiceAtTable = false;
+    bool operator==(const GameState&) const = default;
 };
 
 // The game: the roster, one record per slot, the history and what Undo can

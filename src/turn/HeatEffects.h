@@ -19,6 +19,7 @@ struct Dice {
     std::int16_t Die2 = 0;
     std::int16_t DiceTotal = 0;
     bool AtTable = false;
+    bool operator==(const Dice&) const = default;
 };
 
 enum class Danger { Shutdown, AmmoExplosion };
@@ -29,6 +30,7 @@ struct RollRecord {
     int AvoidOn = 0;
     Dice Rolled;
     bool Avoided = false;
+    bool operator==(const RollRecord&) const = default;
 };
 
 // The four condition texts that a heat level brings and the rolls made for them.
@@ -38,6 +40,7 @@ struct HeatEffects {
     std::string Shutdown;
     std::string AmmoExp;
     std::vector<RollRecord> Rolls;
+    bool operator==(const HeatEffects&) const = default;
 };
 
 // Where the dice of an avoidance roll come from: the program's generator or

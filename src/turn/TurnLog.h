@@ -18,6 +18,7 @@ struct MechTurnLine {
     int After = 0;
     std::int64_t TurnHeat = 0;
     HeatEffects Effects; // the four texts and every roll made
+    bool operator==(const MechTurnLine&) const = default;
 };
 
 struct LogEntry {
@@ -27,6 +28,7 @@ struct LogEntry {
     std::vector<MechTurnLine> Mechs; // turns only
     bool Undone = false;             // turns only
     std::string Text;                // notes only: failed turns, 'Mechs added and removed
+    bool operator==(const LogEntry&) const = default;
 };
 
 // The history of one game: every turn with its rolls, and notes of failed

@@ -1,0 +1,226 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Saved games: what is written comes back whole, and what the program could
+// not have written is refused with its reason, never taken in part.
+
+#include "Doubles.h"
+#include "Records.h"
+#include "platform/GameFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+
+using namespace caldrix;
+using namespace caldrix::test;
+
+namespace {
+
+// A game of three turns (one undone) with rolls from the generator and the
+// table, a failed turn, names no file format likes, and a 'Mech selected.
+GameState Played() {
+    SequenceRandom random({0.0f, 0.99f, 0.5f, 0.2f});
+    ScriptedDice dice;
+    Game game(random, dice);
+    GameState state = game.State();
+    state.Names = {"Atlas", "Mad\tCat <b>&amp;</b> %1 \"x\"", "\u00e9t\u00e9 \U0001F525", ""};
+    state.Records[1] = Rec("carried=20 move=Jumping hexes=4.5 weapons=2.5 fire firehexes=1");
+    state.Records[2] = Rec("carried=28 sinks=0 dhs other=7");
+    state.Records[3] = Rec("standing fire move=Running hits=1st_Engine_Hit");
+    state.Records[4] = Rec("sinks=");
+    game.Restore(state);
+    game.NextTurn(); // fails on the last 'Mech
+    game.Set(4, &MechRecord::MechHeatSinks, std::string("10"));
+    game.NextTurn();
+    game.SetDiceAtTable(true);
+    dice.totals = {9, 3, 7};
+    game.NextTurn();
+    game.NextTurn(); // cancelled at the table
+    game.Undo();
+    game.Select(1);
+    return game.State();
+}
+
+QJsonObject Document(const GameState& state) {
+    return QJsonDocument::fromJson(GameToJson(state)).object();
+}
+
+// The document with the value at a path ("mechs/0/record/heat") replaced, or
+// removed when the value is undefined.
+QJsonValue Edited(QJsonValue at, QStringList path, const QJsonValue& value) {
+    if (path.isEmpty())
+        return value;
+    const QString key = path.takeFirst();
+    if (at.isArray()) {
+        QJsonArray array = at.toArray();
+        if (path.isEmpty() && value.isUndefined())
+            array.removeAt(key.toInt());
+        else
+            array[key.toInt()] = Edited(array[key.toInt()], path, value);
+        return array;
+    }
+    QJsonObject object = at.toObject();
+    if (path.isEmpty() && value.isUndefined())
+        object.remove(key);
+    else
+        object[key] = Edited(object[key], path, value);
+    return object;
+}
+
+} // namespace
+
+class GameFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Saved and opened, the game cannot be told from the one that saved it,
+    // and the next turn gives the same in both.
+    void roundTrip() {
+        const GameState played = Played();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("game.caldrix");
+        QCOMPARE(WriteGameFile(path, played), QString());
+        const GameFileResult read = ReadGameFile(path);
+        QVERIFY2(read.State.has_value(), qPrintable(read.Problem));
+        QVERIFY(*read.State == played);
+        QCOMPARE(played.Log.size(), std::size_t{4});
+        SequenceRandom r1({0.3f}), r2({0.3f});
+        ScriptedDice d1, d2;
+        Game a(r1, d1), b(r2, d2);
+        a.Restore(played);
+        b.Restore(*read.State);
+        d1.totals = d2.totals = {5, 6, 7, 8, 9, 10};
+        a.NextTurn();
+        b.NextTurn();
+        QVERIFY(a.State() == b.State());
+        QCOMPARE(a.Log().NextTurnNumber(), 4); // turn 3 again, after its undo
+    }
+
+    void refused_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QJsonValue>("value"); // undefined: removed
+        QTest::addColumn<QString>("reason");
+        auto row = [](const char* name, const char* path, const QJsonValue& value,
+                      const char* reason) {
+            QTest::newRow(name) << QString(path) << value << QString(reason);
+        };
+        row("another format", "format", "caldrix-save", "it is not a Caldrix game");
+        row("newer version", "version", 2, "it comes from a newer version of Caldrix");
+        row("version as text", "version", "1",
+            "its version is not a whole number from 1 to "
+            "2147483647");
+        row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
+        row("level -1 in the history", "history/2/mechs/0/before", -1,
+            "it holds a heat level outside 0 to 30");
+        row("level 2.5", "mechs/1/record/heat", 2.5, "it holds a heat level outside 0 to 30");
+        row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
+            "it holds an over-long text");
+        row("no record", "mechs/2/record", QJsonValue::Undefined, "it has no record");
+        row("no other heat", "scratch/otherHeat", QJsonValue::Undefined, "it has no otherHeat");
+        row("other heat 32768", "mechs/0/record/otherHeat", 32768,
+            "its otherHeat is not a whole number from 0 to 32767");
+        row("heat sinks as a number", "mechs/0/record/heatSinks", 10,
+            "its heatSinks is not a text");
+        row("fire as text", "mechs/0/record/walkingThroughFire", "yes",
+            "its walkingThroughFire is not true or false");
+        row("unknown condition", "mechs/0/record/conditionShutdown", "Boom",
+            "its conditionShutdown is not one Caldrix writes");
+        row("selected past the roster", "selected", 4,
+            "its selected is not a whole number from -1 to 3");
+        row("a die of 7", "history/2/mechs/1/rolls/0/die1", 7,
+            "its die1 is not a whole number from 0 to 6"); // 0: rolled at the table
+        row("three rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3}, "its rolls is too long");
+        row("undo of a note", "undo/0/historyEntry", 0, "its undo does not match its history");
+        row("undo of one 'Mech too few", "undo/0/before/3", QJsonValue::Undefined,
+            "its undo does not match its 'Mechs");
+        row("mechs as an object", "mechs", QJsonObject(), "its mechs is not a list");
+    }
+    void refused() {
+        QFETCH(QString, path);
+        QFETCH(QJsonValue, value);
+        QFETCH(QString, reason);
+        const QJsonValue edited = Edited(Document(Played()), path.split('/'), value);
+        const GameFileResult result =
+            GameFromJson(QJsonDocument(edited.toObject()).toJson(QJsonDocument::Compact));
+        QCOMPARE(result.Problem, reason);
+        QVERIFY(!result.State);
+    }
+
+    void refusedWhole_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cut short") << GameToJson(Played()).left(500) << "it is not JSON";
+        QTest::newRow("a list") << QByteArray("[1]") << "it is not JSON";
+        QTest::newRow("deep nesting") << QByteArray(100000, '[') << "it is not JSON";
+        QTest::newRow("over 16 MB")
+            << QByteArray(16 * 1024 * 1024 + 1, ' ') << "it is larger than 16 MB";
+        QJsonObject many = Document(Played());
+        QJsonArray mechs;
+        for (int i = 0; i < 257; ++i)
+            mechs.append(many["mechs"].toArray()[0]);
+        many["mechs"] = mechs;
+        QTest::newRow("257 'Mechs")
+            << QJsonDocument(many).toJson() << "it holds more than 256 'Mechs";
+    }
+    void refusedWhole() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QCOMPARE(GameFromJson(bytes).Problem, reason);
+    }
+
+    // Random damage never crashes; whatever is taken can be played.
+    void damagedFiles() {
+        const QByteArray good = GameToJson(Played());
+        std::mt19937 rng(5);
+        auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
+        int taken = 0;
+        for (int round = 0; round < 400; ++round) {
+            QByteArray bytes = good;
+            for (int k = roll(1, 4); k > 0; --k) {
+                const int at = roll(0, int(bytes.size()) - 1);
+                switch (roll(0, 3)) {
+                case 0:
+                    bytes[at] = char(roll(0, 255));
+                    break;
+                case 1:
+                    bytes.remove(at, roll(1, 40));
+                    break;
+                case 2:
+                    bytes.insert(at, "99999999999999999999");
+                    break;
+                default:
+                    bytes.truncate(at);
+                }
+            }
+            const GameFileResult result = GameFromJson(bytes);
+            QVERIFY(result.State.has_value() != !result.Problem.isEmpty());
+            if (!result.State)
+                continue;
+            ++taken;
+            SequenceRandom random({0.5f});
+            ScriptedDice dice;
+            Game game(random, dice);
+            game.Restore(*result.State);
+            game.NextTurn();
+            while (game.Undo()) {
+            }
+        }
+        QVERIFY(taken > 0 && taken < 400);
+    }
+
+    void unreadable() {
+        QTemporaryDir dir;
+        QCOMPARE(ReadGameFile(dir.filePath("missing.caldrix")).Problem, "it cannot be read");
+        QCOMPARE(ReadGameFile(dir.path()).Problem, "it cannot be read");
+        QVERIFY(!WriteGameFile(dir.filePath("no/such/folder.caldrix"), Played()).isEmpty());
+        QCOMPARE(OpenProblem(dir.filePath("<b>a&amp; %1.caldrix"), "it is not JSON"),
+                 "<b>a&amp; %1.caldrix could not be opened: it is not JSON");
+    }
+};
+
+QTEST_GUILESS_MAIN(GameFileTest)
+#include "tst_gamefile.moc"
