@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Caldrix team
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a packager checks: the desktop entry and the AppStream metainfo
-# validate, the saved-game MIME type is declared and opened, and the command
-# line answers without a display.
+# validate, the saved-game MIME type is declared and opened, the Debian
+# changelog names the build's version, and the command line answers without
+# a display.
 # Usage: packaging.sh SOURCE_DIR CALDRIX_BINARY
 set -uo pipefail
 src=$1 caldrix=$2
@@ -56,6 +57,11 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$caldrix" "$@"; }
 project_version=$(sed -n 's/^project(caldrix VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 version=$(run --version) || fail "--version exits $?"
 [[ $version == "caldrix $project_version" ]] || fail "--version prints '$version'"
+if [[ -f $src/debian/changelog ]]; then
+  changelog=$(sed -n '1s/^caldrix (\([^)]*\)).*/\1/p' "$src/debian/changelog")
+  [[ $changelog == "$project_version" ]] ||
+    fail "debian/changelog is at '$changelog', the build at $project_version"
+fi
 run --help | grep -q -- "--version" || fail "--help does not list --version"
 for bad in --frobnicate game.mtf; do
   out=$(run "$bad" 2>&1)
@@ -63,5 +69,5 @@ for bad in --frobnicate game.mtf; do
   [[ $code -eq 2 ]] || fail "'$bad' exits $code, not 2"
   [[ $out == *"$bad"* && $out == *"Usage:"* ]] || fail "'$bad' prints: $out"
 done
-[[ $status -eq 0 ]] && echo "PASS: desktop entry, metainfo, MIME type and command line"
+[[ $status -eq 0 ]] && echo "PASS: desktop entry, metainfo, MIME type, changelog version and command line"
 exit $status
