@@ -6,13 +6,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  dpkg-dev file                 # cpack -G DEB
   qt6-base-dev libgl-dev        # Qt 6 Widgets and Qt Test
   fonts-crosextra-carlito       # the dialog font every layout was measured with
   xvfb xauth xdotool imagemagick # the real-window test under an X server
   librsvg2-bin                  # every icon is rendered from its SVG
-  appstream desktop-file-utils  # the packaging test validates the metainfo and desktop entry
-  "$@"                          # what a caller needs besides (scripts/package: lintian)
+  appstream desktop-file-utils  # the packaging test validates the metainfo and desktop entry,
+  libxml2-utils shared-mime-info # and checks the saved-game MIME type
+  "$@"                          # what a caller needs besides (scripts/package: debhelper, lintian)
 )
 
 missing=()

@@ -4,8 +4,20 @@
 # The installed program in a real window: starts it under Xvfb (xcb), presses
 # "Ok!" in the new-game dialog, checks cells 0 and 1 of the heat scale on a
 # screenshot, ends it with File > Exit and expects exit status 0.
+# Skips (exit 77) where the X tools it drives are missing, as in a bare
+# package build; scripts/setup.sh installs them.
 # Usage: realwindow.sh BUILD_DIR OUTPUT_DIR
 set -euo pipefail
+for tool in xvfb-run xauth xdotool import convert; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is missing (Debian's xvfb, xauth, xdotool and imagemagick have them)"
+    exit 77
+  fi
+done
+if ! convert -version 2>/dev/null | grep -q ImageMagick; then
+  echo "SKIP: convert is not ImageMagick's"
+  exit 77
+fi
 out=$(mkdir -p "$2" && cd "$2" && pwd)
 if [[ -z ${CALDRIX_IN_XVFB:-} ]]; then
   rm -rf "$out/prefix"
