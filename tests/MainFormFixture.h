@@ -9,6 +9,7 @@
 #include "WindowDoubles.h"
 #include "platform/ComboBox.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/RosterList.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -30,11 +32,13 @@ struct Fixture {
     ScriptedMessageBox messages;
     SequenceRandom random{{0.0f}};
     RecordingHelp help;
+    QTemporaryDir saves; // the autosaves of this window alone
     std::unique_ptr<MainForm> form;
 
-    Fixture()
+    explicit Fixture(const QString& gameFile = {})
         : form(std::make_unique<MainForm>(MainFormServices{messages, random, help, messages})) {
-        form->Form_Load();
+        form->Saver().SetFolder(saves.path());
+        form->Form_Load(gameFile);
         form->show();
     }
     Game& Play() const { return form->CurrentGame(); }

@@ -20,19 +20,23 @@ void Print(std::FILE* stream, const QString& text) {
 
 } // namespace
 
-std::optional<int> HandleCommandLine(int argc, char* argv[]) {
+CommandLine ReadCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (arguments.size() <= 1)
-        return std::nullopt;
+        return {};
 
     QCoreApplication::setApplicationName(QStringLiteral("caldrix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CALDRIX_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Caldrix keeps the heat of every 'Mech in a tabletop game played on a "
-                       "hex map.\nIt takes no arguments: start it and use its windows."));
+                       "hex map.\nStart it and use its windows, or give it a saved game to open."));
+    parser.addPositionalArgument(QStringLiteral("GAME"),
+                                 QStringLiteral("A saved game (.caldrix) to open instead of "
+                                                "starting a new one."),
+                                 QStringLiteral("[GAME]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -42,25 +46,29 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
         const QString name = parser.unknownOptionNames().first();
         error = QStringLiteral("unknown option '%1%2'.")
                     .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    } else if (parsed && !parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Caldrix takes no arguments, but was given '%1'.")
-                    .arg(parser.positionalArguments().first());
+    } else if (const QStringList games = parser.positionalArguments(); parsed && !games.isEmpty()) {
+        if (games.size() > 1)
+            error = QStringLiteral("Caldrix opens one game at a time, but was given '%1'.")
+                        .arg(games.join(QStringLiteral("' '")));
+        else if (!games.first().endsWith(QStringLiteral(".caldrix"), Qt::CaseInsensitive))
+            error = QStringLiteral("'%1' is not a saved game (.caldrix).").arg(games.first());
+    }
     // Without an application object Qt cannot name the program itself.
     QString usage = parser.helpText();
     usage.replace(QStringLiteral("<executable_name>"), QStringLiteral("caldrix"));
     if (!parsed || !error.isEmpty()) {
         Print(stderr, QStringLiteral("caldrix: %1\n\n").arg(error) + usage);
-        return 2;
+        return {2, {}};
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         Print(stdout, usage);
-        return 0;
+        return {0, {}};
     }
     if (parser.isSet(version)) {
         Print(stdout, QStringLiteral("caldrix %1\n").arg(QStringLiteral(CALDRIX_VERSION)));
-        return 0;
+        return {0, {}};
     }
-    return std::nullopt;
+    return {std::nullopt, parser.positionalArguments().value(0)};
 }
 
 } // namespace caldrix

@@ -3,14 +3,21 @@
 
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 namespace caldrix {
 
+struct CommandLine {
+    // The exit status when the program is to end at once: 0 after --help or
+    // --version, 2 for a bad argument.
+    std::optional<int> Exit;
+    QString GameFile; // a saved game to open at start
+};
+
 // Reads the command line before any window exists, so that --help and
-// --version need no display. Gives the exit status when the program is to
-// end at once (0 after --help or --version, 2 for a bad argument); nothing
-// when it is to start.
-std::optional<int> HandleCommandLine(int argc, char* argv[]);
+// --version need no display.
+CommandLine ReadCommandLine(int argc, char* argv[]);
 
 } // namespace caldrix

@@ -33,8 +33,9 @@ bool HasDisplay() {
 } // namespace
 
 int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
-    if (const std::optional<int> status = HandleCommandLine(argc, argv))
-        return *status;
+    const CommandLine command = ReadCommandLine(argc, argv);
+    if (command.Exit)
+        return *command.Exit;
     if (!HasDisplay()) {
         std::fputs("Caldrix needs a desktop session to show its window: no DISPLAY or "
                    "WAYLAND_DISPLAY is set.\n",
@@ -60,7 +61,7 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     help.SetOwner(&mainForm);
     QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    mainForm.Form_Load();
+    const bool opened = mainForm.Form_Load(command.GameFile);
     mainForm.show();
     if (PickMechs* pick = mainForm.PickMechsDialog()) {
         pick->raise(); // the new-game dialog opens in front
@@ -68,6 +69,11 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     }
     if (whenShown)
         QTimer::singleShot(0, &app, whenShown);
+    // For installed-package checks: quit once shown, 0 when the game given opened.
+    if (qEnvironmentVariableIsSet("CALDRIX_QUIT_WHEN_SHOWN")) {
+        const int status = command.GameFile.isEmpty() || opened ? 0 : 1;
+        QTimer::singleShot(0, &app, [status] { QCoreApplication::exit(status); });
+    }
     return app.exec();
 }
 

@@ -4,10 +4,14 @@
 #include "ui/main/MainForm.h"
 
 #include "platform/Controls.h"
+#include "platform/GameFile.h"
 #include "platform/Theme.h"
 #include "ui/main/MechPanel.h"
+#include "ui/main/RosterList.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -25,7 +29,8 @@ const QColor kWindowGrey{192, 192, 192};
 } // namespace
 
 MainForm::MainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services), game_(services.Random, *this) {
+    : QMainWindow(parent), services_(services), game_(services.Random, *this),
+      autoSave_(game_, services.Messages) {
     setObjectName(QStringLiteral("MainForm"));
     BuildLayout();
     mnuDeleteMech->setEnabled(false);
@@ -58,7 +63,7 @@ void MainForm::BuildLayout() {
                             TwipRect(2880, 0, 3495, 1815));
     scale_.Build(frame2, frame1);
 
-    MechNames = new QListWidget(client);
+    MechNames = new RosterList(client);
     MechNames->setObjectName(QStringLiteral("MechNames"));
     MechNames->setGeometry(TwipRect(3000, 1920, 3255, 2430));
     MechNames->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -139,12 +144,18 @@ void MainForm::BuildMenus() {
 
 // ---- Start-up and shutdown -------------------------------------------------
 
-void MainForm::Form_Load() {
+bool MainForm::Form_Load(const QString& gameFile) {
     services_.Help.SetHelpFile(QStringLiteral("caldrix.hlp"));
-    ShowPickMechs();
-    game_.NewGame();
-    panel_->OtherHeatBar()->setValue(0);
+    const bool opened = !gameFile.isEmpty() && OpenGame(gameFile, false);
+    if (!opened) {
+        ShowPickMechs();
+        game_.NewGame();
+        autoSave_.StartNewFile();
+        panel_->OtherHeatBar()->setValue(0);
+    }
+    UpdateResume();
     platform::CentreOnScreen(this);
+    return opened;
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
@@ -161,6 +172,7 @@ void MainForm::EndProgram() {
     if (ended_)
         return;
     ended_ = true;
+    autoSave_.SaveNow(); // the edits of the last second too
     // Every window goes at once; no dialog gets to run a handler of its own.
     DeleteDialogs();
     hide();
@@ -214,6 +226,7 @@ void MainForm::SyncRoster() {
             MechNames->addItem(name);
         else if (MechNames->item(row)->text() != name)
             MechNames->item(row)->setText(name);
+        RosterList::SetLevel(MechNames->item(row), game_.Record(row + 1).MechHeat);
     }
     if (platform::SelectedIndex(MechNames) != game_.Selected())
         platform::SetSelectedIndex(MechNames, game_.Selected());
@@ -295,8 +308,89 @@ void MainForm::ShowPickMechs() {
 void MainForm::StartNewGame_Click() {
     hide();
     ShowPickMechs();
+    autoSave_.SaveNow(); // the game ending stays in the autosaves
     game_.NewGame();
+    autoSave_.StartNewFile();
     GameChanged();
+}
+
+// ---- Saved games -----------------------------------------------------------
+
+bool MainForm::OpenGame(const QString& path) {
+    return OpenGame(path, false);
+}
+
+bool MainForm::OpenGame(const QString& path, bool resume) {
+    GameFileResult read = ReadGameFile(path);
+    if (!read.State) {
+        services_.Messages.Inform(OpenProblem(path, read.Problem));
+        return false;
+    }
+    autoSave_.SaveNow();
+    game_.Restore(std::move(*read.State));
+    if (resume)
+        autoSave_.ContinueIn(path);
+    else
+        autoSave_.StartNewFile();
+    // An opened game needs no new-game dialog.
+    if (pickMechs_)
+        pickMechs_->hide();
+    show();
+    if (history_)
+        history_->Rebuild();
+    ShowGame();
+    return true;
+}
+
+void MainForm::mnuOpenGame_Click() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Game"), gameFolder_.isEmpty() ? autoSave_.Folder() : gameFolder_,
+        tr("Caldrix games (*.caldrix)"));
+    if (path.isEmpty())
+        return;
+    gameFolder_ = QFileInfo(path).absolutePath();
+    OpenGame(path, false);
+}
+
+void MainForm::mnuSaveGame_Click() {
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Game As"), gameFolder_.isEmpty() ? autoSave_.Folder() : gameFolder_,
+        tr("Caldrix games (*.caldrix)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(kGameFileSuffix))
+        path += kGameFileSuffix;
+    gameFolder_ = QFileInfo(path).absolutePath();
+    const QString problem = WriteGameFile(path, game_.State());
+    if (!problem.isEmpty())
+        services_.Messages.Inform(
+            QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
+}
+
+void MainForm::mnuResumeGame_Click() {
+    const QString last = autoSave_.LastGame();
+    if (!last.isEmpty())
+        OpenGame(last, true);
+}
+
+void MainForm::UpdateResume() {
+    const QString last = autoSave_.LastGame();
+    mnuResumeGame->setEnabled(!last.isEmpty());
+    if (game_.MechCount() > 0)
+        return;
+    QString hint = tr("Right-click here for saved games and the turn tools");
+    if (!last.isEmpty()) {
+        if (const GameFileResult read = ReadGameFile(last); read.State) {
+            TurnLog log;
+            log.Restore(read.State->Log);
+            const auto mechs = static_cast<int>(read.State->Names.size());
+            hint = tr("Right-click here to resume your last game (%1 %2, turn %3)")
+                       .arg(mechs)
+                       .arg(mechs == 1 ? tr("'Mech") : tr("'Mechs"))
+                       .arg(log.NextTurnNumber());
+        }
+    }
+    MechNames->SetHint(hint);
 }
 
 void MainForm::mnuNewMech_Click() {

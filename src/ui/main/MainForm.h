@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "platform/AutoSave.h"
 #include "platform/HelpService.h"
 #include "platform/MessageBoxInterface.h"
 #include "ui/dialogs/AboutForm.h"
@@ -18,12 +19,12 @@
 #include <QPointer>
 
 class QAction;
-class QListWidget;
 class QMenu;
 
 namespace caldrix {
 
 class MechPanel;
+class RosterList;
 
 inline const QString kRosterFullMessage =
     QStringLiteral("The roster is full: a game holds at most 256 'Mechs");
@@ -45,8 +46,10 @@ public:
     explicit MainForm(MainFormServices services, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Start-up set-up, run once before the window is first shown.
-    void Form_Load();
+    // Start-up set-up, run once before the window is first shown. With a
+    // saved game that opens, the game replaces the new-game dialog.
+    // True when the game given opened.
+    bool Form_Load(const QString& gameFile = {});
 
     // The game the window shows. Whoever changes it from outside the
     // window's own handlers calls ShowGame afterwards.
@@ -68,6 +71,14 @@ public:
     // Adds one 'Mech per unit file, in order; a message for each file refused.
     void AddUnitFiles(const QStringList& paths);
 
+    // Saved games. Opening replaces the game in progress, which stays in the
+    // autosaves; a file that cannot be opened changes nothing. True when opened.
+    bool OpenGame(const QString& path);
+    void mnuOpenGame_Click();
+    void mnuSaveGame_Click();
+    void mnuResumeGame_Click();
+    AutoSave& Saver() { return autoSave_; }
+
     PickMechs* PickMechsDialog() const { return pickMechs_; }
     NewMech* NewMechDialog() const { return newMech_; }
     AboutForm* AboutDialog() const { return aboutForm_; }
@@ -88,6 +99,9 @@ private:
     void BuildRosterMenu();
     void ShowRosterMenu(const QPoint& position);
     void ShowPickMechs();
+    bool OpenGame(const QString& path, bool resume);
+    // The empty roster's hint and the Resume entry follow the last autosave.
+    void UpdateResume();
     void EndProgram();
     // Appends names to the roster, refusing those past 256 'Mechs.
     void AppendMechNames(const QStringList& names);
@@ -108,12 +122,15 @@ private:
     MainFormServices services_;
     Game game_;
     HeatScale scale_;
+    AutoSave autoSave_;
     MechPanel* panel_ = nullptr;
-    QListWidget* MechNames = nullptr;
+    RosterList* MechNames = nullptr;
     QAction* mnuDeleteMech = nullptr;
     QMenu* RosterMenu = nullptr;
     QAction* mnuUndoTurn = nullptr;
     QAction* mnuTableDice = nullptr;
+    QAction* mnuResumeGame = nullptr;
+    QString gameFolder_; // where the player last opened or saved a game
     bool quietSelection_ = false;
     bool ended_ = false;
     bool turnRunning_ = false;

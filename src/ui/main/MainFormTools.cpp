@@ -9,6 +9,7 @@
 #include "state/UnitFile.h"
 #include "turn/Forecast.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/RosterList.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -74,12 +75,23 @@ void MainForm::BuildRosterMenu() {
     mnuTableDice = entry("mnuTableDice", tr("Roll Dice at the &Table"));
     mnuTableDice->setCheckable(true);
     QAction* unitFiles = entry("mnuUnitFiles", tr("&Add 'Mechs from Unit Files\u2026"));
+    RosterMenu->addSeparator();
+    QAction* open = entry("mnuOpenGame", tr("&Open Game\u2026"));
+    open->setShortcut(QKeySequence::Open);
+    QAction* save = entry("mnuSaveGame", tr("&Save Game As\u2026"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuResumeGame = entry("mnuResumeGame", tr("&Resume Last Game"));
+    connect(open, &QAction::triggered, this, &MainForm::mnuOpenGame_Click);
+    connect(save, &QAction::triggered, this, &MainForm::mnuSaveGame_Click);
+    connect(mnuResumeGame, &QAction::triggered, this, &MainForm::mnuResumeGame_Click);
 
     connect(forecast, &QAction::triggered, this, &MainForm::mnuForecast_Click);
     connect(history, &QAction::triggered, this, &MainForm::mnuHistory_Click);
     connect(mnuUndoTurn, &QAction::triggered, this, &MainForm::mnuUndoTurn_Click);
-    connect(mnuTableDice, &QAction::toggled, this,
-            [this](bool atTable) { game_.SetDiceAtTable(atTable); });
+    connect(mnuTableDice, &QAction::toggled, this, [this](bool atTable) {
+        game_.SetDiceAtTable(atTable);
+        autoSave_.SaveSoon();
+    });
     connect(unitFiles, &QAction::triggered, this, [this] {
         AddUnitFiles(QFileDialog::getOpenFileNames(this, tr("Add 'Mechs from Unit Files"),
                                                    QString(), tr("Unit files (*.mtf)")));
@@ -191,9 +203,11 @@ void MainForm::AddUnitFiles(const QStringList& paths) {
 }
 
 void MainForm::Edited(int slot) {
-    if (turnRunning_ || slot < 1 || !forecast_ || !forecast_->isVisible())
+    if (turnRunning_)
         return;
-    forecast_->RefreshRow(slot - 1);
+    autoSave_.SaveSoon();
+    if (slot >= 1 && forecast_ && forecast_->isVisible())
+        forecast_->RefreshRow(slot - 1);
 }
 
 void MainForm::GameChanged() {
@@ -207,6 +221,8 @@ void MainForm::GameChanged() {
         forecast_->RefreshAll();
     if (history_ && history_->isVisible())
         history_->Refresh();
+    autoSave_.SaveNow();
+    UpdateResume();
 }
 
 } // namespace caldrix

@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/AutoSave.h"
+
+#include "platform/GameFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace caldrix {
+
+AutoSave::AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent)
+    : QObject(parent), game_(game), messages_(messages), folder_(DefaultFolder()) {
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &AutoSave::SaveNow);
+}
+
+QString AutoSave::DefaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+void AutoSave::StartNewFile() {
+    settle_.stop();
+    // Named by the time it began, so that the names sort as the games do.
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString name = QStringLiteral("game-%1").arg(stamp);
+    for (int n = 2; QFile::exists(QDir(folder_).filePath(name + kGameFileSuffix)); ++n)
+        name = QStringLiteral("game-%1-%2").arg(stamp).arg(n);
+    current_ = QDir(folder_).filePath(name + kGameFileSuffix);
+    saved_ = ~std::uint64_t{0};
+}
+
+void AutoSave::SaveSoon() {
+    settle_.start();
+}
+
+void AutoSave::SaveNow() {
+    settle_.stop();
+    // An empty game is not worth a file: it would only push out an older one.
+    const bool empty = game_.MechCount() == 0 && game_.Log().Entries().empty();
+    if (current_.isEmpty() || game_.Revision() == saved_ || empty)
+        return;
+    QString problem;
+    if (!QDir().mkpath(folder_))
+        problem = QStringLiteral("the folder cannot be made");
+    else
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (problem.isEmpty())
+        problem = WriteGameFile(current_, game_.State());
+    if (!problem.isEmpty()) {
+        if (!failing_)
+            messages_.Inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "
+                                            "goes on, and Caldrix keeps trying.")
+                                 .arg(folder_, problem));
+        failing_ = true;
+        return;
+    }
+    failing_ = false;
+    saved_ = game_.Revision();
+    Prune();
+}
+
+QStringList AutoSave::Files() const {
+    QDir dir(folder_);
+    return dir.entryList({QStringLiteral("game-*") + kGameFileSuffix}, QDir::Files,
+                         QDir::Name | QDir::Reversed);
+}
+
+void AutoSave::Prune() {
+    const QStringList files = Files();
+    for (qsizetype i = kKept; i < files.size(); ++i)
+        QFile::remove(QDir(folder_).filePath(files[i]));
+}
+
+QString AutoSave::LastGame() const {
+    for (const QString& name : Files()) {
+        const QString path = QDir(folder_).filePath(name);
+        if (path != current_)
+            return path;
+    }
+    return {};
+}
+
+} // namespace caldrix

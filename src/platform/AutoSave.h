@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "game/Game.h"
+#include "platform/MessageBoxInterface.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace caldrix {
+
+// Keeps every game on disk as it is played: one file per game in the
+// user's data folder, the newest five kept. A save that fails says so once
+// and then stays quiet until saving works again; play never waits on it.
+class AutoSave : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kKept = 5;
+    static constexpr int kSettleMs = 1000;
+
+    AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent = nullptr);
+
+    // QStandardPaths' AppDataLocation; tests point it elsewhere.
+    static QString DefaultFolder();
+    void SetFolder(const QString& folder) { folder_ = folder; }
+    QString Folder() const { return folder_; }
+
+    // A new game goes into a file of its own; the older ones stay.
+    void StartNewFile();
+    // The game goes on in an autosave it was opened from.
+    void ContinueIn(const QString& path) { current_ = path; }
+    QString CurrentFile() const { return current_; }
+
+    // After an edit: saves once the edits have settled for a second.
+    void SaveSoon();
+    // After a turn, an undo, a roster change: saves at once.
+    void SaveNow();
+
+    // The newest autosave that is not the game in progress, or empty.
+    QString LastGame() const;
+
+private:
+    QStringList Files() const;
+    void Prune();
+
+    const Game& game_;
+    MessageBoxInterface& messages_;
+    QString folder_;
+    QString current_;
+    QTimer settle_;
+    std::uint64_t saved_ = ~std::uint64_t{0}; // the revision on disk
+    bool failing_ = false;
+};
+
+} // namespace caldrix

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QListWidget>
+
+namespace caldrix {
+
+// The roster list: each row shows its 'Mech's heat level at its right end
+// (painted, not part of the name), and the empty list a hint in grey.
+class RosterList : public QListWidget {
+    Q_OBJECT
+public:
+    static constexpr int kLevelRole = Qt::UserRole + 1;
+
+    explicit RosterList(QWidget* parent = nullptr);
+
+    // The level a row shows, also given to screen readers ("heat 12").
+    static void SetLevel(QListWidgetItem* item, int level);
+    void SetHint(const QString& hint);
+    QString Hint() const { return hint_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString hint_;
+};
+
+} // namespace caldrix
