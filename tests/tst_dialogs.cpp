@@ -278,7 +278,7 @@ private slots:
         QCOMPARE(help.HelpWindow() != nullptr, found);
         if (!found)
             return;
-        QVERIFY(help.HelpWindow()->toPlainText().contains("Undo Last Turn") &&
+        QVERIFY(help.HelpWindow()->toPlainText().contains("Resume Last Game") &&
                 !help.HelpWindow()->windowIcon().isNull());
         // Centred over the main window; other keys leave it open.
         QVERIFY((help.HelpWindow()->frameGeometry().center() - f.form->frameGeometry().center())
