@@ -20,6 +20,7 @@ namespace {
 
 const char* const kNameByText = "caldrixNameByText";
 const char* const kNamedCombo = "caldrixNamedCombo";
+const char* const kValue = "caldrixAccessibleValue";
 
 class PlainLabelAccessible : public QAccessibleWidget {
 public:
@@ -49,6 +50,19 @@ public:
     }
 };
 
+// A group that reads out one value for all it holds.
+class ValueAccessible : public QAccessibleWidget {
+public:
+    explicit ValueAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return widget()->property(kValue).toString();
+        if (t == QAccessible::Name)
+            return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -57,6 +71,8 @@ QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
         return new PlainLabelAccessible(widget);
     if (widget->property(kNamedCombo).toBool() && qobject_cast<QComboBox*>(widget))
         return new NamedComboAccessible(widget);
+    if (widget->property(kValue).isValid())
+        return new ValueAccessible(widget);
     return nullptr;
 }
 
@@ -82,6 +98,22 @@ void NameComboByAccessibleName(QComboBox* combo) {
 void NameLabelByText(QLabel* label) {
     InstallAccessibleFactory();
     label->setProperty(kNameByText, true);
+}
+
+void SetAccessibleValue(QWidget* widget, const QString& value) {
+    InstallAccessibleFactory();
+    if (widget->property(kValue).toString() == value)
+        return;
+    const bool first = !widget->property(kValue).isValid();
+    widget->setProperty(kValue, value);
+    // Qt may have made the widget's interface already; ours replaces it.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+        first && made && !dynamic_cast<ValueAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(widget, value);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int SelectedIndex(const QListWidget* list) {

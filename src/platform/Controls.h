@@ -56,6 +56,8 @@ void MakeUnlimited(QLineEdit* box);
 // Screen readers: an empty label has no name of its own (not its frame's
 // caption), and a combo box is named by its accessible name.
 void NameLabelByText(QLabel* label);
+// What a screen reader reads as the widget's value ("level 12").
+void SetAccessibleValue(QWidget* widget, const QString& value);
 void NameComboByAccessibleName(QComboBox* combo);
 
 // Labels show their text literally: no markup, no mnemonics.

@@ -60,6 +60,7 @@ void HelpService::ShowHelp() {
         window_->setWindowIcon(platform::ProgramIcon());
         window_->resize(560, 520);
         platform::CentreOver(window_, owner_);
+        platform::FitOnScreen(window_, owner_);
     }
     window_->setHtml(QString::fromUtf8(file.readAll()));
     window_->show();

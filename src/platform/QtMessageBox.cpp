@@ -15,8 +15,25 @@ namespace caldrix {
 
 namespace {
 
-void Prepare(QMessageBox& box) {
+// A very long word (a file name, say) may break anywhere, so that the box
+// stays within the screen: a zero-width space every 40 characters of it.
+QString Breakable(const QString& text) {
+    QString out;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > 40) {
+            out += QChar(0x200B);
+            run = 1;
+        }
+        out += c;
+    }
+    return out;
+}
+
+void Prepare(QMessageBox& box, const QWidget* owner) {
     box.setTextFormat(Qt::PlainText);
+    platform::KeepOnScreen(&box, owner);
     box.setWindowIcon(platform::ProgramIcon());
     // Wide enough that the title "Caldrix" is never cut, however short the text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
@@ -34,16 +51,16 @@ QWidget* QtMessageBox::Parent() const {
 }
 
 void QtMessageBox::Inform(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kApplicationTitle : title, text,
-                    QMessageBox::Ok, Parent());
-    Prepare(box);
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kApplicationTitle : title,
+                    Breakable(text), QMessageBox::Ok, Parent());
+    Prepare(box, owner_);
     box.exec();
 }
 
 bool QtMessageBox::ConfirmYesNo(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Critical, title.isEmpty() ? kApplicationTitle : title, text,
                     QMessageBox::Yes | QMessageBox::No, Parent());
-    Prepare(box);
+    Prepare(box, owner_);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -4,9 +4,12 @@
 #include "platform/Theme.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace caldrix::platform {
 
@@ -71,6 +74,88 @@ void CentreOnScreen(QWidget* window) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+namespace {
+
+QRect Available(const QWidget* window, const QWidget* over) {
+    QScreen* screen = over ? over->screen() : window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The window manager's frame around the window, or, before it is shown,
+// around the main window.
+QMargins FrameOf(const QWidget* window, const QWidget* over) {
+    const QWidget* framed = window->isVisible() || !over ? window : over;
+    const QRect frame = framed->frameGeometry(), inner = framed->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+} // namespace
+
+void FitOnScreen(QWidget* window, const QWidget* over) {
+    const QRect area = Available(window, over);
+    if (area.isEmpty())
+        return;
+    const QMargins frame = FrameOf(window, over);
+    const QSize room = area.size().shrunkBy(frame);
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
+    QRect outer = QRect(window->pos(), window->size()).marginsAdded(frame);
+    outer.moveLeft(std::clamp(outer.left(), area.left(), area.right() - outer.width() + 1));
+    outer.moveTop(std::clamp(outer.top(), area.top(), area.bottom() - outer.height() + 1));
+    window->move(outer.topLeft());
+}
+
+void PlaceBeside(QWidget* window, const QWidget* over, bool leftFirst) {
+    FitOnScreen(window, over);
+    if (!over || !over->isVisible())
+        return;
+    const QRect area = Available(window, over);
+    const QRect main = over->frameGeometry();
+    const QSize outer = window->size().grownBy(FrameOf(window, over));
+    const QPoint right(main.right() + 1, main.top()), left(main.left() - outer.width(), main.top());
+    for (const QPoint at : {leftFirst ? left : right, leftFirst ? right : left,
+                            QPoint(main.left(), main.bottom() + 1),
+                            QPoint(main.left(), main.top() - outer.height())}) {
+        QRect place(at, outer);
+        if (place.bottom() > area.bottom())
+            place.moveBottom(area.bottom());
+        if (place.right() > area.right())
+            place.moveRight(area.right());
+        if (area.contains(place) && !place.intersects(main)) {
+            window->move(place.topLeft());
+            return;
+        }
+    }
+}
+
+namespace {
+
+class FitWhenShown : public QObject {
+public:
+    FitWhenShown(QWidget* window, const QWidget* over) : QObject(window), over_(over) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            FitOnScreen(static_cast<QWidget*>(watched), over_);
+        return false;
+    }
+
+private:
+    QPointer<const QWidget> over_;
+};
+
+} // namespace
+
+void KeepOnScreen(QWidget* window, const QWidget* over) {
+    new FitWhenShown(window, over);
 }
 
 } // namespace caldrix::platform

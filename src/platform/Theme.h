@@ -34,4 +34,13 @@ void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox =
 void CentreOver(QWidget* window, const QWidget* over);
 void CentreOnScreen(QWidget* window);
 
+// Every window the program opens lies wholly on the available area of the
+// main window's screen (`over`'s), never larger than that area, at any scale.
+void FitOnScreen(QWidget* window, const QWidget* over);
+// Beside `over` where its screen has room for it (right or left first),
+// else fitted over it.
+void PlaceBeside(QWidget* window, const QWidget* over, bool leftFirst = false);
+// Fits the window each time it is shown, wherever Qt first put it.
+void KeepOnScreen(QWidget* window, const QWidget* over);
+
 } // namespace caldrix::platform

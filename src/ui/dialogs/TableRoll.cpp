@@ -71,6 +71,7 @@ void TableRoll::Check() {
 
 std::optional<int> QtTableRoll::AskTotal(const QString& question) {
     TableRoll box(question, owner_);
+    platform::KeepOnScreen(&box, owner_);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.Total();

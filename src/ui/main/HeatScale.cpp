@@ -33,6 +33,9 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 } // namespace
 
 void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
+    panel_ = upperFrame;
+    platform::SetAccessibleValue(panel_, QStringLiteral("level 0"));
+    panel_->setAccessibleName(QStringLiteral("Heat Scale"));
     for (int level = 0; level < kLevels; ++level) {
         QWidget* frame = level >= 6 ? upperFrame : lowerFrame;
         const int top = level >= 6 ? 360 + 240 * (30 - level) : 240 + 240 * (5 - level);
@@ -71,6 +74,7 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
 }
 
 void HeatScale::Paint(int level) {
+    platform::SetAccessibleValue(panel_, QStringLiteral("level %1").arg(level));
     for (int j = 0; j < kLevels; ++j)
         SetLook(j, j <= level ? Look::Lit : Look::Dark);
 }

@@ -33,6 +33,7 @@ private:
     enum class Look { Initial, Dark, Lit };
     void SetLook(int level, Look look);
 
+    QWidget* panel_ = nullptr; // reads the level out to screen readers
     std::array<QLabel*, kLevels> cells_{};
     std::array<QLabel*, kLevels> effects_{};
     std::array<Look, kLevels> looks_{};

@@ -6,6 +6,7 @@
 // unit files dropped on it, and the windows that follow the game.
 
 #include "platform/Controls.h"
+#include "platform/Theme.h"
 #include "state/UnitFile.h"
 #include "turn/Forecast.h"
 #include "ui/main/MainForm.h"
@@ -163,8 +164,10 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainForm::mnuForecast_Click() {
-    if (!forecast_)
+    if (!forecast_) {
         forecast_ = new HeatForecast(game_);
+        platform::PlaceBeside(forecast_, this);
+    }
     forecast_->RefreshAll();
     forecast_->show();
     forecast_->raise();
@@ -172,8 +175,10 @@ void MainForm::mnuForecast_Click() {
 }
 
 void MainForm::mnuHistory_Click() {
-    if (!history_)
+    if (!history_) {
         history_ = new TurnHistory(game_.Log());
+        platform::PlaceBeside(history_, this, true);
+    }
     history_->Refresh();
     history_->show();
     history_->raise();
