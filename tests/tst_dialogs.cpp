@@ -266,7 +266,6 @@ private slots:
         help.SetSearchFolders({decoy.path(), folder});
         help.SetHelpFile("caldrix.hlp");
         help.SetOwner(f.form.get());
-        f.form->move(0, 0);
         QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1, Qt::ShiftModifier);
         QVERIFY(!help.HelpWindow() && f.messages.shown.isEmpty()); // only F1 alone
         QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1);
