@@ -4,6 +4,7 @@
 // The rules and the record store, without any window: numbers, heat
 // balance, heat effects and dice, forecast, turn history, unit files.
 
+#include "Doubles.h"
 #include "Records.h"
 #include "state/UnitFile.h"
 #include "turn/EntryNumber.h"
@@ -17,14 +18,7 @@ using caldrix::test::Rec;
 
 namespace {
 
-// Gives the scripted numbers in turn, then repeats the last.
-struct Draws : RandomSourceInterface {
-    explicit Draws(std::vector<float> v) : values(std::move(v)) {}
-    float NextFloat() override { return values[std::min(count++, values.size() - 1)]; }
-    void Reseed() override {}
-    std::vector<float> values;
-    std::size_t count = 0;
-};
+using Draws = caldrix::test::SequenceRandom;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -147,19 +141,9 @@ private slots:
         row(0, "|", 0, 0);
         row(5, "|-1 Movement Points", 0, 0);
         row(8, "+1 Modifier to fire|-1 Movement Points", 0, 0);
-        row(10, "+1 Modifier to fire|-2 Movement Points", 0, 0);
-        row(13, "+2 Modifier to fire|-2 Movement Points", 0, 0);
         row(14, "+2 Modifier to fire|-2 Movement Points", 4, 0);
-        row(15, "+2 Modifier to fire|-3 Movement Points", 4, 0);
-        row(17, "+3 Modifier to fire|-3 Movement Points", 4, 0);
-        row(18, "+3 Modifier to fire|-3 Movement Points", 6, 0);
         row(19, "+3 Modifier to fire|-3 Movement Points", 6, 4);
-        row(20, "+3 Modifier to fire|-4 Movement Points", 6, 4);
-        row(22, "+3 Modifier to fire|-4 Movement Points", 8, 4);
         row(23, "+3 Modifier to fire|-4 Movement Points", 8, 6);
-        row(24, "+4 Modifier to fire|-4 Movement Points", 8, 6);
-        row(25, "+4 Modifier to fire|-5 Movement Points", 8, 6);
-        row(26, "+4 Modifier to fire|-5 Movement Points", 10, 6);
         row(28, "+4 Modifier to fire|-5 Movement Points", 10, 8);
         row(30, "+4 Modifier to fire|-5 Movement Points", -1, 8);
     }
@@ -180,7 +164,7 @@ private slots:
                 rolled << roll.AvoidOn * (roll.Rolled.DiceTotal == (unlucky ? 2 : 12) ? 1 : 99);
             for (int n : avoidOn)
                 wanted << (n > 0 ? QList<int>{n} : QList<int>{});
-            QCOMPARE(rolled << int(random.count), wanted << 2 * int(wanted.size()));
+            QCOMPARE(rolled << int(random.draws), wanted << 2 * int(wanted.size()));
         }
         const MechForecast f = Forecast(Rec(QString("carried=%1 sinks=0").arg(level)));
         QCOMPARE(QList<int>({f.Level, f.ShutdownAutomatic ? -1 : f.ShutdownAvoidOn, f.AmmoAvoidOn}),
@@ -189,28 +173,20 @@ private slots:
     }
 
     // Totals at and just under an avoid-on number; the shutdown roll comes
-    // first and Die1 before Die2. Draws: 0 gives 1, 0.2 gives 2, 0.34 gives 3.
-    void avoidOnBoundaries_data() {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QList<float>>("draws");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("14: total 3 shuts down") << 14 << QList<float>{0, 0.2f} << "S 1+2";
-        QTest::newRow("28: ammo total 7") << 28 << QList<float>{0.99f, 0.99f, 0, 0.99f} << "A 1+6";
-        QTest::newRow("28: ammo total 8")
-            << 28 << QList<float>{0.99f, 0.99f, 0.2f, 0.99f} << " 2+6";
-    }
+    // first and Die1 before Die2 (draws: 0 gives 1, 0.2 gives 2).
     void avoidOnBoundaries() {
-        QFETCH(int, level);
-        QFETCH(QList<float>, draws);
-        QFETCH(QString, outcome);
-        Draws random(std::vector<float>(draws.begin(), draws.end()));
-        const HeatEffects e = ApplyHeatEffects(level, random);
-        const Dice& last = e.Rolls.back().Rolled;
-        QCOMPARE(QString("%1%2 %3+%4")
-                     .arg(e.Shutdown.empty() ? "" : "S", e.AmmoExp.empty() ? "" : "A")
-                     .arg(last.Die1)
-                     .arg(last.Die2),
-                 outcome);
+        QStringList outcomes;
+        for (auto [level, draws] : {std::pair{14, std::vector<float>{0, 0.2f}},
+                                    {28, {0.99f, 0.99f, 0, 0.99f}},
+                                    {28, {0.99f, 0.99f, 0.2f, 0.99f}}}) {
+            Draws random(draws);
+            const HeatEffects e = ApplyHeatEffects(level, random);
+            outcomes << QString("%1%2 %3+%4")
+                            .arg(e.Shutdown.empty() ? "" : "S", e.AmmoExp.empty() ? "" : "A")
+                            .arg(e.Rolls.back().Rolled.Die1)
+                            .arg(e.Rolls.back().Rolled.Die2);
+        }
+        QCOMPARE(outcomes, (QStringList{"S 1+2", "A 1+6", " 2+6"}));
     }
 
     // Every one of the 2^24 values the generator gives: each face covers
@@ -225,10 +201,6 @@ private slots:
     }
 
     void forecastLines() {
-        QCOMPARE(QStringList({Q(AvoidOnText(2)), Q(AvoidOnText(6)), Q(AvoidOnText(10)),
-                              Q(AvoidOnText(12))}),
-                 QStringList({"avoid on 2+ (100.0%)", "avoid on 6+ (72.2%)", "avoid on 10+ (16.7%)",
-                              "avoid on 12+ (2.8%)"}));
         QStringList lines;
         for (const char* changes : {"carried=12 weapons=4 sinks=0", "carried=30 sinks=0",
                                     "carried=3", "carried=7 sinks="})
@@ -264,9 +236,6 @@ private slots:
         log.MarkUndone(turn);
         log.MarkUndone(turn); // once only
         QCOMPARE(log.NextTurnNumber(), 1);
-        TurnLog copy;
-        copy.Restore(log.Entries());
-        QCOMPARE(copy.NextTurnNumber(), 1);
         QCOMPARE(
             Q(log.AsText()).split('\n'),
             QStringList({"Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"

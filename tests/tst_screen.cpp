@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Run at twice the scale (CTest sets QT_SCALE_FACTOR=2): every window the
-// program opens lies wholly on the available area of the main window's
-// screen; and what a screen reader hears of the heat scale and the roster.
+// program opens lies wholly on the available area of the main window's screen.
 
 #include "MainFormFixture.h"
 #include "platform/HelpService.h"
 #include "platform/QtMessageBox.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -23,8 +21,8 @@ class ScreenTest : public QObject {
     Q_OBJECT
 private slots:
     void windowsOnScreen() {
-        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
         Fixture f;
+        QCOMPARE(f.form->devicePixelRatio(), 2);
         f.Roster({QString(600, 'M'), "B"}, {"carried=22 sinks=0", ""});
         f.form->mnuForecast_Click();
         f.form->NextTurn_Click();
@@ -57,22 +55,6 @@ private slots:
         for (auto window = windows.cbegin(); window != windows.cend(); ++window)
             QVERIFY2(area.contains(window.value()),
                      qPrintable(window.key() + " leaves the screen"));
-    }
-
-    // The heat scale reads out the shown level in one place; each roster
-    // row its 'Mech's level.
-    void screenReader() {
-        Fixture f;
-        f.Roster({"A", "B"}, {"carried=12", "carried=3"});
-        f.Select(0);
-        QAccessibleInterface* scale = QAccessible::queryAccessibleInterface(f.Find("Frame2"));
-        QCOMPARE(scale->text(QAccessible::Value), QString("level 12"));
-        QAccessibleInterface* roster = QAccessible::queryAccessibleInterface(f.Roster());
-        QStringList rows;
-        for (int i = 0; i < roster->childCount(); ++i)
-            rows << roster->child(i)->text(QAccessible::Name) + ": " +
-                        roster->child(i)->text(QAccessible::Description);
-        QCOMPARE(rows, (QStringList{"A: heat 12", "B: heat 3"}));
     }
 };
 

@@ -60,7 +60,7 @@ void Game::Select(int row) {
 
 void Game::RosterChanged() {
     undo_.clear(); // the records Undo would put back no longer match the roster
-    ++revision_;
+    Changed();
 }
 
 void Game::NewGame() {
@@ -106,7 +106,7 @@ TurnOutcome Game::NextTurn() {
     const int mechs = MechCount();
     if (mechs == 0)
         return outcome; // no 'Mechs, no turn
-    ++revision_;
+    Changed();
     random_.Reseed();
 
     // Validation: every 'Mech is checked, and once one entry failed, every
@@ -191,13 +191,13 @@ bool Game::Undo() {
         store_[static_cast<int>(i) + 1] = step.Before[i];
     log_.MarkUndone(step.Entry);
     selected_ = MechCount() > 0 ? 0 : -1;
-    ++revision_;
+    Changed();
     return true;
 }
 
 void Game::SetDiceAtTable(bool atTable) {
     if (diceAtTable_ != atTable)
-        ++revision_;
+        Changed();
     diceAtTable_ = atTable;
 }
 
@@ -222,7 +222,7 @@ void Game::Restore(GameState state) {
     log_.Restore(std::move(state.Log));
     undo_ = std::move(state.Undo);
     diceAtTable_ = state.DiceAtTable;
-    ++revision_;
+    Changed();
 }
 
 } // namespace caldrix

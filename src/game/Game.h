@@ -99,7 +99,7 @@ public:
         if (current == value)
             return false;
         current = std::move(value);
-        ++revision_;
+        Changed();
         return true;
     }
 
@@ -115,7 +115,7 @@ public:
     bool DiceAtTable() const { return diceAtTable_; }
     void SetDiceAtTable(bool atTable);
 
-    // Counts every change, so that a saver knows when there is something new.
+    // Rises with every change, so that a saver knows when there is something new.
     std::uint64_t Revision() const { return revision_; }
 
     GameState State() const;
@@ -123,6 +123,7 @@ public:
     void Restore(GameState state);
 
 private:
+    void Changed() { ++revision_; }
     void RosterChanged();
 
     RandomSourceInterface& random_;

@@ -32,7 +32,7 @@ void AutoSave::StartNewFile() {
     for (int n = 2; QFile::exists(QDir(folder_).filePath(name + kGameFileSuffix)); ++n)
         name = QStringLiteral("game-%1-%2").arg(stamp).arg(n);
     current_ = QDir(folder_).filePath(name + kGameFileSuffix);
-    saved_ = ~std::uint64_t{0};
+    saved_.reset();
 }
 
 void AutoSave::SaveSoon() {
@@ -43,7 +43,7 @@ void AutoSave::SaveNow() {
     settle_.stop();
     // An empty game is not worth a file: it would only push out an older one.
     const bool empty = game_.MechCount() == 0 && game_.Log().Entries().empty();
-    if (current_.isEmpty() || game_.Revision() == saved_ || empty)
+    if (current_.isEmpty() || (saved_ && game_.Revision() <= *saved_) || empty)
         return;
     QString problem;
     if (!QDir().mkpath(folder_))

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 namespace caldrix {
 
 // Keeps every game on disk as it is played: one file per game in the
@@ -50,7 +52,7 @@ private:
     QString folder_;
     QString current_;
     QTimer settle_;
-    std::uint64_t saved_ = ~std::uint64_t{0}; // the revision on disk
+    std::optional<std::uint64_t> saved_; // the revision on disk
     bool failing_ = false;
 };
 
