@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The dialogs, the keyboard, the roster's context menu, unit files and help.
+// The dialogs, the keyboard, the roster's context menu, unit files, help, and
+// saved games in the window: opening, the autosaves, resuming, the hint.
 
 #include "MainFormFixture.h"
+#include "platform/GameFile.h"
 #include "platform/HelpService.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
@@ -26,6 +29,9 @@ QStringList Names(const Fixture& f) {
     for (int i = 0; i < f.Roster()->count(); ++i)
         names << f.Roster()->item(i)->text();
     return names;
+}
+QString Hint(const Fixture& f) {
+    return f.form->findChild<RosterList*>("MechNames")->Hint();
 }
 void DeleteLater() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -224,6 +230,77 @@ private slots:
             DeleteLater();
             QVERIFY(shown.isNull() && help.HelpWindow()->isVisible());
         }
+    }
+
+    // A game given at start replaces the new-game dialog and shows its
+    // selected 'Mech; a file that cannot be opened says why and changes nothing.
+    void openAtStart() {
+        Fixture f(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix");
+        QVERIFY(!f.form->PickMechsDialog() && f.Roster()->count() == 4 && f.Selected() == 1);
+        QCOMPARE(f.PaintErrors(f.Play().Record(2).MechHeat), QString());
+        const GameState before = f.Play().State();
+        QTemporaryDir dir;
+        QFile bad(dir.filePath("<b>bad&amp; %1.caldrix"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\"format\": 1}") > 0);
+        bad.close();
+        QVERIFY(!f.form->OpenGame(bad.fileName()) && f.Play().State() == before);
+        QCOMPARE(
+            f.messages.shown,
+            QStringList{"<b>bad&amp; %1.caldrix could not be opened: it is not a Caldrix game"});
+        Fixture g(bad.fileName()); // the usual start
+        QVERIFY(g.form->PickMechsDialog()->isVisible());
+    }
+
+    // Every change is kept: a turn at once, the last edits when the window
+    // closes or a new game starts, which gets a file of its own; the last
+    // five are kept. Resume opens the newest but the game in progress, the
+    // empty roster telling which, and goes on saving into it.
+    void autosavesAndResume() {
+        Fixture f;
+        auto* resume = f.Find<QAction>("mnuResumeGame");
+        QVERIFY(!resume->isEnabled());
+        QCOMPARE(Hint(f), QString("Right-click here for saved games and the turn tools"));
+        f.Roster({"A", "B", "C"}, {"move=Running", "", ""});
+        f.form->NextTurn_Click();
+        const QString first = f.form->Saver().CurrentFile();
+        QVERIFY(ReadGameFile(first).State == f.Play().State());
+        f.Type(f.Edit("HeatGeneratedByWeapons"), "12");
+        QVERIFY(ReadGameFile(first).State != f.Play().State()); // settling for a second
+        const GameState played = f.Play().State();
+        f.form->StartNewGame_Click();
+        QVERIFY(ReadGameFile(first).State == played);
+        QCOMPARE(Hint(f), QString("Right-click here to resume your last game (3 'Mechs, turn 2)"));
+        resume->trigger();
+        QVERIFY(f.Play().State() == played && f.form->isVisible() &&
+                !f.form->PickMechsDialog()->isVisible());
+        QCOMPARE(f.form->Saver().CurrentFile(), first);
+        for (int game = 0; game < 6; ++game) {
+            f.form->StartNewGame_Click();
+            f.form->PickMechsDialog()->Continue_Click();
+        }
+        QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 && !QFile::exists(first));
+        f.Type(f.Edit("HeatSinks"), "7");
+        const GameState last = f.Play().State();
+        f.form->close();
+        QVERIFY(ReadGameFile(f.form->Saver().CurrentFile()).State == last);
+    }
+
+    // A folder that cannot be written says so once, then only when it has
+    // worked again in between.
+    void unwritableFolder() {
+        Fixture f;
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        f.Roster({"A"});
+        for (const QString& folder :
+             {blocker.fileName(), blocker.fileName(), dir.path(), blocker.fileName()}) {
+            f.form->Saver().SetFolder(folder + "/saves");
+            f.form->NextTurn_Click();
+        }
+        const QStringList saving = f.messages.shown.filter("could not save");
+        QCOMPARE(saving.size(), 2);
+        QVERIFY(saving[0].startsWith("Caldrix could not save the game in " + blocker.fileName()));
     }
 };
 

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The rules and the record store, without any window: numbers, heat
-// balance, heat effects and dice, forecast, turn history, unit files.
+// The rules and the game, without any window: numbers, heat balance, heat
+// effects and dice, forecast, turn history, unit files, and what the game's
+// operations give back.
 
 #include "Doubles.h"
 #include "Records.h"
 #include "state/UnitFile.h"
+#include "turn/ClockRandom.h"
 #include "turn/EntryNumber.h"
 #include "turn/Forecast.h"
 #include "turn/TurnLog.h"
@@ -14,17 +16,42 @@
 #include <QTest>
 
 using namespace caldrix;
-using caldrix::test::Rec;
+using namespace caldrix::test;
 
 namespace {
 
-using Draws = caldrix::test::SequenceRandom;
+using Draws = SequenceRandom;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 const QString kRange = " must be a number from -32768 to 32767";
+
+// A game of 'Mechs named A, B, C... with the given records; every roll fails.
+struct Table {
+    SequenceRandom random{{0.0f}};
+    ScriptedDice dice;
+    Game game{random, dice};
+
+    explicit Table(const QStringList& records) {
+        GameState state = game.State();
+        for (int i = 0; i < records.size(); ++i) {
+            state.Names.push_back(std::string(1, char('A' + i)));
+            state.Records[std::size_t(i + 1)] = Rec(records[i]);
+        }
+        game.Restore(state);
+    }
+    std::vector<MechRecord> Records() const {
+        const std::vector<MechRecord> all = game.State().Records;
+        return {all.begin() + 1, all.begin() + 1 + game.MechCount()};
+    }
+    QString Conditions(int slot) const {
+        const MechRecord& r = game.Record(slot);
+        return Q(r.MechConditionMod2Fier + "|" + r.MechConditionMP + "|" + r.MechConditionShutdown +
+                 "|" + r.MechConditionAmmoExp);
+    }
+};
 
 } // namespace
 
@@ -265,7 +292,8 @@ private slots:
         row("older format", "\xef\xbb\xbfVersion:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
             "Locust LCT-1V/10/0");
         row("older format after a blank", "\nversion:2\nA\nB\nheat sinks:1\n", "A B/1/0");
-        row("chassis alone", "chassis:Urbanmech\nheat sinks:10\n", "Urbanmech/10/0");
+        row("chassis alone", "chassis:Urbanmech\nheat sinks:10\nmass:20\n", "Urbanmech/10/0");
+        row("older format, name only", "Version:1\nLocust\n", "it has no heat sinks line");
         row("no name", "heat sinks:10 Single\n", "it has no 'Mech name");
         row("no heat sinks line", "chassis:Atlas\nmodel:AS7-D\n", "it has no heat sinks line");
         row("heat sinks not a number", "chassis:Atlas\nheat sinks:many\n",
@@ -295,6 +323,89 @@ private slots:
                               .arg(int(r.Mech->DoubleHeatSinks))
                         : Q(r.Problem),
                  result);
+    }
+
+    // Undo names the turn it takes back, and that number comes again; a
+    // roster change ends what can be undone.
+    void undoNumbers() {
+        Table t({"carried=10 move=Running weapons=8", "carried=20"});
+        t.game.NextTurn();
+        t.game.NextTurn();
+        QCOMPARE(t.game.UndoTurnNumber(), 2);
+        QVERIFY(t.game.Undo() && t.game.UndoTurnNumber() == 1 &&
+                t.game.Log().NextTurnNumber() == 2);
+        t.game.NextTurn();
+        QCOMPARE(t.game.UndoTurnNumber(), 2);
+        t.game.AddMech("late");
+        QVERIFY(t.game.UndoTurnNumber() == 0 && !t.game.Undo());
+    }
+
+    // Dice typed at the table: asked in the order the generator would draw,
+    // each question after the first saying how the last roll went.
+    void diceAtTheTable() {
+        Table t({"carried=22 sinks=0", "carried=30 sinks=0", "carried=3"});
+        t.game.SetDiceAtTable(true);
+        t.dice.totals = {9, 3, 7};
+        QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Completed);
+        QStringList questions;
+        for (std::size_t i = 0; i < t.dice.questions.size(); ++i)
+            questions << QString("%1 %2: ").arg(t.dice.asked[i].Row).arg(t.dice.asked[i].Level) +
+                             Q(t.dice.questions[i]);
+        QCOMPARE(questions,
+                 (QStringList{"0 22: A is at heat 22. Roll two dice against a shutdown: 8 or more "
+                              "avoids it.",
+                              "0 22: Shutdown avoided with 9.\nA is at heat 22. Roll two dice "
+                              "against an ammunition explosion: 4 or more avoids it.",
+                              "1 30: Ammo explosion not avoided with 3.\nB is at heat 30. Roll "
+                              "two dice against an ammunition explosion: 8 or more avoids it."}));
+        QCOMPARE(t.Conditions(1) + "/" + t.Conditions(2),
+                 QString("+3 Modifier to fire|-4 Movement Points||Ammo Explosion!!!/"
+                         "+4 Modifier to fire|-5 Movement Points|Shutdown!!!|Ammo Explosion!!!"));
+        QCOMPARE(t.random.draws, std::size_t{0});
+        QCOMPARE(t.random.reseeds, 4); // at the start, and before each 'Mech
+
+        // Cancel Turn, or a total no pair of dice gives: nothing changes.
+        for (std::optional<int> last : {std::optional<int>(), std::optional<int>(13)}) {
+            const std::vector<MechRecord> before = t.Records();
+            t.dice.totals = {12, last};
+            QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Cancelled);
+            QVERIFY(t.Records() == before);
+        }
+        QCOMPARE(Q(t.game.Log().Entries().back().Text), QString("Turn 2 cancelled at the table"));
+    }
+
+    // Removing shifts the records down; a unit file's 'Mech has no engine
+    // hits; a new game keeps the scratch slot.
+    void roster() {
+        Table t({"carried=1", "carried=2", "carried=3"});
+        t.game.Set(0, &MechRecord::MechHeatSinks, std::string("scratch"));
+        QVERIFY(!t.game.RemoveMech(-1) && !t.game.RemoveMech(3) && t.game.RemoveMech(0));
+        QVERIFY(t.game.Record(2).MechHeat == 3 && t.game.Record(3) == MechRecord::Defaults());
+        QVERIFY(t.game.AddUnit({"Atlas AS7-D", 20, true}));
+        const MechRecord& unit = t.game.Record(3);
+        QCOMPARE(Q(unit.MechHeatSinks + unit.MechEngineHits) + QString::number(unit.MechDHS),
+                 QString("20None1"));
+        t.game.NewGame();
+        QVERIFY(t.game.Record(1) == MechRecord::Defaults() &&
+                t.game.Record(0).MechHeatSinks == "scratch");
+    }
+
+    // The program's generator: uniform in [0, 1), a new run after a reseed.
+    void generatorRange() {
+        ClockRandom random(7);
+        float low = 1, high = 0;
+        for (int i = 0; i < 100000; ++i) {
+            const float r = random.NextFloat();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            low = std::min(low, r), high = std::max(high, r);
+        }
+        QVERIFY(low < 0.001f && high > 0.999f);
+        ClockRandom a(1), b(1), pcg(7);
+        b.Reseed();
+        QVERIFY(a.NextFloat() != b.NextFloat());
+        // PCG32 (XSH RR) seeded through SplitMix64, as a reference model gives it.
+        QCOMPARE(QList<float>({pcg.NextFloat(), pcg.NextFloat(), pcg.NextFloat()}),
+                 QList<float>({0.7840887308f, 0.7614135146f, 0.7231174707f}));
     }
 };
 

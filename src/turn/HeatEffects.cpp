@@ -6,6 +6,7 @@
 #include "turn/HeatScaleTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace caldrix {
 
@@ -69,14 +70,14 @@ std::optional<HeatEffects> ApplyHeatEffects(int level, DiceSourceInterface& dice
 
     if (AutomaticShutdown(level)) {
         effects.Shutdown = conditions::kShutdown;
-    } else if (const int avoidOn = ShutdownAvoidOn(level); avoidOn > 0) {
+    } else if (const int avoidOn = ShutdownAvoidOn(level)) { // 0: no roll
         const auto hit = strikes(Danger::Shutdown, avoidOn);
         if (!hit)
             return std::nullopt;
         if (*hit)
             effects.Shutdown = conditions::kShutdown;
     }
-    if (const int avoidOn = AmmoAvoidOn(level); avoidOn > 0) {
+    if (const int avoidOn = AmmoAvoidOn(level)) {
         const auto hit = strikes(Danger::AmmoExplosion, avoidOn);
         if (!hit)
             return std::nullopt;
@@ -96,7 +97,7 @@ int AvoidChanceTenths(int avoidOn) {
     for (int a = 1; a <= 6; ++a)
         for (int b = 1; b <= 6; ++b)
             ways += a + b >= avoidOn ? 1 : 0;
-    return (ways * 2000 + 36) / 72; // ways / 36 in tenths of a percent, rounded
+    return static_cast<int>(std::lround(ways * 1000.0 / 36.0)); // tenths of a percent
 }
 
 std::string AvoidOnText(int avoidOn) {
