@@ -27,6 +27,15 @@ public:
     int reseeds = 0;
 };
 
+// The next answer of a script; nothing once it has run out.
+template <typename T> std::optional<T> Next(std::deque<T>& script) {
+    if (script.empty())
+        return std::nullopt;
+    const T next = script.front();
+    script.pop_front();
+    return next;
+}
+
 // Dice typed at the table: answers from a script (Cancel Turn once it has
 // run out, or for a scripted nothing) and keeps every question.
 class ScriptedDice : public DiceQuestionInterface {
@@ -34,11 +43,7 @@ public:
     std::optional<int> AskTotal(const RollRequest& request, const std::string& question) override {
         asked.push_back(request);
         questions.push_back(question);
-        if (totals.empty())
-            return std::nullopt;
-        const std::optional<int> next = totals.front();
-        totals.pop_front();
-        return next;
+        return Next(totals).value_or(std::nullopt);
     }
     std::deque<std::optional<int>> totals;
     std::vector<RollRequest> asked;

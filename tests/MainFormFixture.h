@@ -43,13 +43,6 @@ struct ScriptedMessageBox : MessageBoxInterface, TableRollInterface {
         Inform("? " + question);
         return Next(totals).value_or(std::nullopt);
     }
-    template <typename T> static std::optional<T> Next(std::deque<T>& script) {
-        if (script.empty())
-            return std::nullopt;
-        const T next = script.front();
-        script.pop_front();
-        return next;
-    }
     QStringList shown;
     std::deque<bool> answers;
     std::deque<std::optional<int>> totals;

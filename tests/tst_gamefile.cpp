@@ -88,11 +88,8 @@ private slots:
         row("another format", "format", "caldrix-save", "it is not a Caldrix game");
         row("newer version", "version", 2, "it comes from a newer version of Caldrix");
         row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
-        row("level -1 in the history", "history/2/mechs/0/before", -1,
-            "it holds a heat level outside 0 to 30");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
-        row("no record", "mechs/2/record", QJsonValue::Undefined, "it has no record");
         row("heat sinks as a number", "mechs/0/record/heatSinks", 10,
             "its heatSinks is not a text");
         row("fire as text", "mechs/0/record/walkingThroughFire", "yes",

@@ -50,11 +50,11 @@ private slots:
             &MechRecord::MechHexesJumped, &MechRecord::MechAttemptsToStand,
             &MechRecord::MechWeaponHeat,  &MechRecord::MechFireHexes,
             &MechRecord::MechEngineHits};
-        const std::vector<std::string> odd{"",       " ",   "abc", "Jumping ",
-                                           "-32769", "2.5", "1e3", "<b>x</b> & %1"};
-        const std::vector<std::string> valid{"Stationary",    "Walking", "Running",
-                                             "Jumping",       "None",    "1st Engine Hit",
-                                             "2nd Engine Hit"};
+        // Valid movement and engine hits first, then what a player may also type.
+        const std::vector<std::string> pool{
+            "Stationary",     "Walking",        "Running", "Jumping", "None",
+            "1st Engine Hit", "2nd Engine Hit", "",        " ",       "abc",
+            "Jumping ",       "-32769",         "2.5",     "1e3",     "<b>x</b> & %1"};
         auto set = [&](int slot, auto field, auto value) {
             game.Set(slot, field, value);
             recs[std::size_t(slot)].*field = value;
@@ -65,7 +65,7 @@ private slots:
                 game.Select(selected = roll(-1, n - 1));
             } else if (action < 30) { // type into a box, mostly a number
                 set(game.CurrentMechSlot(), texts[std::size_t(roll(0, 6))],
-                    roll(0, 5) ? std::to_string(roll(-2, 25)) : odd[std::size_t(roll(0, 7))]);
+                    roll(0, 5) ? std::to_string(roll(-2, 25)) : pool[std::size_t(roll(0, 14))]);
             } else if (action < 36) { // tick, choose a fire option, other heat
                 const int slot = game.CurrentMechSlot();
                 const std::int16_t tick = std::int16_t(roll(0, 1));
@@ -76,8 +76,8 @@ private slots:
                     std::int16_t(roll(0, 9) ? roll(0, 12) : roll(0, 32767)));
             } else if (action < 66) { // entries that pass, heavy enough for the whole scale
                 for (int slot = 1; slot <= n; ++slot) {
-                    set(slot, &MechRecord::MechMovementType, valid[std::size_t(roll(0, 3))]);
-                    set(slot, &MechRecord::MechEngineHits, valid[std::size_t(roll(4, 6))]);
+                    set(slot, &MechRecord::MechMovementType, pool[std::size_t(roll(0, 3))]);
+                    set(slot, &MechRecord::MechEngineHits, pool[std::size_t(roll(4, 6))]);
                     for (auto field : {&MechRecord::MechHeatSinks, &MechRecord::MechHexesJumped,
                                        &MechRecord::MechFireHexes})
                         set(slot, field, std::to_string(roll(0, 12)));
@@ -174,13 +174,10 @@ private slots:
                 QVERIFY2(game.Record(slot) == recs[std::size_t(slot)], where.data());
         }
         // Most turns are played, at high heat too, with dice at the table.
-        QVERIFY2(completed > failed + cancelled && hot > 100 && asked > 50 && cancelled > 2,
-                 qPrintable(QString("%1 completed, %2 failed, %3 cancelled, %4 asked, %5 hot")
-                                .arg(completed)
-                                .arg(failed)
-                                .arg(cancelled)
-                                .arg(asked)
-                                .arg(hot)));
+        QVERIFY2(
+            completed > failed + cancelled && hot > 100 && asked > 50 && cancelled > 2,
+            qPrintable(QString::asprintf("%d completed, %d failed, %d cancelled, %d asked, %d hot",
+                                         completed, failed, cancelled, asked, hot)));
     }
 };
 
