@@ -208,14 +208,12 @@ private slots:
 
     void forecastLines() {
         QStringList lines;
-        for (const char* changes : {"carried=12 weapons=4 sinks=0", "carried=30 sinks=0",
-                                    "carried=3", "carried=7 sinks="})
+        for (const char* changes : {"carried=12 weapons=4 sinks=0", "carried=30 sinks=0"})
             lines << Q(ForecastLine(Forecast(Rec(changes))));
         QCOMPARE(lines, QStringList({"heat 12 \u2192 16: -3 Movement Points, +2 Modifier to fire, "
                                      "shutdown avoid on 4+ (91.7%)",
                                      "heat 30 \u2192 30: -5 Movement Points, +4 Modifier to fire, "
-                                     "shutdown automatic, ammo explosion avoid on 8+ (41.7%)",
-                                     "heat 3 \u2192 0", "heat 7: Enter Heat Sinks"}));
+                                     "shutdown automatic, ammo explosion avoid on 8+ (41.7%)"}));
         // Each item of the turn as the forecast itemises it, fractions
         // resolved on the running total (1 + 1.5 = 2.5 gives 2).
         const MechForecast f =
@@ -347,20 +345,13 @@ private slots:
         QCOMPARE(Q(t.game.Log().Entries().back().Text), QString("Turn 2 cancelled at the table"));
     }
 
-    // Removing shifts the records down; a unit file's 'Mech has no engine
-    // hits; a new game keeps the scratch slot.
-    void roster() {
-        Table t({"carried=1", "carried=2", "carried=3"});
-        t.game.Set(0, &MechRecord::MechHeatSinks, std::string("scratch"));
-        QVERIFY(!t.game.RemoveMech(-1) && !t.game.RemoveMech(3) && t.game.RemoveMech(0));
-        QVERIFY(t.game.Record(2).MechHeat == 3 && t.game.Record(3) == MechRecord::Defaults());
+    // A unit file's 'Mech comes with its heat sinks and no engine hits.
+    void unitMech() {
+        Table t({"carried=1"});
         QVERIFY(t.game.AddUnit({"Atlas AS7-D", 20, true}));
-        const MechRecord& unit = t.game.Record(3);
+        const MechRecord& unit = t.game.Record(2);
         QCOMPARE(Q(unit.MechHeatSinks + unit.MechEngineHits) + QString::number(unit.MechDHS),
                  QString("20None1"));
-        t.game.NewGame();
-        QVERIFY(t.game.Record(1) == MechRecord::Defaults() &&
-                t.game.Record(0).MechHeatSinks == "scratch");
     }
 
     // The program's generator: uniform in [0, 1), a new run after a reseed.

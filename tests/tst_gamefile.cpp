@@ -36,11 +36,8 @@ GameState Played() {
     game.Restore(state);
     game.NextTurn(); // fails on the last 'Mech
     game.Set(4, &MechRecord::MechHeatSinks, std::string("10"));
-    game.NextTurn();
-    game.SetDiceAtTable(true);
-    dice.totals = {9, 3, 7};
-    game.NextTurn();
-    game.NextTurn(); // cancelled at the table
+    for (int turn = 0; turn < 3; ++turn) // the generator, then the table twice
+        game.SetDiceAtTable(turn > 0), dice.totals = {9, 3, 7}, game.NextTurn();
     game.Undo();
     game.Select(1);
     return game.State();
@@ -172,8 +169,6 @@ private slots:
         QCOMPARE(ReadGameFile(dir.filePath("missing.caldrix")).Problem, "it cannot be read");
         QCOMPARE(ReadGameFile(dir.path()).Problem, "it cannot be read");
         QVERIFY(!WriteGameFile(dir.filePath("no/such/folder.caldrix"), Played()).isEmpty());
-        QCOMPARE(OpenProblem(dir.filePath("<b>a&amp; %1.caldrix"), "it is not JSON"),
-                 "<b>a&amp; %1.caldrix could not be opened: it is not JSON");
     }
 };
 

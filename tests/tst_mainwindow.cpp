@@ -111,30 +111,24 @@ private slots:
         }
     }
 
-    void jumpInputsFollowExactJumping_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("Jumping") << "Jumping" << true;
-        QTest::newRow("lower case") << "jumping" << false;
-        QTest::newRow("trailing blank") << "Jumping " << false;
-    }
+    // Typed letter by letter, only the whole exact word enables the jump
+    // inputs; typing never raises Click, completes or adds to the list.
     void jumpInputsFollowExactJumping() {
-        QFETCH(QString, typed);
-        QFETCH(bool, enabled);
-        Fixture f;
-        QLineEdit* move = f.Combo("MovementType")->lineEdit();
-        move->selectAll();
-        for (QChar c : typed) { // letter by letter: only the whole word enables
-            QTest::keyClick(move, c.toLatin1());
-            QCOMPARE(f.Edit("HexesJumpedText")->isEnabled(), move->text() == "Jumping");
+        for (const QString typed : {"Jumping", "jumping", "Jumping "}) {
+            Fixture f;
+            QLineEdit* move = f.Combo("MovementType")->lineEdit();
+            move->selectAll();
+            for (QChar c : typed) {
+                QTest::keyClick(move, c.toLatin1());
+                QCOMPARE(f.Edit("HexesJumpedText")->isEnabled(), move->text() == "Jumping");
+            }
+            QSignalSpy click(f.Combo("MovementType"), &platform::ComboBox::Click);
+            QTest::keyClick(move, Qt::Key_Return);
+            emit move->editingFinished(); // as when the focus leaves
+            QVERIFY(click.isEmpty() && move->text() == typed &&
+                    f.Combo("MovementType")->count() == 4);
+            QCOMPARE(f.Label("HexesJumpedLabel")->isEnabled(), typed == "Jumping");
         }
-        QSignalSpy click(f.Combo("MovementType"), &platform::ComboBox::Click);
-        QTest::keyClick(move, Qt::Key_Return);
-        emit move->editingFinished();  // as when the focus leaves
-        QCOMPARE(click.count(), 0);    // typing never raises Click
-        QCOMPARE(move->text(), typed); // no completion, nothing added to the list
-        QCOMPARE(f.Combo("MovementType")->count(), 4);
-        QCOMPARE(f.Label("HexesJumpedLabel")->isEnabled(), enabled);
     }
 
     // Typing or setting raises Change; picking from the list, by mouse or by
@@ -177,28 +171,25 @@ private slots:
 
     // After a load the fire inputs describe the loaded 'Mech, never the one
     // shown before (which had fire, "Walking Through" and 5 hexes).
-    void fireInputsDescribeTheLoadedMech_data() {
-        QTest::addColumn<QString>("loaded");
-        QTest::newRow("fire, standing in") << "fire standing firehexes=2";
-        QTest::newRow("no fire, walking through") << "firehexes=2";
-    }
     void fireInputsDescribeTheLoadedMech() {
-        QFETCH(QString, loaded);
-        Fixture f;
-        f.Roster({"before", "loaded"}, {"fire firehexes=5", loaded});
-        const MechRecord before = f.Play().Record(1), r = f.Play().Record(2);
-        for (int row : {0, 1, 0, 1}) // shown twice, after the other each time
-            f.Select(row);
-        const bool fire = r.MechFire == 1, walking = r.MechWalkingThroughFire;
-        QCOMPARE(
-            QList<bool>(
-                {f.Check("Fire")->isChecked(), f.Option("WalkingThroughFire")->isChecked(),
-                 f.Option("StandingInFire")->isChecked(), f.Option("StandingInFire")->isEnabled(),
-                 f.Edit("WalkingThroughFireHexes")->isEnabled(), f.Label("Label6")->isEnabled()}),
-            QList<bool>(
-                {fire, walking, r.MechStandingInFire, fire, fire && walking, fire && walking}));
-        QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
-        QVERIFY(f.Play().Record(1) == before && f.Play().Record(2) == r);
+        for (const char* loaded : {"fire standing firehexes=2", "firehexes=2"}) {
+            Fixture f;
+            f.Roster({"before", "loaded"}, {"fire firehexes=5", loaded});
+            const MechRecord before = f.Play().Record(1), r = f.Play().Record(2);
+            for (int row : {0, 1, 0, 1}) // shown twice, after the other each time
+                f.Select(row);
+            const bool fire = r.MechFire == 1, walking = r.MechWalkingThroughFire;
+            QCOMPARE(QList<bool>({f.Check("Fire")->isChecked(),
+                                  f.Option("WalkingThroughFire")->isChecked(),
+                                  f.Option("StandingInFire")->isChecked(),
+                                  f.Option("StandingInFire")->isEnabled(),
+                                  f.Edit("WalkingThroughFireHexes")->isEnabled(),
+                                  f.Label("Label6")->isEnabled()}),
+                     QList<bool>({fire, walking, r.MechStandingInFire, fire, fire && walking,
+                                  fire && walking}));
+            QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
+            QVERIFY(f.Play().Record(1) == before && f.Play().Record(2) == r);
+        }
     }
 };
 
