@@ -5,30 +5,63 @@
 
 // A roster of 'Mechs with mixed, valid entries, shared by the benchmarks.
 
-#include "turn/HeatBalance.h"
+#include "game/Game.h"
 
+#include <algorithm>
+#include <chrono>
 #include <string>
+#include <vector>
 
 namespace caldrix::bench {
 
-inline MechEntries MixedEntries(int i) {
+// 'Mech i's record: mixed movement, jumps with halves, weapons, fire, hits
+// and heat sinks, every entry valid.
+inline MechRecord MixedRecord(int i) {
     static const char* moves[] = {"Stationary", "Walking", "Running", "Jumping"};
     static const char* hits[] = {"None", "1st Engine Hit", "2nd Engine Hit"};
-    MechEntries e;
-    e.CarriedHeat = static_cast<std::int16_t>(i % 31);
-    e.OtherHeat = static_cast<std::int16_t>(i % 4);
-    e.MovementType = moves[i % 4];
-    e.HexesJumped = std::to_string(i % 7) + ".5";
-    e.AttemptsToStand = i % 3 == 0 ? "" : std::to_string(i % 3);
-    e.WeaponHeat = std::to_string(5 + i % 20) + (i % 2 ? ".5" : "");
-    e.HeatSinks = std::to_string(10 + i % 8);
-    e.EngineHits = hits[i % 3];
-    e.DoubleHeatSinks = i % 5 == 0;
-    e.Fire = i % 6 == 0;
-    e.WalkingThroughFire = i % 12 == 0;
-    e.StandingInFire = i % 12 == 6;
-    e.FireHexes = std::to_string(i % 3);
-    return e;
+    MechRecord r = MechRecord::Defaults();
+    r.MechHeat = static_cast<std::int16_t>(i % 31);
+    r.MechOtherHeat = static_cast<std::int16_t>(i % 4);
+    r.MechMovementType = moves[i % 4];
+    r.MechHexesJumped = std::to_string(i % 7) + ".5";
+    r.MechAttemptsToStand = i % 3 == 0 ? "" : std::to_string(i % 3);
+    r.MechWeaponHeat = std::to_string(5 + i % 20) + (i % 2 ? ".5" : "");
+    r.MechHeatSinks = std::to_string(10 + i % 8);
+    r.MechEngineHits = hits[i % 3];
+    r.MechDHS = i % 5 == 0 ? 1 : 0;
+    r.MechFire = i % 6 == 0 ? 1 : 0;
+    r.MechWalkingThroughFire = i % 12 != 6;
+    r.MechStandingInFire = i % 12 == 6;
+    r.MechFireHexes = std::to_string(i % 3);
+    return r;
+}
+
+// The game `state` with `count` such 'Mechs, named "Mech i" padded to
+// `nameLength` characters, and no history.
+inline GameState MixedGame(GameState state, int count, int nameLength = 8) {
+    state.Names.clear();
+    state.Log.clear();
+    state.Undo.clear();
+    for (int i = 0; i < count; ++i) {
+        std::string name = "Mech " + std::to_string(i);
+        name.resize(std::max<std::size_t>(name.size(), std::size_t(nameLength)), 'x');
+        state.Names.push_back(name);
+        state.Records[std::size_t(i + 1)] = MixedRecord(i);
+    }
+    return state;
+}
+
+// Wall time of one call, in microseconds.
+template <typename F> double Micros(F&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+inline double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
 }
 
 } // namespace caldrix::bench

@@ -1,23 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window under the offscreen platform: loading each of 256 'Mechs,
-// and a full successful turn of 256 'Mechs through the real window.
+// The main window under the offscreen platform, with 256 'Mechs: loading
+// each 'Mech, a full Next Turn, a keystroke with the forecast closed and
+// open, Next Turn with the history closed and open after 100 turns, and
+// saving such a game.
 
 #include "BenchRoster.h"
+#include "platform/GameFile.h"
 #include "turn/ClockRandom.h"
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
+#include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 using namespace caldrix;
 
@@ -36,37 +37,9 @@ public:
     void SetHelpFile(const QString&) override {}
 };
 
-// A roster of `count` 'Mechs with mixed, valid entries, as the players left it.
-void FillRecords(MainForm& form, int count, int nameLength = 8) {
-    GameState state = form.CurrentGame().State();
-    state.Names.clear();
-    for (int i = 0; i < count; ++i) {
-        const MechEntries e = bench::MixedEntries(i);
-        std::string name = "Mech " + std::to_string(i);
-        name.resize(std::max<std::size_t>(name.size(), std::size_t(nameLength)), 'x');
-        state.Names.push_back(name);
-        MechRecord& r = state.Records[std::size_t(i + 1)];
-        r.MechHeat = e.CarriedHeat;
-        r.MechOtherHeat = e.OtherHeat;
-        r.MechMovementType = e.MovementType;
-        r.MechHexesJumped = e.HexesJumped;
-        r.MechAttemptsToStand = e.AttemptsToStand;
-        r.MechWeaponHeat = e.WeaponHeat;
-        r.MechHeatSinks = e.HeatSinks;
-        r.MechEngineHits = e.EngineHits;
-        r.MechDHS = e.DoubleHeatSinks ? 1 : 0;
-        r.MechFire = e.Fire ? 1 : 0;
-        r.MechWalkingThroughFire = e.WalkingThroughFire || !e.StandingInFire;
-        r.MechStandingInFire = e.StandingInFire;
-        r.MechFireHexes = e.FireHexes;
-    }
-    form.CurrentGame().Restore(std::move(state));
+void Fill(MainForm& form, int count, int nameLength = 8) {
+    form.CurrentGame().Restore(bench::MixedGame(form.CurrentGame().State(), count, nameLength));
     form.ShowGame();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
@@ -77,38 +50,35 @@ int main(int argc, char* argv[]) {
     CountingMessages messages;
     ClockRandom random(7);
     NoHelp help;
+    QTemporaryDir saves;
     MainForm form(MainFormServices{messages, random, help, messages});
+    form.Saver().SetFolder(saves.path());
     form.Form_Load();
     form.show();
     QApplication::processEvents();
-
     constexpr int kMechs = 256;
     auto* list = form.findChild<QListWidget*>(QStringLiteral("MechNames"));
 
-    // Selecting and loading each 'Mech in turn.
-    std::vector<double> loads;
+    std::vector<double> loads, turns;
     for (int round = 0; round < 20; ++round) {
-        FillRecords(form, kMechs);
-        const auto start = std::chrono::steady_clock::now();
-        for (int row = 0; row < kMechs; ++row)
-            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        const auto end = std::chrono::steady_clock::now();
-        loads.push_back(std::chrono::duration<double, std::micro>(end - start).count() / kMechs);
+        Fill(form, kMechs);
+        loads.push_back(bench::Micros([&] {
+                            for (int row = 0; row < kMechs; ++row)
+                                list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+                        }) /
+                        kMechs);
         QApplication::processEvents();
     }
-
     // Full turns; the entries are put back before each, as the players would.
-    std::vector<double> turns;
     for (int round = 0; round < 30; ++round) {
-        FillRecords(form, kMechs);
-        const auto start = std::chrono::steady_clock::now();
-        form.NextTurn_Click();
-        const auto end = std::chrono::steady_clock::now();
-        turns.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        Fill(form, kMechs);
+        turns.push_back(bench::Micros([&] { form.NextTurn_Click(); }) / 1000.0);
         QApplication::processEvents(); // let the window repaint between turns
     }
+
     // One keystroke in an entry box, with the heat forecast closed and open:
-    // the key press goes through Qt to the box, its handler and the forecast.
+    // the key press goes through Qt to the box, its handler, the autosave's
+    // timer and the forecast.
     auto keystrokes = [&] {
         list->setCurrentRow(100, QItemSelectionModel::ClearAndSelect);
         auto* weapons = form.findChild<QLineEdit*>(QStringLiteral("HeatGeneratedByWeapons"));
@@ -118,31 +88,71 @@ int main(int argc, char* argv[]) {
             const bool erase = round % 2 == 1;
             QKeyEvent press(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_7, Qt::NoModifier,
                             erase ? QString() : QStringLiteral("7"));
-            const auto start = std::chrono::steady_clock::now();
-            QApplication::sendEvent(weapons, &press);
-            const auto end = std::chrono::steady_clock::now();
-            times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+            times.push_back(bench::Micros([&] { QApplication::sendEvent(weapons, &press); }));
         }
-        return Median(times);
+        return bench::Median(times);
     };
-    FillRecords(form, kMechs);
+    Fill(form, kMechs);
     const double closed = keystrokes();
     form.mnuForecast_Click();
     QApplication::processEvents();
     const double open = keystrokes();
+    form.ForecastWindow()->hide();
+
+    // 100 turns of 256 'Mechs with long names, then Next Turn with the
+    // history closed and open; a turn's autosave is part of its cost.
+    Fill(form, kMechs, 600);
+    for (int turn = 0; turn < 100; ++turn)
+        form.NextTurn_Click();
+    auto moreTurns = [&] {
+        std::vector<double> times;
+        for (int turn = 0; turn < 10; ++turn) {
+            times.push_back(bench::Micros([&] { form.NextTurn_Click(); }) / 1000.0);
+            QApplication::processEvents();
+        }
+        return bench::Median(times);
+    };
+    const double historyClosed = moreTurns();
+    form.mnuHistory_Click();
+    QApplication::processEvents();
+    const double historyOpen = moreTurns();
+
+    // Saving a game of 256 'Mechs (short names) with 100 turns of history.
+    Fill(form, kMechs);
+    for (int turn = 0; turn < 100; ++turn)
+        form.CurrentGame().NextTurn();
+    // The first save writes everything; the autosave after the next turn
+    // only what is new.
+    GameWriter writer;
+    const QString file = saves.filePath(QStringLiteral("bench.caldrix"));
+    const double first =
+        bench::Micros([&] { WriteGameFile(file, writer.Json(form.CurrentGame().View())); }) /
+        1000.0;
+    std::vector<double> saving;
+    for (int round = 0; round < 10; ++round) {
+        form.CurrentGame().NextTurn();
+        saving.push_back(
+            bench::Micros([&] { WriteGameFile(file, writer.Json(form.CurrentGame().View())); }) /
+            1000.0);
+    }
+    const qint64 bytes = QFileInfo(saves.filePath(QStringLiteral("bench.caldrix"))).size();
 
     if (messages.shown != 0) {
         std::fprintf(stderr, "unexpected: %d messages\n", messages.shown);
         return 1;
     }
     std::printf("select and load one of %d 'Mechs: median %.1f us per load\n", kMechs,
-                Median(loads));
-    std::printf(
-        "full turn of %d 'Mechs: median %.2f ms, best %.2f ms (%.1f us per 'Mech); goal < 16 ms\n",
-        kMechs, Median(turns), *std::min_element(turns.begin(), turns.end()),
-        Median(turns) * 1000.0 / kMechs);
+                bench::Median(loads));
+    std::printf("full turn of %d 'Mechs through the window: median %.2f ms, best %.2f ms\n", kMechs,
+                bench::Median(turns), *std::min_element(turns.begin(), turns.end()));
     std::printf("one keystroke with %d 'Mechs: forecast closed %.1f us, open %.1f us, %.1f us "
                 "more; goal < 1000 us more\n",
                 kMechs, closed, open, open - closed);
+    std::printf("Next Turn after 100 turns of %d 'Mechs with 600-character names: history closed "
+                "%.2f ms, open %.2f ms, %.2f ms more; goal < 16 ms more\n",
+                kMechs, historyClosed, historyOpen, historyOpen - historyClosed);
+    std::printf("saving %d 'Mechs with 100 turns (%lld bytes): first save %.2f ms, autosave after "
+                "each further turn median %.2f ms; goal < 20 ms\n",
+                kMechs, static_cast<long long>(bytes), first, bench::Median(saving));
     return 0;
 }

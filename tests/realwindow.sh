@@ -70,7 +70,7 @@ type_into 528 26 Walking          # movement type
 type_into 508 306 None            # engine hits
 click 380 428                     # Next Turn
 type_into 448 108 25              # weapon heat
-saved() { grep -qs '"weaponHeat": "25"' "$XDG_DATA_HOME"/*/game-*.caldrix; }
+saved() { grep -qsE '"weaponHeat": ?"25"' "$XDG_DATA_HOME"/*/game-*.caldrix; }
 until_ok saved || fail "the entry typed after the turn was not autosaved"
 save=$(ls "$XDG_DATA_HOME"/*/game-*.caldrix)
 cp "$save" "$out/before-kill.caldrix"

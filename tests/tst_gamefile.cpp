@@ -164,11 +164,14 @@ private slots:
     void files() {
         QTemporaryDir dir;
         const GameState played = Played();
-        QCOMPARE(WriteGameFile(dir.filePath("game.caldrix"), played), QString());
+        QCOMPARE(WriteGameFile(dir.filePath("game.caldrix"), GameToJson(played)), QString());
         QVERIFY(ReadGameFile(dir.filePath("game.caldrix")).State == played);
         QCOMPARE(ReadGameFile(dir.filePath("missing.caldrix")).Problem, "it cannot be read");
         QCOMPARE(ReadGameFile(dir.path()).Problem, "it cannot be read");
-        QVERIFY(!WriteGameFile(dir.filePath("no/such/folder.caldrix"), Played()).isEmpty());
+        QVERIFY(!WriteGameFile(dir.filePath("no/such/folder.caldrix"), "{}").isEmpty());
+        const QByteArray huge(16 * 1024 * 1024 + 1, ' ');
+        QVERIFY(!WriteGameFile(dir.filePath("huge.caldrix"), huge).isEmpty() &&
+                !QFile::exists(dir.filePath("huge.caldrix")));
     }
 };
 

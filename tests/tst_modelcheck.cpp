@@ -36,6 +36,7 @@ private slots:
         ClockRandom programDice(seed);
         ScriptedDice table;
         Game game(programDice, table);
+        GameWriter writer; // one for the whole run, as the autosave keeps one
         // The model: names, every slot (slot 0 zeroed at creation), the
         // selection, and the records as each turn Undo can take back found them.
         std::vector<std::string> names;
@@ -107,7 +108,7 @@ private slots:
             } else if (action < 78) { // dice at the table, on or off
                 game.SetDiceAtTable(!game.DiceAtTable());
             } else if (action < 79) { // saved and opened: the same game plays on
-                const GameFileResult read = GameFromJson(GameToJson(game.State()));
+                const GameFileResult read = GameFromJson(writer.Json(game.View()));
                 QVERIFY(read.State && *read.State == game.State());
                 game.Restore(*read.State);
             } else if (action < 82) { // undo
@@ -151,7 +152,7 @@ private slots:
                     for (int row = 0; row < n; ++row) {
                         MechRecord& r = recs[std::size_t(row + 1)];
                         const MechForecast& f = forecast[std::size_t(row)];
-                        const HeatEffects& e = outcome.Mechs[std::size_t(row)].Effects;
+                        const HeatEffects& e = outcome.Turn->Mechs[std::size_t(row)].Effects;
                         rolls += e.Rolls.size();
                         hot += f.Level >= 14;
                         r.MechHeat = std::int16_t(f.Level);

@@ -64,6 +64,7 @@ void Game::RosterChanged() {
 }
 
 void Game::NewGame() {
+    ++generation_;
     store_.ResetMechRecords();
     names_.clear();
     selected_ = -1;
@@ -140,18 +141,22 @@ TurnOutcome Game::NextTurn() {
     for (int row = 0; row < mechs; ++row)
         store_[row + 1].MechHeat = balances[static_cast<std::size_t>(row)].NewLevel;
 
+    std::vector<MechTurnLine> lines;
+    lines.reserve(static_cast<std::size_t>(mechs));
     GeneratorDice generator(random_);
     TableDice table(table_);
     DiceSourceInterface& dice = diceAtTable_ ? static_cast<DiceSourceInterface&>(table) : generator;
     for (int row = 0; row < mechs; ++row) {
         MechRecord& record = store_[row + 1];
-        // While the players roll, the record shows what is already certain.
-        record.MechConditionMod2Fier = FireModifierText(record.MechHeat);
-        record.MechConditionMP = MovementPenaltyText(record.MechHeat);
-        record.MechConditionShutdown.clear();
-        record.MechConditionAmmoExp.clear();
-        table.About(row, names_[static_cast<std::size_t>(row)]);
-        const std::optional<HeatEffects> effects = ApplyHeatEffects(record.MechHeat, dice);
+        if (diceAtTable_) {
+            // While the players roll, the record shows what is already certain.
+            record.MechConditionMod2Fier = FireModifierText(record.MechHeat);
+            record.MechConditionMP = MovementPenaltyText(record.MechHeat);
+            record.MechConditionShutdown.clear();
+            record.MechConditionAmmoExp.clear();
+            table.About(row, names_[static_cast<std::size_t>(row)]);
+        }
+        std::optional<HeatEffects> effects = ApplyHeatEffects(record.MechHeat, dice);
         if (!effects) {
             for (int slot = 1; slot <= mechs; ++slot)
                 store_[slot] = before[static_cast<std::size_t>(slot - 1)];
@@ -160,11 +165,13 @@ TurnOutcome Game::NextTurn() {
             outcome.What = TurnOutcome::Result::Cancelled;
             return outcome;
         }
+        record.MechConditionMod2Fier = effects->Mod2Fier;
+        record.MechConditionMP = effects->MP;
         record.MechConditionShutdown = effects->Shutdown;
         record.MechConditionAmmoExp = effects->AmmoExp;
-        outcome.Mechs.push_back({names_[static_cast<std::size_t>(row)],
-                                 before[static_cast<std::size_t>(row)].MechHeat, record.MechHeat,
-                                 balances[static_cast<std::size_t>(row)].TurnHeat, *effects});
+        lines.push_back({names_[static_cast<std::size_t>(row)],
+                         before[static_cast<std::size_t>(row)].MechHeat, record.MechHeat,
+                         balances[static_cast<std::size_t>(row)].TurnHeat, std::move(*effects)});
     }
 
     // This turn's attempts to stand and weapon heat are spent.
@@ -172,7 +179,9 @@ TurnOutcome Game::NextTurn() {
         store_[slot].MechAttemptsToStand = "0";
         store_[slot].MechWeaponHeat = "0";
     }
-    undo_.push_back({log_.AddTurn(outcome.Mechs), std::move(before)});
+    const std::size_t entry = log_.AddTurn(std::move(lines));
+    undo_.push_back({entry, std::move(before)});
+    outcome.Turn = &log_.Entries()[entry];
     selected_ = 0;
     outcome.What = TurnOutcome::Result::Completed;
     return outcome;
@@ -213,7 +222,12 @@ GameState Game::State() const {
     return state;
 }
 
+GameView Game::View() const {
+    return {names_, store_.Slots(), selected_, log_.Entries(), undo_, diceAtTable_, generation_};
+}
+
 void Game::Restore(GameState state) {
+    ++generation_;
     names_ = std::move(state.Names);
     for (int slot = kFirstSlot; slot <= kLastSlot && slot < static_cast<int>(state.Records.size());
          ++slot)

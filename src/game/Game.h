@@ -44,7 +44,9 @@ struct TurnOutcome {
     enum class Result { NoMechs, Failed, Cancelled, Completed };
     Result What = Result::NoMechs;
     std::vector<TurnMessage> Messages; // a failed turn's, in the order the players see them
-    std::vector<MechTurnLine> Mechs;   // a completed turn's, in roster order
+    // A completed turn's entry in the history: each 'Mech's level,
+    // conditions and rolls, in roster order. Valid until the game changes.
+    const LogEntry* Turn = nullptr;
 };
 
 // What Undo puts back: every record as it was when Next Turn was pressed.
@@ -64,6 +66,28 @@ struct GameState {
     bool DiceAtTable = false;
     bool operator==(const GameState&) const = default;
 };
+
+// A game seen whole without a copy, as a saved-game writer reads it. The
+// generation changes whenever the history may have been replaced.
+struct GameView {
+    const std::vector<std::string>& Names;
+    const MechRecord* Records; // slots 0..256
+    int Selected;
+    const std::vector<LogEntry>& Log;
+    const std::vector<UndoStep>& Undo;
+    bool DiceAtTable;
+    std::uint64_t Generation;
+};
+
+inline GameView ViewOf(const GameState& state) {
+    return {state.Names,
+            state.Records.data(),
+            state.Selected,
+            state.Log,
+            state.Undo,
+            state.DiceAtTable,
+            0};
+}
 
 // The game: the roster, one record per slot, the history and what Undo can
 // take back. Every player action is an operation here; the windows only show
@@ -119,6 +143,7 @@ public:
     std::uint64_t Revision() const { return revision_; }
 
     GameState State() const;
+    GameView View() const;
     // Takes a state that a saved-game reader has checked whole.
     void Restore(GameState state);
 
@@ -135,6 +160,7 @@ private:
     std::vector<UndoStep> undo_;
     bool diceAtTable_ = false;
     std::uint64_t revision_ = 0;
+    std::uint64_t generation_ = 0;
 };
 
 } // namespace caldrix

@@ -51,7 +51,7 @@ void AutoSave::SaveNow() {
     else
         QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (problem.isEmpty())
-        problem = WriteGameFile(current_, game_.State());
+        problem = WriteGameFile(current_, writer_.Json(game_.View()));
     if (!problem.isEmpty()) {
         if (!failing_)
             messages_.Inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "platform/GameFile.h"
 #include "platform/MessageBoxInterface.h"
 
 #include <QObject>
@@ -48,6 +49,7 @@ private:
     void Prune();
 
     const Game& game_;
+    GameWriter writer_; // keeps what a long game never changes again
     MessageBoxInterface& messages_;
     QString folder_;
     QString current_;

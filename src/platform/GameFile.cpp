@@ -30,25 +30,41 @@ QString Q(const std::string& text) {
 
 // ---- Writing ---------------------------------------------------------------
 
-QJsonObject RecordJson(const MechRecord& r) {
-    return QJsonObject{{"heatSinks", Q(r.MechHeatSinks)},
-                       {"heat", r.MechHeat},
-                       {"doubleHeatSinks", r.MechDHS},
-                       {"movementType", Q(r.MechMovementType)},
-                       {"hexesJumped", Q(r.MechHexesJumped)},
-                       {"attemptsToStand", Q(r.MechAttemptsToStand)},
-                       {"weaponHeat", Q(r.MechWeaponHeat)},
-                       {"fire", r.MechFire},
-                       {"walkingThroughFire", r.MechWalkingThroughFire},
-                       {"fireHexes", Q(r.MechFireHexes)},
-                       {"standingInFire", r.MechStandingInFire},
-                       {"engineHits", Q(r.MechEngineHits)},
-                       {"conditionFire", Q(r.MechConditionMod2Fier)},
-                       {"conditionMovement", Q(r.MechConditionMP)},
-                       {"conditionShutdown", Q(r.MechConditionShutdown)},
-                       {"conditionAmmoExplosion", Q(r.MechConditionAmmoExp)},
-                       {"otherHeat", r.MechOtherHeat}};
+// A record's fields; with a base, only those that differ from it (an undo
+// step holds what differs from the state that followed it).
+QJsonObject RecordJson(const MechRecord& r, const MechRecord* base = nullptr) {
+    QJsonObject o;
+    const auto put = [&](const char* key, auto MechRecord::*field, QJsonValue value) {
+        if (!base || base->*field != r.*field)
+            o.insert(QLatin1String(key), value);
+    };
+    put("heatSinks", &MechRecord::MechHeatSinks, Q(r.MechHeatSinks));
+    put("heat", &MechRecord::MechHeat, r.MechHeat);
+    put("doubleHeatSinks", &MechRecord::MechDHS, r.MechDHS);
+    put("movementType", &MechRecord::MechMovementType, Q(r.MechMovementType));
+    put("hexesJumped", &MechRecord::MechHexesJumped, Q(r.MechHexesJumped));
+    put("attemptsToStand", &MechRecord::MechAttemptsToStand, Q(r.MechAttemptsToStand));
+    put("weaponHeat", &MechRecord::MechWeaponHeat, Q(r.MechWeaponHeat));
+    put("fire", &MechRecord::MechFire, r.MechFire);
+    put("walkingThroughFire", &MechRecord::MechWalkingThroughFire, r.MechWalkingThroughFire);
+    put("fireHexes", &MechRecord::MechFireHexes, Q(r.MechFireHexes));
+    put("standingInFire", &MechRecord::MechStandingInFire, r.MechStandingInFire);
+    put("engineHits", &MechRecord::MechEngineHits, Q(r.MechEngineHits));
+    put("conditionFire", &MechRecord::MechConditionMod2Fier, Q(r.MechConditionMod2Fier));
+    put("conditionMovement", &MechRecord::MechConditionMP, Q(r.MechConditionMP));
+    put("conditionShutdown", &MechRecord::MechConditionShutdown, Q(r.MechConditionShutdown));
+    put("conditionAmmoExplosion", &MechRecord::MechConditionAmmoExp, Q(r.MechConditionAmmoExp));
+    put("otherHeat", &MechRecord::MechOtherHeat, r.MechOtherHeat);
+    return o;
 }
+
+QByteArray Compact(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// The keys a turn line leaves out when they are empty.
+const char* const kTurnLineTexts[] = {"conditionFire", "conditionMovement", "conditionShutdown",
+                                      "conditionAmmoExplosion"};
 
 QJsonObject EntryJson(const LogEntry& entry) {
     if (entry.What == LogEntry::Kind::Note)
@@ -64,15 +80,21 @@ QJsonObject EntryJson(const LogEntry& entry) {
                 {"die2", roll.Rolled.Die2},
                 {"total", roll.Rolled.DiceTotal},
                 {"atTable", roll.Rolled.AtTable}});
-        mechs.append(QJsonObject{{"name", Q(m.Name)},
-                                 {"before", m.Before},
-                                 {"after", m.After},
-                                 {"turnHeat", static_cast<double>(m.TurnHeat)},
-                                 {"conditionFire", Q(m.Effects.Mod2Fier)},
-                                 {"conditionMovement", Q(m.Effects.MP)},
-                                 {"conditionShutdown", Q(m.Effects.Shutdown)},
-                                 {"conditionAmmoExplosion", Q(m.Effects.AmmoExp)},
-                                 {"rolls", rolls}});
+        QJsonObject line{{"name", Q(m.Name)},
+                         {"before", m.Before},
+                         {"after", m.After},
+                         {"turnHeat", static_cast<double>(m.TurnHeat)},
+                         {"conditionFire", Q(m.Effects.Mod2Fier)},
+                         {"conditionMovement", Q(m.Effects.MP)},
+                         {"conditionShutdown", Q(m.Effects.Shutdown)},
+                         {"conditionAmmoExplosion", Q(m.Effects.AmmoExp)},
+                         {"rolls", rolls}};
+        for (const char* key : kTurnLineTexts)
+            if (line.value(QLatin1String(key)).toString().isEmpty())
+                line.remove(QLatin1String(key));
+        if (rolls.isEmpty())
+            line.remove(QStringLiteral("rolls"));
+        mechs.append(line);
     }
     return {{"turn", entry.Number}, {"undone", entry.Undone}, {"mechs", mechs}};
 }
@@ -212,7 +234,12 @@ LogEntry EntryFrom(const QJsonValue& value) {
     entry.Number = static_cast<int>(Number(o, "turn", 1, 1'000'000'000));
     entry.Undone = Flag(o, "undone");
     for (const QJsonValue& mech : Array(o, "mechs", kMaxMechs)) {
-        const QJsonObject m = Object(mech, "turn");
+        QJsonObject m = Object(mech, "turn");
+        for (const char* key : kTurnLineTexts)
+            if (!m.contains(QLatin1String(key)))
+                m.insert(QLatin1String(key), QString());
+        if (!m.contains(QLatin1String("rolls")))
+            m.insert(QStringLiteral("rolls"), QJsonArray());
         MechTurnLine line;
         line.Name = Text(m, "name");
         line.Before = Heat(m, "before");
@@ -262,8 +289,12 @@ GameState StateFrom(const QJsonObject& o) {
     state.DiceAtTable = Flag(o, "diceAtTable");
     for (const QJsonValue& entry : Array(o, "history", 10'000'000))
         state.Log.push_back(EntryFrom(entry));
-    for (const QJsonValue& stepValue : Array(o, "undo", 10'000'000)) {
-        const QJsonObject s = Object(stepValue, "undo");
+    // Undo steps hold what differs from the state that followed them: read
+    // from the newest back, each on the records after it.
+    const QJsonArray steps = Array(o, "undo", 10'000'000);
+    std::vector<QJsonArray> befores(static_cast<std::size_t>(steps.size()));
+    for (qsizetype k = 0; k < steps.size(); ++k) {
+        const QJsonObject s = Object(steps[k], "undo");
         UndoStep step;
         step.Entry = static_cast<std::size_t>(
             Number(s, "historyEntry", 0, static_cast<qint64>(state.Log.size()) - 1));
@@ -271,43 +302,78 @@ GameState StateFrom(const QJsonObject& o) {
         if (entry.What != LogEntry::Kind::Turn || entry.Undone ||
             (!state.Undo.empty() && step.Entry <= state.Undo.back().Entry))
             Refuse(QStringLiteral("its undo does not match its history"));
-        const QJsonArray before = Array(s, "before", kMaxMechs);
-        if (before.size() != mechs)
+        befores[static_cast<std::size_t>(k)] = Array(s, "before", kMaxMechs);
+        if (befores[static_cast<std::size_t>(k)].size() != mechs)
             Refuse(QStringLiteral("its undo does not match its 'Mechs"));
-        for (const QJsonValue& record : before)
-            step.Before.push_back(RecordFrom(record));
         state.Undo.push_back(std::move(step));
+    }
+    std::vector<MechRecord> after(state.Records.begin() + 1, state.Records.begin() + 1 + mechs);
+    for (std::size_t k = state.Undo.size(); k-- > 0;) {
+        for (int i = 0; i < mechs; ++i) {
+            QJsonObject merged = RecordJson(after[static_cast<std::size_t>(i)]);
+            const QJsonObject delta = Object(befores[k][i], "record");
+            for (auto it = delta.begin(); it != delta.end(); ++it)
+                merged.insert(it.key(), it.value());
+            state.Undo[k].Before.push_back(RecordFrom(merged));
+        }
+        after = state.Undo[k].Before;
     }
     return state;
 }
 
 } // namespace
 
-QByteArray GameToJson(const GameState& state) {
-    QJsonArray mechs;
-    for (std::size_t i = 0; i < state.Names.size(); ++i)
-        mechs.append(
-            QJsonObject{{"name", Q(state.Names[i])}, {"record", RecordJson(state.Records[i + 1])}});
-    QJsonArray history;
-    for (const LogEntry& entry : state.Log)
-        history.append(EntryJson(entry));
-    QJsonArray undo;
-    for (const UndoStep& step : state.Undo) {
-        QJsonArray before;
-        for (const MechRecord& record : step.Before)
-            before.append(RecordJson(record));
-        undo.append(
-            QJsonObject{{"historyEntry", static_cast<qint64>(step.Entry)}, {"before", before}});
+QByteArray GameWriter::Json(const GameView& game) {
+    if (!primed_ || generation_ != game.Generation) {
+        history_.clear();
+        undo_.clear();
+        primed_ = true;
+        generation_ = game.Generation;
     }
-    const QJsonObject document{{"format", kFormat},
-                               {"version", kGameFileVersion},
-                               {"mechs", mechs},
-                               {"selected", state.Selected},
-                               {"diceAtTable", state.DiceAtTable},
-                               {"scratch", RecordJson(state.Records.at(0))},
-                               {"history", history},
-                               {"undo", undo}};
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+    QByteArray history("[");
+    history_.resize(game.Log.size());
+    for (std::size_t i = 0; i < game.Log.size(); ++i) {
+        Piece& piece = history_[i];
+        if (piece.Json.isEmpty() || piece.Undone != game.Log[i].Undone)
+            piece = {Compact(EntryJson(game.Log[i])), game.Log[i].Undone, 0, 0};
+        history += (i ? "," : "") + piece.Json;
+    }
+    QByteArray undo("[");
+    const std::size_t none = ~std::size_t{0};
+    undo_.resize(game.Undo.size());
+    for (std::size_t k = 0; k < game.Undo.size(); ++k) {
+        const UndoStep& step = game.Undo[k];
+        const std::size_t next = k + 1 < game.Undo.size() ? game.Undo[k + 1].Entry : none;
+        Piece& piece = undo_[k];
+        if (piece.Json.isEmpty() || piece.Entry != step.Entry || piece.Next != next ||
+            next == none) {
+            QJsonArray before;
+            for (std::size_t i = 0; i < step.Before.size(); ++i)
+                before.append(RecordJson(step.Before[i], next == none
+                                                             ? &game.Records[i + 1]
+                                                             : &game.Undo[k + 1].Before[i]));
+            piece = {
+                Compact({{"historyEntry", static_cast<qint64>(step.Entry)}, {"before", before}}),
+                false, step.Entry, next};
+        }
+        undo += (k ? "," : "") + piece.Json;
+    }
+    QJsonArray mechs;
+    for (std::size_t i = 0; i < game.Names.size(); ++i)
+        mechs.append(
+            QJsonObject{{"name", Q(game.Names[i])}, {"record", RecordJson(game.Records[i + 1])}});
+    QByteArray document = Compact({{"format", kFormat},
+                                   {"version", kGameFileVersion},
+                                   {"mechs", mechs},
+                                   {"selected", game.Selected},
+                                   {"diceAtTable", game.DiceAtTable},
+                                   {"scratch", RecordJson(game.Records[0])}});
+    document.chop(1); // the closing brace: the history and undo follow
+    return document + ",\"history\":" + history + "],\"undo\":" + undo + "]}";
+}
+
+QByteArray GameToJson(const GameState& state) {
+    return GameWriter().Json(ViewOf(state));
 }
 
 GameFileResult GameFromJson(const QByteArray& bytes) {
@@ -340,11 +406,14 @@ GameFileResult ReadGameFile(const QString& path) {
     return GameFromJson(bytes);
 }
 
-QString WriteGameFile(const QString& path, const GameState& state) {
+QString WriteGameFile(const QString& path, const QByteArray& json) {
+    // A file that could not be opened again is not written at all.
+    if (json.size() > kMaxGameFileBytes)
+        return QStringLiteral("the game has grown larger than a saved game may be (16 MB)");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    file.write(GameToJson(state));
+    file.write(json);
     if (!file.commit())
         return file.errorString();
     return {};

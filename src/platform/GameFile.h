@@ -25,13 +25,32 @@ struct GameFileResult {
     QString Problem; // why the file cannot be opened, "it is not JSON"
 };
 
+// Writes a game's JSON document. It keeps the text of what a game never
+// changes again (the history's entries, the undo steps but the last) from
+// one call to the next, so that saving a long game again writes only what
+// is new; each piece is written by Qt's JSON classes.
+class GameWriter {
+public:
+    QByteArray Json(const GameView& game);
+
+private:
+    struct Piece {
+        QByteArray Json;
+        bool Undone = false;             // history: the entry's mark when written
+        std::size_t Entry = 0, Next = 0; // undo: its turn and the turn after it
+    };
+    bool primed_ = false;
+    std::uint64_t generation_ = 0;
+    std::vector<Piece> history_, undo_;
+};
+
 QByteArray GameToJson(const GameState& state);
 GameFileResult GameFromJson(const QByteArray& bytes);
 
 // Never more than the limit is read; a failed read gives only the problem.
 GameFileResult ReadGameFile(const QString& path);
 // Through QSaveFile, so a file is never left half-written. Empty when saved.
-QString WriteGameFile(const QString& path, const GameState& state);
+QString WriteGameFile(const QString& path, const QByteArray& json);
 
 // "Atlas.caldrix could not be opened: it is not JSON"
 QString OpenProblem(const QString& path, const QString& problem);

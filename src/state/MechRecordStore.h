@@ -51,6 +51,7 @@ class MechRecordStore {
 public:
     MechRecord& operator[](int slot);
     const MechRecord& operator[](int slot) const;
+    const MechRecord* Slots() const { return slots_.data(); }
 
     void ResetMechRecord(int slot);
     // Slots 1..256; the scratch slot 0 keeps whatever was written there.

@@ -25,7 +25,8 @@ struct MechForecast {
     int AmmoAvoidOn = 0; // 0: no roll
 };
 
-// The entries Next Turn reads for a 'Mech once its record is shown.
+// The entries Next Turn reads from a 'Mech's record; they view its texts, so
+// the record must outlive them.
 MechEntries EntriesOf(const MechRecord& record);
 
 // Uses the very rules of Next Turn; never rolls.

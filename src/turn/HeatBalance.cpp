@@ -12,7 +12,7 @@ namespace caldrix {
 namespace {
 
 // A number that fits the 16-bit range once rounded, or nothing.
-std::optional<EntryNumber> Number16(const std::string& text) {
+std::optional<EntryNumber> Number16(std::string_view text) {
     auto n = ParseEntryNumber(text);
     if (n && !FitsInt16(*n))
         return std::nullopt;
@@ -38,7 +38,7 @@ EntryCheck CheckEntries(const MechEntries& e) {
     };
 
     // Movement.
-    const std::string& move = e.MovementType;
+    const std::string_view move = e.MovementType;
     if (move == "Stationary") {
     } else if (move == "Walking") {
         turnHeat += 1;
@@ -60,7 +60,7 @@ EntryCheck CheckEntries(const MechEntries& e) {
 
     // Attempts to stand and weapon heat: an empty box is no heat; the
     // fraction is resolved after adding to the running total.
-    auto addEntry = [&](const std::string& text, const char* badMessage) {
+    auto addEntry = [&](std::string_view text, const char* badMessage) {
         if (text.empty())
             return;
         if (auto n = Number16(text))

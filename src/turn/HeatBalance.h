@@ -6,21 +6,22 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace caldrix {
 
-// One 'Mech's entries for a turn, as the driver reads them from the window.
+// One 'Mech's entries for a turn, viewing the texts of its record.
 struct MechEntries {
     std::int16_t CarriedHeat = 0;
     std::int16_t OtherHeat = 0;
-    std::string MovementType;
-    std::string HexesJumped;
-    std::string AttemptsToStand;
-    std::string WeaponHeat;
-    std::string HeatSinks;
-    std::string EngineHits;
-    std::string FireHexes;
+    std::string_view MovementType;
+    std::string_view HexesJumped;
+    std::string_view AttemptsToStand;
+    std::string_view WeaponHeat;
+    std::string_view HeatSinks;
+    std::string_view EngineHits;
+    std::string_view FireHexes;
     bool DoubleHeatSinks = false;
     bool Fire = false;
     bool WalkingThroughFire = false; // the "Walking Through" option is selected
