@@ -13,7 +13,7 @@
 namespace caldrix::test {
 
 // A valid record (stationary, no hits, 10 heat sinks) changed by "key=value"
-// pairs; '_' stands for a blank. Flags: dhs, fire, standing.
+// pairs; '_' stands for a blank. Flags: dhs, fire, standing, neither (option).
 inline MechRecord Rec(const QString& changes) {
     MechRecord r = MechRecord::Defaults();
     r.MechMovementType = "Stationary";
@@ -30,8 +30,8 @@ inline MechRecord Rec(const QString& changes) {
             r.*texts.at(key) = value.toStdString();
         else if (key == "carried" || key == "other")
             (key == "carried" ? r.MechHeat : r.MechOtherHeat) = std::int16_t(value.toInt());
-        else if (key == "standing")
-            r.MechStandingInFire = true, r.MechWalkingThroughFire = false;
+        else if (key == "standing" || key == "neither")
+            r.MechStandingInFire = key == "standing", r.MechWalkingThroughFire = false;
         else
             (key == "dhs" ? r.MechDHS : r.MechFire) = 1;
     }

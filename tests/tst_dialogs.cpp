@@ -59,6 +59,7 @@ private slots:
             enabled << QString::number(In(pick, QString("Mech1(%1)").arg(i))->isEnabled() +
                                        In<QLabel>(pick, QString("Label2(%1)").arg(i))->isEnabled());
         QCOMPARE(enabled.join(""), "2222000000");
+        QCOMPARE(pick->childAt(In(pick, "Mech1(1)")->geometry().center()), In(pick, "Mech1(1)"));
         In(pick, "Mech1(2)")->setText("<b>x</b> & %1 &&");
         In<QPushButton>(pick, "Continue")->click();
         const QStringList names{"Mech # 1", "<b>x</b> & %1 &&", "Mech # 3", "Mech # 4"};

@@ -103,6 +103,7 @@ private slots:
         row("large entries summed wide", "attempts=32767 weapons=32767 sinks=-32768 dhs", 30,
             65534);
         row("fire ignored unless ticked", "firehexes=2.5 sinks=0", 0, 0);
+        row("standing in fire ignored unless ticked", "standing sinks=0", 0, 0);
         row("walking through fire after walking", "fire firehexes=2.5 move=Walking sinks=0", 4, 4);
         row("standing in fire adds 1", "fire standing sinks=0", 1, 1);
     }
@@ -268,6 +269,8 @@ private slots:
             "Locust LCT-1V/10/0");
         row("chassis alone", "chassis:Urbanmech\nheat sinks:10\nmass:20\n", "Urbanmech/10/0");
         row("older format, name only", "Version:1\nLocust\n", "it has no heat sinks line");
+        row("older format, sinks as the model", "Version:1\nA\nheat sinks:10",
+            "A heat sinks:10/10/0");
         row("no name", "heat sinks:10 Single\n", "it has no 'Mech name");
         row("no heat sinks line", "chassis:Atlas\nmodel:AS7-D\n", "it has no heat sinks line");
         row("heat sinks not a number", "chassis:Atlas\nheat sinks:many\n",

@@ -97,6 +97,8 @@ private slots:
             "its selected is not a whole number from -1 to 3");
         row("a die of 7", "history/2/mechs/1/rolls/0/die1", 7,
             "its die1 is not a whole number from 0 to 6"); // 0: rolled at the table
+        row("a total of 1", "history/2/mechs/1/rolls/0/total", 1,
+            "its total is not a whole number from 2 to 12");
         row("three rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3}, "its rolls is too long");
         row("undo of a note", "undo/0/historyEntry", 0, "its undo does not match its history");
         row("undo of one 'Mech too few", "undo/0/before/3", QJsonValue::Undefined,

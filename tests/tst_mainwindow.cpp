@@ -39,6 +39,13 @@ private slots:
         QCOMPARE(f.Label("OtherHeatText")->text() + f.Label("Label2(0)")->accessibleDescription() +
                      f.Label("Label2(1)")->accessibleDescription(),
                  QString("0litnot lit"));
+        // Dragging the other-heat thumb stores nothing until it is let go.
+        auto* bar = f.Find<QScrollBar>("OtherHeat");
+        bar->setSliderDown(true);
+        bar->setSliderPosition(5);
+        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{0});
+        bar->setSliderDown(false);
+        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{5});
         // Other heat stops at 32767, the most a record holds.
         f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{32767});
@@ -172,7 +179,8 @@ private slots:
     // After a load the fire inputs describe the loaded 'Mech, never the one
     // shown before (which had fire, "Walking Through" and 5 hexes).
     void fireInputsDescribeTheLoadedMech() {
-        for (const char* loaded : {"fire standing firehexes=2", "firehexes=2"}) {
+        for (const char* loaded :
+             {"fire standing firehexes=2", "firehexes=2", "fire neither firehexes=2"}) {
             Fixture f;
             f.Roster({"before", "loaded"}, {"fire firehexes=5", loaded});
             const MechRecord before = f.Play().Record(1), r = f.Play().Record(2);

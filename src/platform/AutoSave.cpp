@@ -14,8 +14,7 @@ namespace caldrix {
 
 AutoSave::AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent)
     : QObject(parent), game_(game), messages_(messages), folder_(DefaultFolder()) {
-    settle_.setSingleShot(true);
-    settle_.setInterval(kSettleMs);
+    settle_.setInterval(kSettleMs); // SaveNow stops it: it fires once per pause
     connect(&settle_, &QTimer::timeout, this, &AutoSave::SaveNow);
 }
 

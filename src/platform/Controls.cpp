@@ -122,7 +122,7 @@ int SelectedIndex(const QListWidget* list) {
 }
 
 void SetSelectedIndex(QListWidget* list, int row) {
-    if (row < 0 || row >= list->count()) {
+    if (!list->item(row)) { // -1, or no such row
         list->selectionModel()->clear();
         return;
     }
