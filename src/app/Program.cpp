@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 
+#include "platform/GameFile.h"
 #include "platform/HelpService.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Theme.h"
@@ -42,6 +43,15 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
                    stderr);
         return 1;
     }
+    // For installed-package checks: quit once shown, 0 when the game given
+    // opened; a game that would not open ends it at once, with no box to answer.
+    const bool quitWhenShown = qEnvironmentVariableIsSet("CALDRIX_QUIT_WHEN_SHOWN");
+    if (quitWhenShown && !command.GameFile.isEmpty()) {
+        if (const GameFileResult read = ReadGameFile(command.GameFile); !read.State) {
+            std::fputs(qPrintable(OpenProblem(command.GameFile, read.Problem) + "\n"), stderr);
+            return 1;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Caldrix"));
     QApplication::setApplicationVersion(QStringLiteral(CALDRIX_VERSION));
@@ -69,11 +79,10 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     }
     if (whenShown)
         QTimer::singleShot(0, &app, whenShown);
-    // For installed-package checks: quit once shown, 0 when the game given opened.
-    if (qEnvironmentVariableIsSet("CALDRIX_QUIT_WHEN_SHOWN")) {
-        const int status = command.GameFile.isEmpty() || opened ? 0 : 1;
-        QTimer::singleShot(0, &app, [status] { QCoreApplication::exit(status); });
-    }
+    if (quitWhenShown)
+        QTimer::singleShot(0, &app, [opened, &command] {
+            QCoreApplication::exit(command.GameFile.isEmpty() || opened ? 0 : 1);
+        });
     return app.exec();
 }
 
