@@ -249,21 +249,20 @@ void MechPanel::SetFireInputsEnabled() {
     Label6->setEnabled(hexes);
 }
 
-// The record mirrors the option group: one choice at a time.
 void MechPanel::WalkingThroughFire_Click() {
-    SetFireInputsEnabled();
-    const int slot = game_.CurrentMechSlot();
-    const bool changed = game_.Set(slot, &MechRecord::MechWalkingThroughFire, true) |
-                         game_.Set(slot, &MechRecord::MechStandingInFire, false);
-    if (changed)
-        emit edited(slot);
+    ChooseFireOption(true);
 }
 
 void MechPanel::StandingInFire_Click() {
+    ChooseFireOption(false);
+}
+
+// The record mirrors the option group: one choice at a time.
+void MechPanel::ChooseFireOption(bool walking) {
     SetFireInputsEnabled();
     const int slot = game_.CurrentMechSlot();
-    const bool changed = game_.Set(slot, &MechRecord::MechStandingInFire, true) |
-                         game_.Set(slot, &MechRecord::MechWalkingThroughFire, false);
+    const bool changed = game_.Set(slot, &MechRecord::MechWalkingThroughFire, walking) |
+                         game_.Set(slot, &MechRecord::MechStandingInFire, !walking);
     if (changed)
         emit edited(slot);
 }

@@ -48,6 +48,7 @@ private:
     void Connect();
     template <typename T> void Store(T MechRecord::*field, T value);
     void SetFireInputsEnabled();
+    void ChooseFireOption(bool walking);
 
     void HeatSinks_Change();
     void DHS_Click();
