@@ -180,16 +180,21 @@ private slots:
     void unitFiles() {
         Fixture f;
         QTemporaryDir dir;
-        QFile atlas(dir.filePath("Atlas.mtf")), bad(dir.filePath("<i>Bad & %1.mtf"));
-        QVERIFY(atlas.open(QIODevice::WriteOnly) && bad.open(QIODevice::WriteOnly));
+        QFile atlas(dir.filePath("Atlas.mtf")), bad(dir.filePath("<i>Bad & %1.mtf")),
+            big(dir.filePath("big.mtf"));
+        QVERIFY(atlas.open(QIODevice::WriteOnly) && bad.open(QIODevice::WriteOnly) &&
+                big.open(QIODevice::WriteOnly));
         atlas.write("chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double\n");
-        atlas.close(), bad.close();
+        big.write("chassis:A\nheat sinks:1\n" + QByteArray(1024 * 1024, ' '));
+        atlas.close(), bad.close(), big.close();
         const QString good = atlas.fileName();
         f.Roster(QStringList(253, "M"));
-        f.form->AddUnitFiles({good, bad.fileName(), dir.filePath("missing.mtf"), good, good, good});
+        f.form->AddUnitFiles(
+            {good, bad.fileName(), big.fileName(), dir.filePath("missing.mtf"), good, good, good});
         QCOMPARE(Names(f).mid(253), QStringList(3, "Atlas AS7-D"));
         QCOMPARE(f.messages.shown,
                  (QStringList{"<i>Bad & %1.mtf was not added: it has no 'Mech name",
+                              "big.mtf was not added: it is larger than 1 MB",
                               "missing.mtf was not added: it cannot be read",
                               "The roster is full: a game holds at most 256 'Mechs"}));
         f.form->StartNewGame_Click();
