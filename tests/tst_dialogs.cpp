@@ -48,17 +48,23 @@ private slots:
     void newGame() {
         Fixture f;
         PickMechs* pick = f.form->PickMechsDialog();
-        for (int count : {4, 2, 4})
-            In<QScrollBar>(pick, "NumMechsScroll")->setValue(count);
         QStringList chain, enabled;
+        const auto rows = [&] {
+            enabled << QString();
+            for (int i = 1; i <= 10; ++i)
+                enabled.last() +=
+                    QString::number(In(pick, QString("Mech1(%1)").arg(i))->isEnabled() +
+                                    In<QLabel>(pick, QString("Label2(%1)").arg(i))->isEnabled());
+        };
+        rows();                            // as it opens
+        for (int count : {11, 0, 4, 2, 4}) // the count runs from 1 to 10
+            In<QScrollBar>(pick, "NumMechsScroll")->setValue(count), rows();
         for (QWidget* w = pick->focusWidget(); chain.size() < 6; w = w->nextInFocusChain())
             if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
                 chain << w->objectName();
         QCOMPARE(chain.join(' '), "NumMechsScroll Mech1(1) Mech1(2) Mech1(3) Mech1(4) Continue");
-        for (int i = 1; i <= 10; ++i)
-            enabled << QString::number(In(pick, QString("Mech1(%1)").arg(i))->isEnabled() +
-                                       In<QLabel>(pick, QString("Label2(%1)").arg(i))->isEnabled());
-        QCOMPARE(enabled.join(""), "2222000000");
+        QCOMPARE(enabled, (QStringList{"2000000000", "2222222222", "2000000000", "2222000000",
+                                       "2200000000", "2222000000"}));
         QCOMPARE(pick->childAt(In(pick, "Mech1(1)")->geometry().center()), In(pick, "Mech1(1)"));
         In(pick, "Mech1(2)")->setText("<b>x</b> & %1 &&");
         In<QPushButton>(pick, "Continue")->click();

@@ -34,6 +34,13 @@ private slots:
         for (int j = 0; j <= 30; ++j)
             look += f.CellColour(j) == kLightRed ? 'R' : f.CellColour(j) == kLightGrey ? 'G' : '.';
         QCOMPARE(look, "#c0c0c0#0000000RGGG" + QString(25, '.') + "G.");
+        // The scale runs 30 down to 6 on the left and 5 down to 0 in the middle,
+        // each effect beside its level.
+        for (int j : {30, 6, 5, 0})
+            look += QString(" %1").arg(f.Label(QString("Label2(%1)").arg(j))->y() +
+                                       100 * (f.Label(QString("Label3(%1)").arg(j))->y() !=
+                                              f.Label(QString("Label2(%1)").arg(j))->y()));
+        QVERIFY(look.endsWith(" 24 408 16 96"));
         for (QLabel* label : f.form->findChildren<QLabel*>())
             QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(f.Label("OtherHeatText")->text() + f.Label("Label2(0)")->accessibleDescription() +

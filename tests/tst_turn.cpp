@@ -65,7 +65,7 @@ private slots:
                  QString("00"));
         QVERIFY(f.Selected() == 0 && f.PaintErrors(5 + 2 + 20 - 11).isEmpty());
         auto* undo = f.Find<QAction>("mnuUndoTurn");
-        QCOMPARE(undo->text(), QString("&Undo Turn 1"));
+        QVERIFY(undo->text() == "&Undo Turn 1" && f.Find<QAction>("mnuDeleteMech")->isEnabled());
         f.Select(2);
         QApplication::setActiveWindow(f.form.get());
         QTest::keyClick(f.form.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -168,10 +168,15 @@ private slots:
                  QString("Hot: movement 2, attempts to stand 0, weapons 0, other heat 0, fire 0, "
                          "engine hits 0, minus heat sinks 0: heat 20 becomes 22."));
         QCOMPARE(table->item(1, HeatForecast::Level)->text(), QString("Enter Heat Sinks"));
-        QVERIFY(table->item(1, HeatForecast::Level)->font().bold());
+        QVERIFY(table->item(1, HeatForecast::Level)->font().bold() &&
+                table->item(1, HeatForecast::Level)->foreground().color() == QColor(192, 0, 0));
         f.Type(f.Edit("HeatSinks"), "10");
+        QCOMPARE(table->item(1, HeatForecast::Shutdown)->text() +
+                     table->item(1, HeatForecast::Ammo)->text(),
+                 QString("\u2014\u2014"));
         f.form->NextTurn_Click();
-        QCOMPARE(int(f.random.draws), 4);
+        f.form->NextTurn_Click();
+        QCOMPARE(int(f.random.draws), 8);
         f.Type(f.Edit("HeatSinks"), "");
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
@@ -189,11 +194,15 @@ private slots:
             f.form->NextTurn_Click();
         QVERIFY(history->toPlainText().contains("Turn 1\n    Hot: heat 20 \u2192 22 (turn heat 2); "
                                                 "+3 Modifier to fire") &&
+                history->toPlainText().contains("\nTurn 2\n") &&
                 history->toPlainText().endsWith("\u2192 0 (turn heat 0)"));
         QVERIFY(history->lineWrapMode() == QPlainTextEdit::WidgetWidth && history->isReadOnly() &&
                 history->verticalScrollBar()->value() == history->verticalScrollBar()->maximum());
         f.form->HistoryWindow()->findChild<QPushButton*>("HistoryCopy")->click();
         QVERIFY(QApplication::clipboard()->text().contains("\n1\tHot\t20\t22\t2\t+3 Modifier"));
+        while (f.Find<QAction>("mnuUndoTurn")->isEnabled())
+            f.form->mnuUndoTurn_Click();
+        QVERIFY(history->toPlainText().startsWith("Turn 1 (undone)\n"));
     }
 
     // Random clicks and typing on the window; after each, the list, the

@@ -229,9 +229,8 @@ GameView Game::View() const {
 void Game::Restore(GameState state) {
     ++generation_;
     names_ = std::move(state.Names);
-    for (int slot = kFirstSlot; slot <= kLastSlot && slot < static_cast<int>(state.Records.size());
-         ++slot)
-        store_[slot] = std::move(state.Records[static_cast<std::size_t>(slot)]);
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
+        store_[slot] = std::move(state.Records.at(static_cast<std::size_t>(slot)));
     Select(state.Selected);
     log_.Restore(std::move(state.Log));
     undo_ = std::move(state.Undo);

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <chrono>
+
 namespace caldrix {
 
 AutoSave::AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent)
@@ -24,13 +26,16 @@ QString AutoSave::DefaultFolder() {
 
 void AutoSave::StartNewFile() {
     settle_.stop();
-    // Named by the time it began, so that the names sort as the games do.
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    QString name = QStringLiteral("game-%1").arg(stamp);
-    for (int n = 2; QFile::exists(QDir(folder_).filePath(name + kGameFileSuffix)); ++n)
-        name = QStringLiteral("game-%1-%2").arg(stamp).arg(n);
-    current_ = QDir(folder_).filePath(name + kGameFileSuffix);
+    // Named by the moment it began, to the microsecond, so that the names
+    // sort as the games do and two games never share a file.
+    const auto now = std::chrono::system_clock::now();
+    const auto micros =
+        std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() %
+        1000000;
+    current_ = QDir(folder_).filePath(QString::asprintf(
+        "game-%s-%06lld.caldrix",
+        qPrintable(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))),
+        static_cast<long long>(micros)));
     saved_.reset();
 }
 
@@ -41,7 +46,7 @@ void AutoSave::SaveSoon() {
 void AutoSave::SaveNow() {
     settle_.stop();
     // An empty game is not worth a file: it would only push out an older one.
-    const bool empty = game_.MechCount() == 0 && game_.Log().Entries().empty();
+    const bool empty = game_.MechNames().empty() && game_.Log().Entries().empty();
     if (current_.isEmpty() || (saved_ && game_.Revision() <= *saved_) || empty)
         return;
     QString problem;

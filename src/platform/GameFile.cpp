@@ -257,8 +257,9 @@ LogEntry EntryFrom(const QJsonValue& value) {
             roll.AvoidOn = static_cast<int>(Number(r, "avoidOn", 2, 12));
             roll.Rolled.AtTable = Flag(r, "atTable");
             const int lowest = roll.Rolled.AtTable ? 0 : 1;
-            roll.Rolled.Die1 = static_cast<std::int16_t>(Number(r, "die1", lowest, 6));
-            roll.Rolled.Die2 = static_cast<std::int16_t>(Number(r, "die2", lowest, 6));
+            for (auto [key, die] :
+                 {std::pair{"die1", &roll.Rolled.Die1}, {"die2", &roll.Rolled.Die2}})
+                *die = static_cast<std::int16_t>(Number(r, key, lowest, 6));
             roll.Rolled.DiceTotal = static_cast<std::int16_t>(Number(r, "total", 2, 12));
             roll.Avoided = roll.Rolled.DiceTotal >= roll.AvoidOn;
             line.Effects.Rolls.push_back(roll);
@@ -343,7 +344,7 @@ QByteArray GameWriter::Json(const GameView& game) {
     undo_.resize(game.Undo.size());
     for (std::size_t k = 0; k < game.Undo.size(); ++k) {
         const UndoStep& step = game.Undo[k];
-        const std::size_t next = k + 1 < game.Undo.size() ? game.Undo[k + 1].Entry : none;
+        const std::size_t next = k + 1 < game.Undo.size() ? game.Undo.at(k + 1).Entry : none;
         Piece& piece = undo_[k];
         if (piece.Json.isEmpty() || piece.Entry != step.Entry || piece.Next != next ||
             next == none) {
@@ -351,7 +352,7 @@ QByteArray GameWriter::Json(const GameView& game) {
             for (std::size_t i = 0; i < step.Before.size(); ++i)
                 before.append(RecordJson(step.Before[i], next == none
                                                              ? &game.Records[i + 1]
-                                                             : &game.Undo[k + 1].Before[i]));
+                                                             : &game.Undo.at(k + 1).Before[i]));
             piece = {
                 Compact({{"historyEntry", static_cast<qint64>(step.Entry)}, {"before", before}}),
                 false, step.Entry, next};

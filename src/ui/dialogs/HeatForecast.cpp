@@ -93,7 +93,7 @@ void HeatForecast::RefreshAll() {
 }
 
 void HeatForecast::RefreshRow(int row) {
-    if (row < 0 || row >= table_->rowCount())
+    if (row >= table_->rowCount()) // a 'Mech the table does not show yet
         return;
     const MechForecast f = Forecast(game_.Record(row + 1));
     SetCell(table_, row, Name, Q(game_.MechName(row)));

@@ -38,12 +38,12 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
     panel_->setAccessibleName(QStringLiteral("Heat Scale"));
     for (int level = 0; level < kLevels; ++level) {
         QWidget* frame = level >= 6 ? upperFrame : lowerFrame;
-        const int top = level >= 6 ? 360 + 240 * (30 - level) : 240 + 240 * (5 - level);
 
         auto* cell = new QLabel(QStringLiteral("%1").arg(level, 2, 10, QLatin1Char('0')), frame);
         cell->setObjectName(QStringLiteral("Label2(%1)").arg(level));
         platform::MakePlainLabel(cell);
-        cell->setGeometry(TwipRect(120, top, 255, 255));
+        cell->setGeometry(TwipRect(
+            120, level >= 6 ? 360 + 240 * (30 - level) : 240 + 240 * (5 - level), 255, 255));
         cell->setFrameShape(QFrame::Box);
         cell->setLineWidth(1);
         cell->setIndent(1);
@@ -53,7 +53,8 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
             QString::fromLatin1(kHeatScale[static_cast<std::size_t>(level)].ScaleText), frame);
         effect->setObjectName(QStringLiteral("Label3(%1)").arg(level));
         platform::MakePlainLabel(effect);
-        effect->setGeometry(TwipRect(480, top, 2175, 255));
+        effect->setGeometry(TwipRect(480, 0, 2175, 255));
+        effect->setGeometry(effect->geometry().translated(0, cell->y()));
         effect->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         platform::NameLabelByText(effect);
 

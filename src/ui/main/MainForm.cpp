@@ -74,7 +74,7 @@ void MainForm::BuildLayout() {
     connect(MechNames, &QListWidget::itemSelectionChanged, this, [this] {
         if (!quietSelection_)
             MechNames_Click();
-        mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
+        UpdateDeleteMech();
     });
 
     // Title panel.
@@ -204,11 +204,15 @@ void MainForm::MechNames_Click() {
         panel_->LoadMechRecord(slot);
 }
 
+void MainForm::UpdateDeleteMech() {
+    mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
+}
+
 void MainForm::ShowMech(int row) {
     quietSelection_ = true;
     platform::SetSelectedIndex(MechNames, row);
     quietSelection_ = false;
-    mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
+    UpdateDeleteMech();
     game_.Select(row);
     if (game_.CurrentMechSlot() > 0)
         panel_->LoadMechRecord(game_.CurrentMechSlot());
@@ -231,7 +235,7 @@ void MainForm::SyncRoster() {
     if (platform::SelectedIndex(MechNames) != game_.Selected())
         platform::SetSelectedIndex(MechNames, game_.Selected());
     quietSelection_ = false;
-    mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
+    UpdateDeleteMech();
 }
 
 void MainForm::AppendMechNames(const QStringList& names) {

@@ -107,6 +107,8 @@ private:
     void AppendMechNames(const QStringList& names);
     // Selects a row and shows its 'Mech from its record, selected or not before.
     void ShowMech(int row);
+    // Delete Mech is greyed while no 'Mech is selected.
+    void UpdateDeleteMech();
     // The roster list follows the game's names and selection, quietly.
     void SyncRoster();
     // The game changed as a whole: the list, the tool windows, the menus follow.

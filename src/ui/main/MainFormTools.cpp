@@ -132,7 +132,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ToolTip: {
         const auto* help = static_cast<QHelpEvent*>(event);
         const int row = list->indexAt(help->pos()).row();
-        if (row < 0 || row >= game_.MechCount()) {
+        if (row < 0) { // the rows are the 'Mechs: below them is empty space
             QToolTip::hideText();
             return true;
         }
