@@ -26,16 +26,14 @@ QString AutoSave::DefaultFolder() {
 
 void AutoSave::StartNewFile() {
     settle_.stop();
-    // Named by the moment it began, to the microsecond, so that the names
+    // Named by the moment it began, and its microsecond, so that the names
     // sort as the games do and two games never share a file.
-    const auto now = std::chrono::system_clock::now();
-    const auto micros =
-        std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() %
-        1000000;
-    current_ = QDir(folder_).filePath(QString::asprintf(
-        "game-%s-%06lld.caldrix",
-        qPrintable(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))),
-        static_cast<long long>(micros)));
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    current_ = QDir(folder_).filePath(
+        QStringLiteral("game-%1-%2.caldrix")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")))
+            .arg(static_cast<qlonglong>(micros.count())));
     saved_.reset();
 }
 

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTimer>
 
 namespace caldrix::platform {
 
@@ -61,7 +60,8 @@ void ComboBox::hidePopup() {
     if (!open)
         return;
     picking_ = true;
-    QTimer::singleShot(0, this, [this] { picking_ = false; });
+    QMetaObject::invokeMethod(
+        this, [this] { picking_ = false; }, Qt::QueuedConnection);
 }
 
 void ComboBox::keyPressEvent(QKeyEvent* event) {

@@ -27,8 +27,8 @@ QFont ProgramFont(qreal points, bool bold) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/caldrix-%1.png").arg(size), QSize(size, size));
+    for (const char* file : {":/caldrix-16.png", ":/caldrix-32.png", ":/caldrix-48.png"})
+        icon.addFile(QString::fromLatin1(file));
     return icon;
 }
 
