@@ -95,9 +95,9 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
         ++first;
     if (first < lines.size() && Lower(Trim(lines[first])).rfind("version:", 0) == 0) {
         if (first + 1 < lines.size())
-            chassis = Trim(lines[first + 1]);
+            chassis = Trim(lines.at(first + 1));
         if (first + 2 < lines.size())
-            model = Trim(lines[first + 2]);
+            model = Trim(lines.at(first + 2));
     }
     for (std::string_view line : lines) {
         const std::size_t colon = line.find(':');

@@ -70,13 +70,10 @@ HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent),
     breakdown_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_, 1);
+    layout->addWidget(table_);
     layout->addWidget(breakdown_);
     SizeColumns();
-    int width = 2 * layout->contentsMargins().left() + 2 * table_->frameWidth() + 24;
-    for (int column = 0; column < Columns; ++column)
-        width += table_->columnWidth(column);
-    resize(width, 360);
+    resize(table_->horizontalHeader()->length() + 48, 360); // room for the frame and scroll bar
 
     connect(table_, &QTableWidget::itemSelectionChanged, this, &HeatForecast::ShowBreakdown);
     RefreshAll();
@@ -118,10 +115,9 @@ void HeatForecast::RefreshRow(int row) {
 void HeatForecast::SizeColumns() {
     // What each column can ever hold; the names only when the roster changes.
     QList<QStringList> texts(Columns);
-    texts[HeatNow] << QStringLiteral("30");
-    texts[TurnHeat] << QStringLiteral("-0000000");
-    texts[Sunk] << QStringLiteral("-000000");
-    texts[Level] << QStringLiteral("30");
+    texts[HeatNow] = texts[Level] = {QStringLiteral("30")};
+    texts[TurnHeat] = {QStringLiteral("-0000000")};
+    texts[Sunk] = {QStringLiteral("-000000")};
     for (int level = 0; level < kHeatLevels; ++level)
         texts[Movement] << Q(MovementPenaltyText(level)), texts[Fire] << Q(FireModifierText(level));
     texts[Shutdown] << QStringLiteral("automatic");

@@ -65,9 +65,6 @@ PickMechs::PickMechs(QWidget* parent)
     continue_->setFont(platform::ProgramFont(12, true));
     continue_->setDefault(true); // Enter in a name box presses "Ok!"
 
-    for (int i = 1; i <= kRows; ++i)
-        mech1_[i]->raise();
-
     // Focus: the count, the rows from the top, then "Ok!".
     QList<QWidget*> order{numMechsScroll_};
     for (int i = 1; i <= kRows; ++i)

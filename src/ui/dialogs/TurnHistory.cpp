@@ -74,7 +74,7 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
     buttons->addStretch();
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_, 1);
+    layout->addWidget(text_);
     layout->addLayout(buttons);
     resize(640, 400);
     Refresh();

@@ -209,10 +209,7 @@ void MainForm::UpdateDeleteMech() {
 }
 
 void MainForm::ShowMech(int row) {
-    quietSelection_ = true;
-    platform::SetSelectedIndex(MechNames, row);
-    quietSelection_ = false;
-    UpdateDeleteMech();
+    platform::SetSelectedIndex(MechNames, row); // loads it too, if it was not selected
     game_.Select(row);
     if (game_.CurrentMechSlot() > 0)
         panel_->LoadMechRecord(game_.CurrentMechSlot());
