@@ -87,10 +87,6 @@ private slots:
         row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
-        row("heat sinks as a number", "mechs/0/record/heatSinks", 10,
-            "its heatSinks is not a text");
-        row("fire as text", "mechs/0/record/walkingThroughFire", "yes",
-            "its walkingThroughFire is not true or false");
         row("unknown condition", "mechs/0/record/conditionShutdown", "Boom",
             "its conditionShutdown is not one Caldrix writes");
         row("selected past the roster", "selected", 4,

@@ -53,7 +53,8 @@ private slots:
         bar->setSliderPosition(5);
         QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{0});
         bar->setSliderDown(false);
-        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{5});
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow: one step
+        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{6});
         // Other heat stops at 32767, the most a record holds.
         f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{32767});

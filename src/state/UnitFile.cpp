@@ -93,7 +93,7 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
     std::size_t first = 0;
     while (first < lines.size() && Trim(lines[first]).empty())
         ++first;
-    if (first < lines.size() && Lower(Trim(lines[first])).rfind("version:", 0) == 0) {
+    if (first < lines.size() && Lower(Trim(lines[first])).starts_with("version:")) {
         if (first + 1 < lines.size())
             chassis = Trim(lines.at(first + 1));
         if (first + 2 < lines.size())

@@ -118,8 +118,8 @@ void HeatForecast::SizeColumns() {
     texts[HeatNow] = texts[Level] = {QStringLiteral("30")};
     texts[TurnHeat] = {QStringLiteral("-0000000")};
     texts[Sunk] = {QStringLiteral("-000000")};
-    for (int level = 0; level < kHeatLevels; ++level)
-        texts[Movement] << Q(MovementPenaltyText(level)), texts[Fire] << Q(FireModifierText(level));
+    for (const HeatScaleLevel& level : kHeatScale)
+        texts[Movement] << Q(level.MovementPenalty), texts[Fire] << Q(level.FireModifier);
     texts[Shutdown] << QStringLiteral("automatic");
     for (int avoidOn = 2; avoidOn <= 12; ++avoidOn)
         texts[Shutdown] << Q(AvoidOnText(avoidOn)), texts[Ammo] << Q(AvoidOnText(avoidOn));

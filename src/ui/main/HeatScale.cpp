@@ -45,7 +45,6 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         cell->setGeometry(TwipRect(
             120, level >= 6 ? 360 + 240 * (30 - level) : 240 + 240 * (5 - level), 255, 255));
         cell->setFrameShape(QFrame::Box);
-        cell->setLineWidth(1);
         cell->setIndent(1);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

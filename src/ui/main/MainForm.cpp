@@ -33,7 +33,7 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
       autoSave_(game_, services.Messages) {
     setObjectName(QStringLiteral("MainForm"));
     BuildLayout();
-    mnuDeleteMech->setEnabled(false);
+    UpdateDeleteMech();
 }
 
 MainForm::~MainForm() {

@@ -20,12 +20,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        const QVariant data = index.data(RosterList::kLevelRole);
-        if (!data.isValid()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        const int level = data.toInt();
+        const int level = index.data(RosterList::kLevelRole).toInt();
         const QString text = QString::number(level);
         const int width = option.fontMetrics.horizontalAdvance(QStringLiteral("30")) + 8;
         QStyleOptionViewItem name = option;
