@@ -177,7 +177,7 @@ private slots:
         f.form->NextTurn_Click();
         f.form->NextTurn_Click();
         QCOMPARE(int(f.random.draws), 8);
-        f.Type(f.Edit("HeatSinks"), "");
+        f.Type(f.Edit("HeatSinks"), "x"); // the longest kind of message
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
                 QTableWidgetItem* item = table->item(row, column);

@@ -51,11 +51,11 @@ MechForecast Forecast(const MechRecord& record) {
 std::string ShutdownText(const MechForecast& f) {
     if (f.ShutdownAutomatic)
         return "automatic";
-    return f.ShutdownAvoidOn > 0 ? AvoidOnText(f.ShutdownAvoidOn) : kDash;
+    return f.ShutdownAvoidOn ? AvoidOnText(f.ShutdownAvoidOn) : kDash; // 0: no roll
 }
 
 std::string AmmoText(const MechForecast& f) {
-    return f.AmmoAvoidOn > 0 ? AvoidOnText(f.AmmoAvoidOn) : kDash;
+    return f.AmmoAvoidOn ? AvoidOnText(f.AmmoAvoidOn) : kDash;
 }
 
 std::string ForecastLine(const MechForecast& f) {
@@ -72,9 +72,9 @@ std::string ForecastLine(const MechForecast& f) {
     add(f.Mod2Fier);
     if (f.ShutdownAutomatic)
         add("shutdown automatic");
-    else if (f.ShutdownAvoidOn > 0)
+    else if (f.ShutdownAvoidOn)
         add("shutdown " + AvoidOnText(f.ShutdownAvoidOn));
-    if (f.AmmoAvoidOn > 0)
+    if (f.AmmoAvoidOn)
         add("ammo explosion " + AvoidOnText(f.AmmoAvoidOn));
     return effects.empty() ? line : line + ": " + effects;
 }
