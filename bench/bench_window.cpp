@@ -99,9 +99,9 @@ int main(int argc, char* argv[]) {
     const double open = keystrokes();
     form.ForecastWindow()->hide();
 
-    // 100 turns of 256 'Mechs with long names, then Next Turn with the
-    // history closed and open; a turn's autosave is part of its cost.
-    Fill(form, kMechs, 600);
+    // 100 turns of 256 'Mechs with 60-character names, then Next Turn with
+    // the history closed and open; a turn's autosave is part of its cost.
+    Fill(form, kMechs, 60);
     for (int turn = 0; turn < 100; ++turn)
         form.NextTurn_Click();
     auto moreTurns = [&] {
@@ -148,7 +148,7 @@ int main(int argc, char* argv[]) {
     std::printf("one keystroke with %d 'Mechs: forecast closed %.1f us, open %.1f us, %.1f us "
                 "more; goal < 1000 us more\n",
                 kMechs, closed, open, open - closed);
-    std::printf("Next Turn after 100 turns of %d 'Mechs with 600-character names: history closed "
+    std::printf("Next Turn after 100 turns of %d 'Mechs with 60-character names: history closed "
                 "%.2f ms, open %.2f ms, %.2f ms more; goal < 16 ms more\n",
                 kMechs, historyClosed, historyOpen, historyOpen - historyClosed);
     std::printf("saving %d 'Mechs with 100 turns (%lld bytes): first save %.2f ms, autosave after "
