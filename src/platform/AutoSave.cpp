@@ -53,7 +53,7 @@ void AutoSave::SaveNow() {
     else
         QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (problem.isEmpty())
-        problem = WriteGameFile(current_, writer_.Json(game_.View()));
+        problem = WriteGameFile(current_, Json());
     if (!problem.isEmpty()) {
         if (!failing_)
             messages_.Inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "

@@ -44,6 +44,10 @@ public:
     // The newest autosave that is not the game in progress, or empty.
     QString LastGame() const;
 
+    // The game's JSON through the autosave's writer, which already holds
+    // the text of all that a long game never changes again.
+    QByteArray Json() { return writer_.Json(game_.View()); }
+
 private:
     QStringList Files() const;
     void Prune();

@@ -362,7 +362,7 @@ void MainForm::mnuSaveGame_Click() {
     if (!path.endsWith(kGameFileSuffix))
         path += kGameFileSuffix;
     gameFolder_ = QFileInfo(path).absolutePath();
-    const QString problem = WriteGameFile(path, GameWriter().Json(game_.View()));
+    const QString problem = WriteGameFile(path, autoSave_.Json());
     if (!problem.isEmpty())
         services_.Messages.Inform(
             QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
