@@ -48,10 +48,12 @@ void AutoSave::SaveNow() {
     if (current_.isEmpty() || (saved_ && game_.Revision() <= *saved_) || empty)
         return;
     QString problem;
-    if (!QDir().mkpath(folder_))
-        problem = QStringLiteral("the folder cannot be made");
-    else
-        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!QDir(folder_).exists()) { // made once, for its owner alone
+        if (QDir().mkpath(folder_))
+            QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        else
+            problem = QStringLiteral("the folder cannot be made");
+    }
     if (problem.isEmpty())
         problem = WriteGameFile(current_, Json());
     if (!problem.isEmpty()) {
@@ -63,8 +65,10 @@ void AutoSave::SaveNow() {
         return;
     }
     failing_ = false;
+    const bool newFile = !saved_;
     saved_ = game_.Revision();
-    Prune();
+    if (newFile) // only a game's first file can push out the oldest
+        Prune();
 }
 
 QStringList AutoSave::Files() const {

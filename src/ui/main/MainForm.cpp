@@ -209,10 +209,10 @@ void MainForm::UpdateDeleteMech() {
 }
 
 void MainForm::ShowMech(int row) {
-    platform::SetSelectedIndex(MechNames, row); // loads it too, if it was not selected
-    game_.Select(row);
-    if (game_.CurrentMechSlot() > 0)
-        panel_->LoadMechRecord(game_.CurrentMechSlot());
+    if (platform::SelectedIndex(MechNames) != row)
+        platform::SetSelectedIndex(MechNames, row); // its handler selects and loads it
+    else
+        MechNames_Click(); // selected already: shown again from its record
 }
 
 void MainForm::SyncRoster() {
@@ -249,9 +249,9 @@ void MainForm::AppendMechNames(const QStringList& names) {
 }
 
 void MainForm::ShowGame() {
+    GameChanged(); // the list first: then the selected 'Mech can be shown
     if (game_.Selected() >= 0)
         ShowMech(game_.Selected());
-    GameChanged();
 }
 
 // ---- Turns -----------------------------------------------------------------
@@ -340,6 +340,7 @@ bool MainForm::OpenGame(const QString& path, bool resume) {
     if (history_)
         history_->Rebuild();
     ShowGame();
+    UpdateResume(); // the game replaced may now be the one to resume
     return true;
 }
 

@@ -227,7 +227,8 @@ void MainForm::GameChanged() {
     if (history_ && history_->isVisible())
         history_->Refresh();
     autoSave_.SaveNow();
-    UpdateResume();
+    if (game_.MechCount() == 0) // the hint shows only on an empty roster
+        UpdateResume();
 }
 
 } // namespace caldrix
