@@ -22,8 +22,8 @@ namespace {
 
 using Draws = SequenceRandom;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 const QString kRange = " must be a number from -32768 to 32767";
@@ -48,8 +48,9 @@ struct Table {
     }
     QString Conditions(int slot) const {
         const MechRecord& r = game.Record(slot);
-        return Q(r.MechConditionMod2Fier + "|" + r.MechConditionMP + "|" + r.MechConditionShutdown +
-                 "|" + r.MechConditionAmmoExp);
+        return QStringList{Q(r.MechConditionMod2Fier), Q(r.MechConditionMP),
+                           Q(r.MechConditionShutdown), Q(r.MechConditionAmmoExp)}
+            .join('|');
     }
 };
 
@@ -177,7 +178,7 @@ private slots:
             Draws random({r});
             const HeatEffects e = ApplyHeatEffects(level, random);
             const bool unlucky = r == 0.0f;
-            QCOMPARE(Q(e.Mod2Fier + "|" + e.MP), texts);
+            QCOMPARE(Q(e.Mod2Fier) + '|' + Q(e.MP), texts);
             QCOMPARE(!e.Shutdown.empty(), avoidOn[0] < 0 || (unlucky && avoidOn[0] > 0));
             QCOMPARE(!e.AmmoExp.empty(), unlucky && avoidOn[1] > 0);
             QList<int> rolled, wanted;

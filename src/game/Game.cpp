@@ -136,6 +136,7 @@ TurnOutcome Game::NextTurn() {
     }
 
     std::vector<MechRecord> before;
+    before.reserve(static_cast<std::size_t>(mechs));
     for (int slot = 1; slot <= mechs; ++slot)
         before.push_back(store_[slot]);
     for (int row = 0; row < mechs; ++row)
@@ -152,8 +153,8 @@ TurnOutcome Game::NextTurn() {
             // While the players roll, the record shows what is already certain.
             record.MechConditionMod2Fier = FireModifierText(record.MechHeat);
             record.MechConditionMP = MovementPenaltyText(record.MechHeat);
-            record.MechConditionShutdown.clear();
-            record.MechConditionAmmoExp.clear();
+            record.MechConditionShutdown = {};
+            record.MechConditionAmmoExp = {};
             table.About(row, names_[static_cast<std::size_t>(row)]);
         }
         std::optional<HeatEffects> effects = ApplyHeatEffects(record.MechHeat, dice);

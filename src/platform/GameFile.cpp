@@ -24,8 +24,8 @@ const QString kFormat = QStringLiteral("caldrix-game");
 // Far beyond anything typed at a table, well inside the file's own limit.
 constexpr qsizetype kMaxText = 1'000'000;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // ---- Writing ---------------------------------------------------------------
@@ -161,17 +161,20 @@ QJsonArray Array(const QJsonObject& object, const char* key, qsizetype most) {
     return value.toArray();
 }
 
-// Only the texts the heat scale gives, or none.
-std::string Condition(const QJsonObject& object, const char* key,
-                      const std::set<std::string>& allowed) {
-    std::string text = Text(object, key);
-    if (!text.empty() && allowed.count(text) == 0)
+// Only the texts the heat scale gives, or none; the result views the scale's own text.
+std::string_view Condition(const QJsonObject& object, const char* key,
+                           const std::set<std::string_view>& allowed) {
+    const std::string text = Text(object, key);
+    if (text.empty())
+        return {};
+    const auto known = allowed.find(text);
+    if (known == allowed.end())
         Refuse(QStringLiteral("its %1 is not one Caldrix writes").arg(QLatin1String(key)));
-    return text;
+    return *known;
 }
 
-std::set<std::string> Column(const char* HeatScaleLevel::*field) {
-    std::set<std::string> texts;
+std::set<std::string_view> Column(const char* HeatScaleLevel::*field) {
+    std::set<std::string_view> texts;
     for (const HeatScaleLevel& level : kHeatScale)
         texts.insert(level.*field);
     return texts;
@@ -186,14 +189,14 @@ int Heat(const QJsonObject& object, const char* key) {
 }
 
 struct Conditions {
-    std::string Fire, Movement, Shutdown, Ammo;
+    std::string_view Fire, Movement, Shutdown, Ammo;
 };
 
 Conditions ConditionsOf(const QJsonObject& o) {
-    static const std::set<std::string> fire = Column(&HeatScaleLevel::FireModifier),
-                                       movement = Column(&HeatScaleLevel::MovementPenalty),
-                                       shutdown{conditions::kShutdown},
-                                       ammo{conditions::kAmmoExplosion};
+    static const std::set<std::string_view> fire = Column(&HeatScaleLevel::FireModifier),
+                                            movement = Column(&HeatScaleLevel::MovementPenalty),
+                                            shutdown{conditions::kShutdown},
+                                            ammo{conditions::kAmmoExplosion};
     return {Condition(o, "conditionFire", fire), Condition(o, "conditionMovement", movement),
             Condition(o, "conditionShutdown", shutdown),
             Condition(o, "conditionAmmoExplosion", ammo)};

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace caldrix {
 
@@ -31,10 +32,11 @@ struct MechRecord {
     std::string MechFireHexes;
     bool MechStandingInFire = false;
     std::string MechEngineHits;
-    std::string MechConditionMod2Fier;
-    std::string MechConditionMP;
-    std::string MechConditionShutdown;
-    std::string MechConditionAmmoExp;
+    // The conditions are always the heat scale's own static texts, or empty.
+    std::string_view MechConditionMod2Fier;
+    std::string_view MechConditionMP;
+    std::string_view MechConditionShutdown;
+    std::string_view MechConditionAmmoExp;
     std::int16_t MechOtherHeat = 0; // 0..32767
 
     bool operator==(const MechRecord&) const = default;

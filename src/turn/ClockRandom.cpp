@@ -23,7 +23,7 @@ std::uint64_t Mix(std::uint64_t x) {
 } // namespace
 
 ClockRandom::ClockRandom() {
-    Reseed();
+    SeedFromClocks();
 }
 
 ClockRandom::ClockRandom(std::uint64_t seed) {
@@ -46,12 +46,21 @@ std::uint32_t ClockRandom::Next() {
 }
 
 float ClockRandom::NextFloat() {
+    if (reseedPending_)
+        SeedFromClocks();
     // 24 random bits: every float on a 2^-24 grid in [0, 1) equally likely,
     // and the result can never round up to 1.
     return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f);
 }
 
 void ClockRandom::Reseed() {
+    // The clocks are read at the next draw: reseeds with no draw between
+    // them would only overwrite each other, and a turn reseeds once per 'Mech.
+    reseedPending_ = true;
+}
+
+void ClockRandom::SeedFromClocks() {
+    reseedPending_ = false;
     const auto wall =
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     const auto fine =

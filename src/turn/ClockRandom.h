@@ -9,9 +9,9 @@
 
 namespace caldrix {
 
-// The program's random generator: PCG32 (O'Neill), cheap to reseed, which a
-// turn does once per 'Mech. Reseeding mixes the wall clock, a high-resolution
-// steady clock and a counter, so two reseeds within one tick still differ.
+// The program's random generator: PCG32 (O'Neill). A turn reseeds it once per
+// 'Mech; the seed mixes the wall clock, a high-resolution steady clock and a
+// counter, so two seeds taken within one tick still differ.
 class ClockRandom : public RandomSourceInterface {
 public:
     ClockRandom();
@@ -21,10 +21,12 @@ public:
 
 private:
     void Seed(std::uint64_t seed);
+    void SeedFromClocks();
     std::uint32_t Next();
 
     std::uint64_t state_ = 0;
     std::uint64_t reseeds_ = 0;
+    bool reseedPending_ = false;
 };
 
 } // namespace caldrix

@@ -64,9 +64,9 @@ std::string ForecastLine(const MechForecast& f) {
         return line + ": " + *f.Problem;
     line += " \u2192 " + std::to_string(f.Level);
     std::string effects;
-    auto add = [&effects](const std::string& text) {
+    auto add = [&effects](std::string_view text) {
         if (!text.empty())
-            effects += (effects.empty() ? "" : ", ") + text;
+            effects.append(effects.empty() ? "" : ", ").append(text);
     };
     add(f.MP);
     add(f.Mod2Fier);

@@ -16,10 +16,10 @@ struct MechForecast {
     int HeatNow = 0;
     // The first message Next Turn would show for this 'Mech, if any.
     std::optional<std::string> Problem;
-    HeatBalance Balance; // only when there is no problem
-    int Level = 0;       // the level the turn commits
-    std::string Mod2Fier;
-    std::string MP;
+    HeatBalance Balance;       // only when there is no problem
+    int Level = 0;             // the level the turn commits
+    std::string_view Mod2Fier; // the heat scale's static texts
+    std::string_view MP;
     int ShutdownAvoidOn = 0; // 0: no roll
     bool ShutdownAutomatic = false;
     int AmmoAvoidOn = 0; // 0: no roll

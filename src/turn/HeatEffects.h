@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace caldrix {
@@ -33,12 +34,13 @@ struct RollRecord {
     bool operator==(const RollRecord&) const = default;
 };
 
-// The four condition texts that a heat level brings and the rolls made for them.
+// The four condition texts that a heat level brings (the heat scale's static
+// texts) and the rolls made for them.
 struct HeatEffects {
-    std::string Mod2Fier;
-    std::string MP;
-    std::string Shutdown;
-    std::string AmmoExp;
+    std::string_view Mod2Fier;
+    std::string_view MP;
+    std::string_view Shutdown;
+    std::string_view AmmoExp;
     std::vector<RollRecord> Rolls;
     bool operator==(const HeatEffects&) const = default;
 };

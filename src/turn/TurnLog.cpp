@@ -98,8 +98,9 @@ std::string TurnLog::AsText() const {
                 rolls += (rolls.empty() ? "" : "; ") + RollText(roll);
             text += turn + "\t" + Cell(m.Name) + "\t" + std::to_string(m.Before) + "\t" +
                     std::to_string(m.After) + "\t" + std::to_string(m.TurnHeat) + "\t" +
-                    m.Effects.Mod2Fier + "\t" + m.Effects.MP + "\t" + m.Effects.Shutdown + "\t" +
-                    m.Effects.AmmoExp + "\t" + rolls + "\n";
+                    std::string(m.Effects.Mod2Fier) + "\t" + std::string(m.Effects.MP) + "\t" +
+                    std::string(m.Effects.Shutdown) + "\t" + std::string(m.Effects.AmmoExp) + "\t" +
+                    rolls + "\n";
         }
     }
     return text;

@@ -18,8 +18,8 @@ namespace caldrix {
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void SetCell(QTableWidget* table, int row, int column, const QString& text, bool problem = false) {

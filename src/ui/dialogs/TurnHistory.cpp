@@ -35,10 +35,10 @@ QStringList Lines(const LogEntry& entry) {
                               .arg(m.Before)
                               .arg(m.After)
                               .arg(m.TurnHeat)};
-        for (const std::string& text :
+        for (const std::string_view text :
              {m.Effects.Mod2Fier, m.Effects.MP, m.Effects.Shutdown, m.Effects.AmmoExp})
             if (!text.empty())
-                parts << QString::fromStdString(text);
+                parts << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         for (const RollRecord& roll : m.Effects.Rolls)
             parts << QString::fromStdString(RollText(roll));
         lines << QStringLiteral("    ") + QString::fromStdString(m.Name) + QStringLiteral(": ") +

@@ -22,8 +22,8 @@ namespace {
 std::string Text(const QLineEdit* box) {
     return box->text().toStdString();
 }
-QString ToQ(const std::string& text) {
-    return QString::fromStdString(text);
+QString ToQ(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 template <typename T> T* Place(T* widget, const char* name, QRect rect) {
