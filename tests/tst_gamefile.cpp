@@ -87,6 +87,7 @@ private slots:
         row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
+        row("longest name taken", "mechs/0/name", QString(1'000'000, 'x'), "");
         row("unknown condition", "mechs/0/record/conditionShutdown", "Boom",
             "its conditionShutdown is not one Caldrix writes");
         row("selected past the roster", "selected", 4,
@@ -108,7 +109,7 @@ private slots:
         const GameFileResult result =
             GameFromJson(QJsonDocument(edited.toObject()).toJson(QJsonDocument::Compact));
         QCOMPARE(result.Problem, reason);
-        QVERIFY(!result.State);
+        QCOMPARE(result.State.has_value(), reason.isEmpty());
     }
 
     void refusedWhole() {
@@ -120,11 +121,12 @@ private slots:
         QStringList reasons;
         for (const QByteArray& bytes :
              {GameToJson(Played()).left(500), QByteArray("[1]"), QByteArray(100000, '['),
-              QByteArray(16 * 1024 * 1024 + 1, ' '), QJsonDocument(many).toJson()})
+              QByteArray(16 * 1024 * 1024, ' '), QByteArray(16 * 1024 * 1024 + 1, ' '),
+              QJsonDocument(many).toJson()})
             reasons << GameFromJson(bytes).Problem;
-        QCOMPARE(reasons,
-                 (QStringList{"it is not JSON", "it is not JSON", "it is not JSON",
-                              "it is larger than 16 MB", "it holds more than 256 'Mechs"}));
+        QCOMPARE(reasons, (QStringList{"it is not JSON", "it is not JSON", "it is not JSON",
+                                       "it is not JSON", "it is larger than 16 MB",
+                                       "it holds more than 256 'Mechs"}));
     }
 
     // Random damage never crashes; whatever is taken can be played.

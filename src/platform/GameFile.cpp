@@ -328,10 +328,9 @@ GameState StateFrom(const QJsonObject& o) {
 } // namespace
 
 QByteArray GameWriter::Json(const GameView& game) {
-    if (!primed_ || generation_ != game.Generation) {
+    if (generation_ != game.Generation) {
         history_.clear();
         undo_.clear();
-        primed_ = true;
         generation_ = game.Generation;
     }
     QByteArray history("[");

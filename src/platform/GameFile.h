@@ -39,8 +39,7 @@ private:
         bool Undone = false;             // history: the entry's mark when written
         std::size_t Entry = 0, Next = 0; // undo: its turn and the turn after it
     };
-    bool primed_ = false;
-    std::uint64_t generation_ = 0;
+    std::optional<std::uint64_t> generation_; // the game the pieces come from
     std::vector<Piece> history_, undo_;
 };
 
