@@ -7,6 +7,7 @@
 #include "MainFormFixture.h"
 #include "platform/GameFile.h"
 #include "platform/HelpService.h"
+#include "platform/Theme.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -31,7 +32,7 @@ QStringList Names(const Fixture& f) {
     return names;
 }
 QString Hint(const Fixture& f) {
-    return f.form->findChild<RosterList*>("MechNames")->Hint();
+    return f.form->findChild<RosterList*>("MechNames")->ShownHint();
 }
 void DeleteLater() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -139,6 +140,9 @@ private slots:
         f.Roster({"A", "B", "C"}, {"sinks=A's"});
         QVERIFY(!del->isEnabled());
         f.Select(0);
+        f.Select(-1); // nothing selected: the panel keeps what it shows
+        QCOMPARE(f.Edit("HeatSinks")->text(), QString("A's"));
+        f.Select(0);
         del->trigger(); // No
         f.messages.answers = {true};
         del->trigger();
@@ -210,6 +214,7 @@ private slots:
         QCoreApplication::sendEvent(f.Roster()->viewport(), &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(f.Roster()->viewport(), &drop);
+        QVERIFY(f.Roster()->viewport()->acceptDrops());
         QCOMPARE(Names(f) + f.messages.shown.mid(4), QStringList{"Atlas AS7-D"}); // not notes.txt
     }
 
@@ -230,6 +235,7 @@ private slots:
         QTest::keyClick(In(f.form->PickMechsDialog(), "Mech1(1)"), Qt::Key_F1);
         QVERIFY(help.HelpWindow()->toPlainText().contains("Resume Last Game") &&
                 !help.HelpWindow()->windowIcon().isNull());
+        QCOMPARE(help.HelpWindow()->frameGeometry().center(), f.form->frameGeometry().center());
         for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
             QPointer<QTextBrowser> shown = help.HelpWindow();
             QTest::keySequence(shown, keys);
@@ -238,6 +244,43 @@ private slots:
             DeleteLater();
             QVERIFY(shown.isNull() && help.HelpWindow()->isVisible());
         }
+    }
+
+    // Windows open beside the main window where the screen (800 x 800, frames
+    // of 2 px) has room: the side asked first, the other, below, above; else
+    // where Qt put them, moved and shrunk onto the screen.
+    void placement_data() {
+        QTest::addColumn<QRect>("main"); // empty: hidden
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<bool>("leftFirst");
+        QTest::addColumn<QRect>("frame"); // where the window's frame lies
+        auto row = [](const char* name, QRect main, QRect window, bool left, QRect frame) {
+            QTest::newRow(name) << main << window << left << frame;
+        };
+        const QRect small(0, 0, 200, 100), corner(700, 750, 200, 100), edge(596, 696, 204, 104);
+        row("right", {100, 100, 300, 200}, small, false, {402, 98, 204, 104});
+        row("left first", {300, 100, 300, 200}, small, true, {94, 98, 204, 104});
+        row("left, no room right", {500, 100, 250, 200}, small, false, {294, 98, 204, 104});
+        row("right, raised", {100, 650, 300, 148}, {0, 0, 200, 200}, true, {402, 596, 204, 204});
+        row("below", {100, 50, 600, 200}, small, false, {98, 252, 204, 104});
+        row("above", {100, 600, 600, 198}, small, false, {98, 494, 204, 104});
+        row("no room beside", {2, 2, 796, 796}, corner, false, edge);
+        row("main window hidden", {}, corner, false, edge);
+        row("larger than the screen", {}, {-50, 9, 900, 900}, false, {0, 0, 800, 800});
+    }
+    void placement() {
+        QFETCH(QRect, main);
+        QFETCH(QRect, window);
+        QFETCH(bool, leftFirst);
+        QWidget over, placed;
+        over.setGeometry(main.isEmpty() ? QRect(9, 9, 9, 9) : main);
+        over.show();
+        over.setVisible(!main.isEmpty()); // hidden, as during a new game
+        placed.setGeometry(window);
+        main.isEmpty() ? platform::KeepOnScreen(&placed, &over)
+                       : platform::PlaceBeside(&placed, &over, leftFirst);
+        placed.show();
+        QTEST(placed.frameGeometry(), "frame");
     }
 
     // A game given at start replaces the new-game dialog and shows its
@@ -255,6 +298,10 @@ private slots:
         QCOMPARE(
             f.messages.shown,
             QStringList{"<b>bad&amp; %1.caldrix could not be opened: it is not a Caldrix game"});
+        f.form->SaveGameAs(dir.filePath("copy")); // named as a game
+        QVERIFY(ReadGameFile(dir.filePath("copy.caldrix")).State == before);
+        f.form->SaveGameAs(dir.filePath("none/x.caldrix"));
+        QVERIFY(f.messages.shown.last().startsWith("x.caldrix could not be saved: "));
         Fixture g(bad.fileName()); // the usual start
         QVERIFY(g.form->PickMechsDialog()->isVisible());
     }
@@ -269,7 +316,7 @@ private slots:
         QVERIFY(!resume->isEnabled());
         QCOMPARE(Hint(f), QString("Right-click here for saved games and the turn tools"));
         f.Roster({"A", "B"}, {"move=Running", ""});
-        QVERIFY(QFile::exists(f.form->Saver().CurrentFile())); // a roster is a game
+        QVERIFY(QFile::exists(f.form->Saver().CurrentFile()) && Hint(f).isEmpty()); // a game
         f.form->NextTurn_Click();
         const QString first = f.form->Saver().CurrentFile();
         QVERIFY(ReadGameFile(first).State == f.Play().State());

@@ -27,7 +27,8 @@ private slots:
                   (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
         QCOMPARE(f.Find("Frame4")->geometry().intersected(f.Find("Frame3")->geometry()).height(),
                  9);
-        QString look = f.Find("ClientArea")->palette().color(QPalette::Window).name() +
+        const QPoint bare = f.Find("ClientArea")->mapTo(f.form.get(), QPoint(2, 2));
+        QString look = f.form->grab().toImage().pixelColor(bare).name() +
                        f.Label("Label3(5)")->palette().color(QPalette::WindowText).name() +
                        QString::number(f.Label("Label6")->isEnabled() +
                                        f.Edit("WalkingThroughFireHexes")->isEnabled());
@@ -118,6 +119,7 @@ private slots:
                                              f.form->AboutDialog()};
             QSignalSpy ended(f.form.get(), &MainForm::programEnded);
             byMenu ? f.Find<QAction>("Exit")->trigger() : void(f.form->close());
+            f.form->close(); // ended once only
             QVERIFY(ended.count() == 1 && f.messages.shown.isEmpty());
             for (const auto& dialog : dialogs)
                 QVERIFY(dialog.isNull());

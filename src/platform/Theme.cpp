@@ -68,7 +68,7 @@ void CentreOver(QWidget* window, const QWidget* over) {
 }
 
 void CentreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = window->screen(); // the primary screen until it is on one
     if (!screen)
         return;
     QRect frame = window->frameGeometry();
@@ -79,9 +79,7 @@ void CentreOnScreen(QWidget* window) {
 namespace {
 
 QRect Available(const QWidget* window, const QWidget* over) {
-    QScreen* screen = over ? over->screen() : window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = (over ? over : window)->screen();
     return screen ? screen->availableGeometry() : QRect();
 }
 
@@ -105,8 +103,10 @@ void FitOnScreen(QWidget* window, const QWidget* over) {
     if (window->width() > room.width() || window->height() > room.height())
         window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
     QRect outer = QRect(window->pos(), window->size()).marginsAdded(frame);
-    outer.moveLeft(std::clamp(outer.left(), area.left(), area.right() - outer.width() + 1));
-    outer.moveTop(std::clamp(outer.top(), area.top(), area.bottom() - outer.height() + 1));
+    // Off neither the right nor the bottom edge, and, for a window whose
+    // minimum size is larger than the screen, off neither the left nor the top.
+    outer.moveLeft(std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1)));
+    outer.moveTop(std::max(area.top(), std::min(outer.top(), area.bottom() - outer.height() + 1)));
     window->move(outer.topLeft());
 }
 
@@ -122,10 +122,8 @@ void PlaceBeside(QWidget* window, const QWidget* over, bool leftFirst) {
                             QPoint(main.left(), main.bottom() + 1),
                             QPoint(main.left(), main.top() - outer.height())}) {
         QRect place(at, outer);
-        if (place.bottom() > area.bottom())
-            place.moveBottom(area.bottom());
-        if (place.right() > area.right())
-            place.moveRight(area.right());
+        place.moveBottom(std::min(place.bottom(), area.bottom()));
+        place.moveRight(std::min(place.right(), area.right()));
         if (area.contains(place) && !place.intersects(main)) {
             window->move(place.topLeft());
             return;

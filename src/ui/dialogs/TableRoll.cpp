@@ -56,7 +56,7 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
 }
 
 std::optional<int> TableRoll::Total() const {
-    bool number = false;
+    bool number; // toInt() always sets it
     const int total = total_->text().trimmed().toInt(&number);
     if (!number || total < 2 || total > 12)
         return std::nullopt;

@@ -9,6 +9,7 @@
 
 namespace caldrix {
 
+using platform::Px;
 using platform::TwipRect;
 
 namespace {
@@ -45,7 +46,7 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         cell->setGeometry(TwipRect(
             120, level >= 6 ? 360 + 240 * (30 - level) : 240 + 240 * (5 - level), 255, 255));
         cell->setFrameShape(QFrame::Box);
-        cell->setIndent(1);
+        cell->setIndent(Px(15)); // one pixel
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         auto* effect = new QLabel(

@@ -355,11 +355,14 @@ void MainForm::mnuOpenGame_Click() {
 }
 
 void MainForm::mnuSaveGame_Click() {
-    QString path = QFileDialog::getSaveFileName(
+    const QString path = QFileDialog::getSaveFileName(
         this, tr("Save Game As"), gameFolder_.isEmpty() ? autoSave_.Folder() : gameFolder_,
         tr("Caldrix games (*.caldrix)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        SaveGameAs(path);
+}
+
+void MainForm::SaveGameAs(QString path) {
     if (!path.endsWith(kGameFileSuffix))
         path += kGameFileSuffix;
     gameFolder_ = QFileInfo(path).absolutePath();

@@ -74,6 +74,9 @@ public:
     // Saved games. Opening replaces the game in progress, which stays in the
     // autosaves; a file that cannot be opened changes nothing. True when opened.
     bool OpenGame(const QString& path);
+    // Writes the game to `path`, adding ".caldrix" when missing; a message
+    // when it cannot.
+    void SaveGameAs(QString path);
     void mnuOpenGame_Click();
     void mnuSaveGame_Click();
     void mnuResumeGame_Click();

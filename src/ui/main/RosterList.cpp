@@ -65,12 +65,13 @@ void RosterList::SetHint(const QString& hint) {
 
 void RosterList::paintEvent(QPaintEvent* event) {
     QListWidget::paintEvent(event);
-    if (count() > 0 || hint_.isEmpty())
+    const QString hint = ShownHint();
+    if (hint.isEmpty())
         return;
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
     painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                     hint_);
+                     hint);
 }
 
 } // namespace caldrix

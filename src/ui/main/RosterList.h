@@ -19,7 +19,8 @@ public:
     // The level a row shows, also given to screen readers ("heat 12").
     static void SetLevel(QListWidgetItem* item, int level);
     void SetHint(const QString& hint);
-    QString Hint() const { return hint_; }
+    // The hint shows only while the roster is empty.
+    QString ShownHint() const { return count() > 0 ? QString() : hint_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
