@@ -288,6 +288,7 @@ private slots:
     void openAtStart() {
         Fixture f(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix");
         QVERIFY(!f.form->PickMechsDialog() && f.Roster()->count() == 4 && f.Selected() == 1);
+        QVERIFY(f.form->Saver().CurrentFile().startsWith(f.saves.path())); // not into the file
         QCOMPARE(f.PaintErrors(f.Play().Record(2).MechHeat), QString());
         const GameState before = f.Play().State();
         QTemporaryDir dir;

@@ -62,26 +62,20 @@ private slots:
     void numberForms_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("parsed"); // "floor rounded", halves to even; "-" refused
-        QTest::newRow("half to even down") << "2.5"
-                                           << "2 2";
-        QTest::newRow("half to even up") << "3.5"
-                                         << "3 4";
-        QTest::newRow("negative half") << "-2.5"
-                                       << "-3 -2";
-        QTest::newRow("negative above half") << "-2.6"
-                                             << "-3 -3";
-        QTest::newRow("negative whole with a point") << "-3.0"
-                                                     << "-3 -3";
-        QTest::newRow("sign, blanks") << " +7 "
-                                      << "7 7";
-        QTest::newRow("points") << ".5"
-                                << "0 0";
-        QTest::newRow("just above half") << "2.5000000000000000001"
-                                         << "2 3";
-        QTest::newRow("just below half") << "2.4999999999999999999"
-                                         << "2 2";
+        auto row = [](const char* name, const char* text, const char* parsed) {
+            QTest::newRow(name) << QString(text) << QString(parsed);
+        };
+        row("half to even down", "2.50", "2 2");
+        row("half to even up", "3.5", "3 4");
+        row("negative half", "-2.5", "-3 -2");
+        row("negative above half", "-2.6", "-3 -3");
+        row("negative whole with a point", "-3.0", "-3 -3");
+        row("sign, blanks", " +7 ", "7 7");
+        row("points", ".5", "0 0");
+        row("just above half", "2.5000000000000000001", "2 3");
+        row("just below half", "2.4999999999999999999", "2 2");
         for (const char* bad : {"", "   ", "-", ".", "1e3", "2,5", "1 000", "0x10", "+-3", "1.2.3"})
-            QTest::addRow("refused '%s'", bad) << bad << "-";
+            QTest::addRow("refused '%s'", bad) << QString(bad) << QString("-");
     }
     void numberForms() {
         QFETCH(QString, text);
