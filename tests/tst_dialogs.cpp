@@ -34,6 +34,12 @@ QStringList Names(const Fixture& f) {
 QString Hint(const Fixture& f) {
     return f.form->findChild<RosterList*>("MechNames")->ShownHint();
 }
+// A file of these bytes in the folder; its path.
+QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
+                                                                                : QString();
+}
 void DeleteLater() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -190,18 +196,18 @@ private slots:
     void unitFiles() {
         Fixture f;
         QTemporaryDir dir;
-        QFile atlas(dir.filePath("Atlas.mtf")), bad(dir.filePath("<i>Bad & %1.mtf")),
-            big(dir.filePath("big.mtf"));
-        QVERIFY(atlas.open(QIODevice::WriteOnly) && bad.open(QIODevice::WriteOnly) &&
-                big.open(QIODevice::WriteOnly));
-        atlas.write("chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double\n");
-        big.write("chassis:A\nheat sinks:1\n" + QByteArray(1024 * 1024, ' '));
-        atlas.close(), bad.close(), big.close();
-        const QString good = atlas.fileName();
+        const QString good = Write(dir, "Atlas.mtf",
+                                   "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double"),
+                      big = Write(dir, "big.mtf",
+                                  "chassis:A\nheat sinks:1\n" + QByteArray(1 << 20, ' '));
         f.Roster(QStringList(253, "M"));
-        f.form->AddUnitFiles(
-            {good, bad.fileName(), big.fileName(), dir.filePath("missing.mtf"), good, good, good});
+        f.form->AddUnitFiles({good, Write(dir, "<i>Bad & %1.mtf", {}), big,
+                              dir.filePath("missing.mtf"), good, good, good});
         QCOMPARE(Names(f).mid(253), QStringList(3, "Atlas AS7-D"));
+        const MechRecord& unit = f.Play().Record(256); // its heat sinks, no engine hits
+        QCOMPARE(QString::fromStdString(unit.MechHeatSinks + unit.MechEngineHits) +
+                     QString::number(unit.MechDHS),
+                 "20None1");
         QCOMPARE(f.messages.shown,
                  (QStringList{"<i>Bad & %1.mtf was not added: it has no 'Mech name",
                               "big.mtf was not added: it is larger than 1 MB",
@@ -292,10 +298,8 @@ private slots:
         QCOMPARE(f.PaintErrors(f.Play().Record(2).MechHeat), QString());
         const GameState before = f.Play().State();
         QTemporaryDir dir;
-        QFile bad(dir.filePath("<b>bad&amp; %1.caldrix"));
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\"format\": 1}") > 0);
-        bad.close();
-        QVERIFY(!f.form->OpenGame(bad.fileName()) && f.Play().State() == before);
+        const QString bad = Write(dir, "<b>bad&amp; %1.caldrix", "{\"format\": 1}");
+        QVERIFY(!f.form->OpenGame(bad) && f.Play().State() == before);
         QCOMPARE(
             f.messages.shown,
             QStringList{"<b>bad&amp; %1.caldrix could not be opened: it is not a Caldrix game"});
@@ -303,7 +307,7 @@ private slots:
         QVERIFY(ReadGameFile(dir.filePath("copy.caldrix")).State == before);
         f.form->SaveGameAs(dir.filePath("none/x.caldrix"));
         QVERIFY(f.messages.shown.last().startsWith("x.caldrix could not be saved: "));
-        Fixture g(bad.fileName()); // the usual start
+        Fixture g(bad); // the usual start
         QVERIFY(g.form->PickMechsDialog()->isVisible());
     }
 
@@ -347,17 +351,15 @@ private slots:
     void unwritableFolder() {
         Fixture f;
         QTemporaryDir dir;
-        QFile blocker(dir.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const QString blocker = Write(dir, "file", {});
         f.Roster({"A"});
-        for (const QString& folder :
-             {blocker.fileName(), blocker.fileName(), dir.path(), blocker.fileName()}) {
+        for (const QString& folder : {blocker, blocker, dir.path(), blocker}) {
             f.form->Saver().SetFolder(folder + "/saves");
             f.form->NextTurn_Click();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
         QCOMPARE(saving.size(), 2);
-        QVERIFY(saving[0].startsWith("Caldrix could not save the game in " + blocker.fileName()));
+        QVERIFY(saving[0].startsWith("Caldrix could not save the game in " + blocker));
     }
 };
 

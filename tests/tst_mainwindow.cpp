@@ -66,19 +66,16 @@ private slots:
         QWidget* first = f.form->focusWidget();
         QVERIFY(first == f.Combo("MovementType") || first == f.Combo("MovementType")->lineEdit());
         f.Type(f.Combo("MovementType"), "Jumping"); // enable what starts disabled
-        f.Check("Fire")->setChecked(true);
-        f.Option("WalkingThroughFire")->setChecked(true);
-        QStringList chain;
-        for (QWidget* w = f.Combo("MovementType"); chain.size() < 13; w = w->nextInFocusChain()) {
-            const bool named =
-                !w->objectName().isEmpty() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
-            if (named && w != f.Option("StandingInFire")) // one stop for the option group
+        f.Check("Fire")->setChecked(true), f.Option("WalkingThroughFire")->setChecked(true);
+        QStringList chain; // one stop for the fire options
+        for (QWidget* w = f.Combo("MovementType"); chain.size() < 13; w = w->nextInFocusChain())
+            if (!w->objectName().isEmpty() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+                w != f.Option("StandingInFire"))
                 chain << w->objectName();
-        }
-        QCOMPARE(chain, (QStringList{"MovementType", "HexesJumpedText", "AttemptsToStand",
-                                     "HeatGeneratedByWeapons", "Fire", "WalkingThroughFire",
-                                     "WalkingThroughFireHexes", "HeatSinks", "DHS", "EngineHits",
-                                     "NextTurn", "MechNames", "OtherHeat"}));
+        QCOMPARE(chain.join(' '), "MovementType HexesJumpedText AttemptsToStand "
+                                  "HeatGeneratedByWeapons Fire WalkingThroughFire "
+                                  "WalkingThroughFireHexes HeatSinks DHS EngineHits NextTurn "
+                                  "MechNames OtherHeat");
     }
 
     // What a screen reader hears: the combo boxes by their names, the dialogs

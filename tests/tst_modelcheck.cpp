@@ -38,12 +38,14 @@ private slots:
         Game game(programDice, table);
         GameWriter writer; // one for the whole run, as the autosave keeps one
         // The model: names, every slot (slot 0 zeroed at creation), the
-        // selection, and the records as each turn Undo can take back found them.
+        // selection, the turns played, and each turn Undo can take back: its
+        // number and the records as it found them.
         std::vector<std::string> names;
         std::vector<MechRecord> recs(257, MechRecord::Defaults());
         recs[0] = MechRecord{};
         int selected = -1;
-        std::vector<std::vector<MechRecord>> undo;
+        int played = 0;
+        std::vector<std::pair<int, std::vector<MechRecord>>> undo;
         int completed = 0, failed = 0, cancelled = 0, asked = 0, hot = 0;
 
         const std::vector<std::string MechRecord::*> texts{
@@ -104,7 +106,7 @@ private slots:
             } else if (action < 75) { // a new game
                 game.NewGame();
                 std::fill(recs.begin() + 1, recs.end(), MechRecord::Defaults());
-                names.clear(), undo.clear(), selected = -1;
+                names.clear(), undo.clear(), selected = -1, played = 0;
             } else if (action < 78) { // dice at the table, on or off
                 game.SetDiceAtTable(!game.DiceAtTable());
             } else if (action < 79) { // saved and opened: the same game plays on
@@ -114,8 +116,9 @@ private slots:
             } else if (action < 82) { // undo
                 QCOMPARE(game.Undo(), !undo.empty());
                 if (!undo.empty()) {
-                    std::copy(undo.back().begin(), undo.back().end(), recs.begin() + 1);
-                    undo.pop_back();
+                    std::copy(undo.back().second.begin(), undo.back().second.end(),
+                              recs.begin() + 1);
+                    undo.pop_back(), --played;
                     selected = 0;
                 }
             } else { // Next Turn: what the forecast said, or nothing at all
@@ -147,7 +150,7 @@ private slots:
                     ++cancelled;
                 } else { // every 'Mech as forecast, with the outcome of its rolls
                     ++completed;
-                    undo.emplace_back(recs.begin() + 1, recs.begin() + 1 + n);
+                    undo.push_back({++played, {recs.begin() + 1, recs.begin() + 1 + n}});
                     std::size_t rolls = 0;
                     for (int row = 0; row < n; ++row) {
                         MechRecord& r = recs[std::size_t(row + 1)];
@@ -168,7 +171,7 @@ private slots:
             }
             const QByteArray where = QString("seed %1, step %2").arg(seed).arg(step).toUtf8();
             QVERIFY2(game.MechNames() == names && game.Selected() == selected, where.data());
-            QVERIFY2((game.UndoTurnNumber() > 0) == !undo.empty(), where.data());
+            QVERIFY2(game.UndoTurnNumber() == (undo.empty() ? 0 : undo.back().first), where.data());
             // The slots in use and the next free one every step; all of them now and then.
             const int last = step % 97 == 0 ? 256 : std::min(256, int(names.size()) + 1);
             for (int slot = 0; slot <= last; ++slot)
