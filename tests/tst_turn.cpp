@@ -8,7 +8,6 @@
 // program opens lies wholly on the available area of the main window's screen.
 
 #include "MainFormFixture.h"
-#include "platform/HelpService.h"
 #include "platform/QtMessageBox.h"
 #include "turn/Forecast.h"
 
@@ -90,16 +89,10 @@ private slots:
         QCOMPARE(form.devicePixelRatio(), 2);
         form.CurrentGame().AddMech(std::string(600, 'M'));
         form.ShowGame();
-        HelpService help(real);
-        help.SetOwner(&form);
-        help.SetSearchFolders({CALDRIX_RESOURCES_DIR});
-        help.SetHelpFile("caldrix.hlp");
-        help.ShowHelp();
         form.mnuForecast_Click();
         form.mnuHistory_Click();
         QList<QRect> windows{form.ForecastWindow()->frameGeometry(),
-                             form.HistoryWindow()->frameGeometry(),
-                             help.HelpWindow()->frameGeometry()};
+                             form.HistoryWindow()->frameGeometry()};
         QStringList seen;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
@@ -134,7 +127,7 @@ private slots:
         QCOMPARE(seen.last().count(QChar(0x200B)), 7); // a long word may break every 40
         for (const QRect& window : windows)
             QVERIFY(form.screen()->availableGeometry().contains(window));
-        QCOMPARE(windows.size(), 10);
+        QCOMPARE(windows.size(), 9);
     }
 
     // A total typed at the table is a whole number from 2 to 12; anything
