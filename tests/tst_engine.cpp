@@ -275,13 +275,13 @@ private slots:
         row("heat sinks too many", "chassis:Atlas\nheat sinks:32768\n",
             "its heat sinks line does not start with a count from 0 to 32767");
         row("binary", QByteArray("chassis:Atlas\0\nheat sinks:10\n", 29), "it is not a text file");
-        for (const char* bad : {"\xe9s", "\xc0\x80", "\xe0\x9f\xbf", "\xed\xa0\x80",
-                                "\xf0\x8f\xbf\xbf", "\xf4\x90\x80\x80"})
+        for (const char* bad : {"\x80", "\xe9s", "\xc0\x80", "\xe0\x9f\xbf", "\xe2\x82s",
+                                "\xed\xa0\x80", "\xf0\x8f\xbf\xbf", "\xf4\x90\x80\x80"})
             QTest::addRow("not UTF-8: %s", QByteArray(bad).toHex(' ').constData())
                 << "chassis:A" + QByteArray(bad) + "\nheat sinks:10\n"
                 << QString("it is not a text file");
-        row("UTF-8 name", "chassis:\xc3\xa9 \xe2\x82\xac \xf4\x8f\xbf\xbf\nheat sinks:32767\n",
-            "\u00e9 \u20ac \U0010FFFF/32767/0");
+        row("UTF-8 name", "chassis:\xc3\xa9 \xe0\xa0\x80 \xf4\x8f\xbf\xbf\nheat sinks:32767\n",
+            "\u00e9 \u0800 \U0010FFFF/32767/0");
         const QByteArray unit = "chassis:A\nheat sinks:1\n";
         row("exactly 1 MB", unit + QByteArray(1024 * 1024 - unit.size(), ' '), "A/1/0");
         row("over 1 MB", unit + QByteArray(1024 * 1024 - unit.size() + 1, ' '),
