@@ -275,7 +275,7 @@ private slots:
         row("heat sinks too many", "chassis:Atlas\nheat sinks:32768\n",
             "its heat sinks line does not start with a count from 0 to 32767");
         row("binary", QByteArray("chassis:Atlas\0\nheat sinks:10\n", 29), "it is not a text file");
-        for (const char* bad : {"\x80", "\xe9s", "\xc0\x80", "\xe0\x9f\xbf", "\xe2\x82s",
+        for (const char* bad : {"\x80", "\xc3\xa9\x80", "\xc0\x80", "\xe0\x9f\xbf", "\xe2\x82s",
                                 "\xed\xa0\x80", "\xf0\x8f\xbf\xbf", "\xf4\x90\x80\x80"})
             QTest::addRow("not UTF-8: %s", QByteArray(bad).toHex(' ').constData())
                 << "chassis:A" + QByteArray(bad) + "\nheat sinks:10\n"
