@@ -259,12 +259,12 @@ private slots:
         };
         row("good", "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Single\n", "Atlas AS7-D/20/0");
         row("keys in any case, values trimmed",
-            "Chassis:  Mad Cat \r\nMODEL: Prime\r\nHeat Sinks: 17 IS Double\r\n",
-            "Mad Cat Prime/17/1");
+            "Chassis:  Mad Cat \r\nMODEL: Prime\r\nHeat Sinks: 019 IS Double\r\n",
+            "Mad Cat Prime/19/1");
         row("older format", "\xef\xbb\xbfVersion:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
             "Locust LCT-1V/10/0");
         row("chassis alone", "chassis:Urbanmech\nheat sinks:10\nmass:20\n", "Urbanmech/10/0");
-        row("older format, name only", "Version:1\nLocust\n", "it has no heat sinks line");
+        row("older format, name only", "\n\nVersion:1\nLocust\n", "it has no heat sinks line");
         row("older format, version only", "Version:1\n", "it has no 'Mech name");
         row("older format, sinks as the model", "Version:1\nA\nheat sinks:10",
             "A heat sinks:10/10/0");

@@ -121,17 +121,20 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
         result.Problem = "it has no heat sinks line";
         return result;
     }
-    std::size_t digits = 0;
-    while (digits < sinks->size() && (*sinks)[digits] >= '0' && (*sinks)[digits] <= '9')
-        ++digits;
-    if (digits == 0 || digits > 5 || std::stoi(std::string(sinks->substr(0, digits))) > 32767) {
+    // The count, held from growing far past the most a record takes.
+    const auto digitsEnd =
+        std::find_if(sinks->begin(), sinks->end(), [](char c) { return c < '0' || c > '9'; });
+    int count = 0;
+    for (auto digit = sinks->begin(); digit != digitsEnd; ++digit)
+        count = std::min(count * 10 + (*digit - '0'), 100'000);
+    if (digitsEnd == sinks->begin() || count > 32767) {
         result.Problem = "its heat sinks line does not start with a count from 0 to 32767";
         return result;
     }
-    const std::string kind = Lower(sinks->substr(digits));
+    const std::string kind = Lower(std::string_view(digitsEnd, sinks->end()));
     UnitFileMech mech;
     mech.Name = chassis.empty() ? model : model.empty() ? chassis : chassis + " " + model;
-    mech.HeatSinks = std::stoi(std::string(sinks->substr(0, digits)));
+    mech.HeatSinks = count;
     mech.DoubleHeatSinks =
         kind.find("double") != std::string::npos || kind.find("laser") != std::string::npos;
     result.Mech = mech;
