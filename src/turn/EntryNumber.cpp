@@ -3,73 +3,62 @@
 
 #include "turn/EntryNumber.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <limits>
 
 namespace caldrix {
 
 namespace {
 
+constexpr std::string_view kBlanks = " \t", kDigits = "0123456789";
 // Whole parts beyond this are far outside any range we accept; saturating
 // keeps the arithmetic safe for texts of thousands of digits.
-constexpr std::int64_t kSaturation = 1'000'000'000'000LL;
+constexpr std::int64_t kSaturation = std::numeric_limits<std::int32_t>::max();
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// The run of digits at the front of `s`, taken off it.
+std::string_view TakeDigits(std::string_view& s) {
+    const std::string_view run = s.substr(0, std::min(s.find_first_not_of(kDigits), s.size()));
+    s.remove_prefix(run.size());
+    return run;
 }
 
 } // namespace
 
 std::optional<EntryNumber> ParseEntryNumber(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    std::string_view s = text.substr(begin, end - begin);
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    std::string_view s = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
 
     bool negative = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negative = s.front() == '-';
+    if (s.starts_with('+') || s.starts_with('-')) {
+        negative = s.starts_with('-');
         s.remove_prefix(1);
     }
+    const std::string_view wholeDigits = TakeDigits(s);
+    std::string_view fracDigits;
+    if (s.starts_with('.')) {
+        s.remove_prefix(1);
+        fracDigits = TakeDigits(s);
+    }
+    if (!s.empty() || wholeDigits.size() + fracDigits.size() == 0)
+        return std::nullopt;
 
     std::int64_t whole = 0;
-    std::size_t i = 0;
-    std::size_t wholeDigits = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++wholeDigits)
-        whole = whole >= kSaturation ? kSaturation : whole * 10 + (s[i] - '0');
-
-    // The fraction compared against one half: its first digit decides unless
-    // it is exactly 5, then any later non-zero digit makes it above half.
+    for (const char d : wholeDigits)
+        whole = std::min(whole * 10 + (d - '0'), kSaturation);
+    // The fraction against one half: its first digit decides unless it is
+    // exactly 5, then any later non-zero digit makes it above half.
     EntryNumber::Fraction frac = EntryNumber::Fraction::None;
-    std::size_t fracDigits = 0;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        for (; i < s.size() && IsDigit(s[i]); ++i, ++fracDigits) {
-            const char d = s[i];
-            if (fracDigits == 0) {
-                if (d == '0')
-                    frac = EntryNumber::Fraction::None;
-                else if (d < '5')
-                    frac = EntryNumber::Fraction::BelowHalf;
-                else if (d == '5')
-                    frac = EntryNumber::Fraction::Half;
-                else
-                    frac = EntryNumber::Fraction::AboveHalf;
-            } else if (d != '0') {
-                if (frac == EntryNumber::Fraction::None)
-                    frac = EntryNumber::Fraction::BelowHalf;
-                else if (frac == EntryNumber::Fraction::Half)
-                    frac = EntryNumber::Fraction::AboveHalf;
-            }
-        }
+    if (!fracDigits.empty()) {
+        const char d = fracDigits.front();
+        const bool more = fracDigits.find_first_not_of('0', 1) != std::string_view::npos;
+        frac = d > '5' || (d == '5' && more) ? EntryNumber::Fraction::AboveHalf
+               : d == '5'                    ? EntryNumber::Fraction::Half
+               : d > '0' || more             ? EntryNumber::Fraction::BelowHalf
+                                             : EntryNumber::Fraction::None;
     }
-    if (i != s.size() || wholeDigits + fracDigits == 0)
-        return std::nullopt;
 
     EntryNumber n;
     n.Floor = whole;
