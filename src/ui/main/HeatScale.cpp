@@ -63,7 +63,7 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         cell->setAccessibleDescription(level == 0 ? QStringLiteral("lit")
                                                   : QStringLiteral("not lit"));
 
-        cells_[level] = cell;
+        cells_.at(level) = cell; // at(): a level off the scale fails loudly
         effects_[level] = effect;
         looks_[level] = Look::Initial;
     }
@@ -81,7 +81,7 @@ void HeatScale::Paint(int level) {
 }
 
 void HeatScale::SetLook(int level, Look look) {
-    if (looks_[level] == look)
+    if (looks_.at(level) == look) // at(): a level off the scale fails loudly
         return;
     looks_[level] = look;
     const bool lit = look == Look::Lit;
