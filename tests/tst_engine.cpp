@@ -303,7 +303,7 @@ private slots:
     void diceAtTheTable() {
         Table t({"carried=22 sinks=0", "carried=30 sinks=0", "carried=3"});
         t.game.SetDiceAtTable(true);
-        t.dice.totals = {9, 3, 7};
+        t.dice.totals = {9, 2, 7};
         QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Completed);
         QStringList questions;
         for (std::size_t i = 0; i < t.dice.questions.size(); ++i)
@@ -314,7 +314,7 @@ private slots:
                               "avoids it.",
                               "0 22: Shutdown avoided with 9.\nA is at heat 22. Roll two dice "
                               "against an ammunition explosion: 4 or more avoids it.",
-                              "1 30: Ammo explosion not avoided with 3.\nB is at heat 30. Roll "
+                              "1 30: Ammo explosion not avoided with 2.\nB is at heat 30. Roll "
                               "two dice against an ammunition explosion: 8 or more avoids it."}));
         const MechRecord& b = t.game.Record(2);
         QVERIFY(b.MechConditionShutdown == "Shutdown!!!" &&

@@ -5,9 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QApplication>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 
 using namespace caldrix;

@@ -64,8 +64,9 @@ private slots:
         };
         for (int step = 0; step < 10000; ++step) {
             const int action = roll(0, 99), n = game.MechCount();
-            if (action < 8) { // select a 'Mech, or none
-                game.Select(selected = roll(-1, n - 1));
+            if (action < 8) { // select a 'Mech, none, or a row that is not there
+                const int row = roll(-1, n);
+                game.Select(row), selected = row < n ? row : -1;
             } else if (action < 30) { // type into a box, mostly a number
                 set(game.CurrentMechSlot(), texts[std::size_t(roll(0, 6))],
                     roll(0, 5) ? std::to_string(roll(-2, 25)) : pool[std::size_t(roll(0, 14))]);

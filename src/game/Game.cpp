@@ -200,15 +200,14 @@ bool Game::Undo() {
     for (std::size_t i = 0; i < step.Before.size(); ++i)
         store_[static_cast<int>(i) + 1] = step.Before[i];
     log_.MarkUndone(step.Entry);
-    selected_ = MechCount() > 0 ? 0 : -1;
+    Select(0);
     Changed();
     return true;
 }
 
 void Game::SetDiceAtTable(bool atTable) {
-    if (diceAtTable_ != atTable)
-        Changed();
     diceAtTable_ = atTable;
+    Changed();
 }
 
 GameState Game::State() const {

@@ -137,6 +137,7 @@ public:
     bool Undo();
 
     bool DiceAtTable() const { return diceAtTable_; }
+    // The players' choice; the window calls it only when they make one.
     void SetDiceAtTable(bool atTable);
 
     // Rises with every change, so that a saver knows when there is something new.

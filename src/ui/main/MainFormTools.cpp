@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 namespace caldrix {
@@ -220,8 +221,8 @@ void MainForm::GameChanged() {
     const int undo = game_.UndoTurnNumber();
     mnuUndoTurn->setEnabled(undo > 0);
     mnuUndoTurn->setText(undo > 0 ? tr("&Undo Turn %1").arg(undo) : tr("&Undo Last Turn"));
-    if (mnuTableDice->isChecked() != game_.DiceAtTable())
-        mnuTableDice->setChecked(game_.DiceAtTable());
+    const QSignalBlocker showOnly(mnuTableDice); // showing the game is no toggle by the player
+    mnuTableDice->setChecked(game_.DiceAtTable());
     if (forecast_ && forecast_->isVisible())
         forecast_->RefreshAll();
     if (history_ && history_->isVisible())
