@@ -93,10 +93,8 @@ struct Fixture {
         form->ShowGame();
     }
     void Select(int row) const {
-        if (row < 0)
-            Roster()->clearSelection();
-        else
-            Roster()->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        row < 0 ? Roster()->clearSelection()
+                : Roster()->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     }
     int Selected() const {
         const auto rows = Roster()->selectionModel()->selectedRows();

@@ -145,8 +145,7 @@ private slots:
         QAction* del = f.Find<QAction>("mnuDeleteMech");
         f.Roster({"A", "B", "C"}, {"sinks=A's"});
         QVERIFY(!del->isEnabled());
-        f.Select(0);
-        f.Select(-1); // nothing selected: the panel keeps what it shows
+        f.Select(0), f.Select(-1); // nothing selected: the panel keeps what it shows
         QCOMPARE(f.Edit("HeatSinks")->text(), QString("A's"));
         f.Select(0);
         del->trigger(); // No
@@ -358,8 +357,8 @@ private slots:
             f.form->NextTurn_Click();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
-        QCOMPARE(saving.size(), 2);
-        QVERIFY(saving[0].startsWith("Caldrix could not save the game in " + blocker));
+        QVERIFY(saving.size() == 2 &&
+                saving[0].startsWith("Caldrix could not save the game in " + blocker));
     }
 };
 

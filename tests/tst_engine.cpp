@@ -36,10 +36,9 @@ struct Table {
 
     explicit Table(const QStringList& records) {
         GameState state = game.State();
-        for (int i = 0; i < records.size(); ++i) {
-            state.Names.push_back(std::string(1, char('A' + i)));
-            state.Records[std::size_t(i + 1)] = Rec(records[i]);
-        }
+        for (int i = 0; i < records.size(); ++i)
+            state.Names.push_back(std::string(1, char('A' + i))),
+                state.Records[std::size_t(i + 1)] = Rec(records[i]);
         game.Restore(state);
     }
 };
@@ -106,8 +105,8 @@ private slots:
         QFETCH(int, level);
         QFETCH(qint64, turnHeat);
         const auto b = ComputeHeatBalance(EntriesOf(Rec(changes)));
-        QVERIFY(b.has_value());
-        QCOMPARE(QList<qint64>({b->NewLevel, b->TurnHeat}), QList<qint64>({level, turnHeat}));
+        QCOMPARE(b ? QList<qint64>({b->NewLevel, b->TurnHeat}) : QList<qint64>(),
+                 QList<qint64>({level, turnHeat}));
     }
 
     void validation_data() {
@@ -302,8 +301,7 @@ private slots:
     // each question after the first saying how the last roll went.
     void diceAtTheTable() {
         Table t({"carried=22 sinks=0", "carried=30 sinks=0", "carried=3"});
-        t.game.SetDiceAtTable(true);
-        t.dice.totals = {9, 2, 7};
+        t.game.SetDiceAtTable(true), t.dice.totals = {9, 2, 7};
         QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Completed);
         QStringList questions;
         for (std::size_t i = 0; i < t.dice.questions.size(); ++i)

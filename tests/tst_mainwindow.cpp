@@ -29,7 +29,8 @@ private slots:
         QString look = f.form->grab().toImage().pixelColor(bare).name() +
                        f.Label("Label3(5)")->palette().color(QPalette::WindowText).name() +
                        QString::number(f.Label("Label6")->isEnabled() +
-                                       f.Edit("WalkingThroughFireHexes")->isEnabled());
+                                       f.Edit("WalkingThroughFireHexes")->isEnabled() +
+                                       f.Option("StandingInFire")->isEnabled());
         for (int j = 0; j <= 30; ++j)
             look += f.CellColour(j) == kLightRed ? 'R' : f.CellColour(j) == kLightGrey ? 'G' : '.';
         QCOMPARE(look, "#c0c0c0#0000000RGGG" + QString(25, '.') + "G.");
@@ -55,8 +56,8 @@ private slots:
         QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{6});
         // Other heat stops at 32767, the most a record holds.
         f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{32767});
-        QCOMPARE(f.Label("OtherHeatText")->text(), QString("32767"));
+        QVERIFY(f.Play().Record(0).MechOtherHeat == 32767 &&
+                f.Label("OtherHeatText")->text() == "32767");
     }
 
     void focusOrder() {
@@ -158,7 +159,8 @@ private slots:
         view->setCurrentIndex(jumping);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(jumping).center());
         QTest::keyClick(combo, Qt::Key_Up);
-        QCOMPARE(QList<int>({int(change.count()), int(click.count())}), QList<int>({5, 2}));
+        QTest::keyClick(combo->lineEdit(), 'x'); // typing again after a pick
+        QCOMPARE(QList<int>({int(change.count()), int(click.count())}), QList<int>({6, 2}));
     }
 
     // The list's current item follows the shown text, so the arrow keys step
@@ -201,6 +203,9 @@ private slots:
                                   fire && walking}));
             QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
             QVERIFY(f.Play().Record(1) == before && f.Play().Record(2) == r);
+            f.Option(fire ? "StandingInFire" : "WalkingThroughFire")->click();
+            QVERIFY(f.Play().Record(2).MechStandingInFire !=
+                    f.Play().Record(2).MechWalkingThroughFire);
         }
     }
 };

@@ -16,7 +16,6 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert); // Enter never adds the text to the list
     setCompleter(nullptr);                // no inline completion: "Jum" stays "Jum"
-    setDuplicatesEnabled(true);
     NameComboByAccessibleName(this);
     connect(this, &QComboBox::editTextChanged, this, [this] {
         FollowText();

@@ -43,8 +43,8 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
         auto* cell = new QLabel(QStringLiteral("%1").arg(level, 2, 10, QLatin1Char('0')), frame);
         cell->setObjectName(QStringLiteral("Label2(%1)").arg(level));
         platform::MakePlainLabel(cell);
-        cell->setGeometry(TwipRect(
-            120, level >= 6 ? 360 + 240 * (30 - level) : 240 + 240 * (5 - level), 255, 255));
+        // Each level 240 twips above the one below it: 30 at 360 down to 6, 5 at 240 down to 0.
+        cell->setGeometry(TwipRect(120, (level >= 6 ? 7560 : 1440) - 240 * level, 255, 255));
         cell->setFrameShape(QFrame::Box);
         cell->setIndent(Px(15)); // one pixel
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);

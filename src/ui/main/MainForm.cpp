@@ -259,14 +259,12 @@ void MainForm::ShowGame() {
 void MainForm::NextTurn_Click() {
     if (game_.MechCount() == 0)
         return; // no 'Mechs, no turn
-    turnRunning_ = true;
     const TurnOutcome outcome = game_.NextTurn();
     // Behind each message the window shows the 'Mech it is about.
     for (const TurnMessage& message : outcome.Messages) {
         ShowMech(message.Row);
         services_.Messages.Inform(QString::fromStdString(message.Text));
     }
-    turnRunning_ = false;
     // Every way ends on the first 'Mech, shown from its record.
     ShowMech(0);
     GameChanged();
@@ -351,7 +349,7 @@ void MainForm::mnuOpenGame_Click() {
     if (path.isEmpty())
         return;
     gameFolder_ = QFileInfo(path).absolutePath();
-    OpenGame(path, false);
+    OpenGame(path);
 }
 
 void MainForm::mnuSaveGame_Click() {

@@ -138,7 +138,6 @@ private:
     QString gameFolder_; // where the player last opened or saved a game
     bool quietSelection_ = false;
     bool ended_ = false;
-    bool turnRunning_ = false;
 
     QPointer<PickMechs> pickMechs_;
     QPointer<NewMech> newMech_;

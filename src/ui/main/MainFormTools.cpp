@@ -209,8 +209,6 @@ void MainForm::AddUnitFiles(const QStringList& paths) {
 }
 
 void MainForm::Edited(int slot) {
-    if (turnRunning_)
-        return;
     autoSave_.SaveSoon();
     if (slot >= 1 && forecast_ && forecast_->isVisible())
         forecast_->RefreshRow(slot - 1);
