@@ -85,6 +85,8 @@ private slots:
         row("another format", "format", "caldrix-save", "it is not a Caldrix game");
         row("newer version", "version", 2, "it comes from a newer version of Caldrix");
         row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
+        row("a tick of 2", "mechs/1/record/doubleHeatSinks", 2,
+            "its doubleHeatSinks is not a whole number from 0 to 1");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
         row("longest name taken", "mechs/0/name", QString(1'000'000, 'x'), "");

@@ -29,7 +29,7 @@ public:
                                      std::to_string(avoidOn) + " or more avoids it.";
         const std::optional<int> total =
             question_.AskTotal({row_, name_, danger, level, avoidOn}, question);
-        if (!total || *total < 2 || *total > 12)
+        if (!total || *total < kLowestTotal || *total > kHighestTotal)
             return std::nullopt;
         last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
                 (*total >= avoidOn ? " avoided" : " not avoided") + " with " +

@@ -138,6 +138,11 @@ qint64 Number(const QJsonObject& object, const char* key, qint64 low, qint64 hig
     return static_cast<qint64>(n);
 }
 
+// A tick box's 0 or 1.
+std::int16_t Tick(const QJsonObject& object, const char* key) {
+    return static_cast<std::int16_t>(Number(object, key, 0, 1));
+}
+
 bool Flag(const QJsonObject& object, const char* key) {
     const QJsonValue value = Need(object.value(QLatin1String(key)), key);
     if (!value.isBool())
@@ -207,12 +212,12 @@ MechRecord RecordFrom(const QJsonValue& value) {
     MechRecord r;
     r.MechHeatSinks = Text(o, "heatSinks");
     r.MechHeat = static_cast<std::int16_t>(Heat(o, "heat"));
-    r.MechDHS = static_cast<std::int16_t>(Number(o, "doubleHeatSinks", 0, 1));
+    r.MechDHS = Tick(o, "doubleHeatSinks");
     r.MechMovementType = Text(o, "movementType");
     r.MechHexesJumped = Text(o, "hexesJumped");
     r.MechAttemptsToStand = Text(o, "attemptsToStand");
     r.MechWeaponHeat = Text(o, "weaponHeat");
-    r.MechFire = static_cast<std::int16_t>(Number(o, "fire", 0, 1));
+    r.MechFire = Tick(o, "fire");
     r.MechWalkingThroughFire = Flag(o, "walkingThroughFire");
     r.MechFireHexes = Text(o, "fireHexes");
     r.MechStandingInFire = Flag(o, "standingInFire");
@@ -222,7 +227,8 @@ MechRecord RecordFrom(const QJsonValue& value) {
     r.MechConditionMP = c.Movement;
     r.MechConditionShutdown = c.Shutdown;
     r.MechConditionAmmoExp = c.Ammo;
-    r.MechOtherHeat = static_cast<std::int16_t>(Number(o, "otherHeat", 0, 32767));
+    r.MechOtherHeat = static_cast<std::int16_t>(
+        Number(o, "otherHeat", 0, std::numeric_limits<std::int16_t>::max()));
     return r;
 }
 
@@ -234,7 +240,7 @@ LogEntry EntryFrom(const QJsonValue& value) {
         return entry;
     }
     entry.What = LogEntry::Kind::Turn;
-    entry.Number = static_cast<int>(Number(o, "turn", 1, 1'000'000'000));
+    entry.Number = static_cast<int>(Number(o, "turn", 1, std::numeric_limits<int>::max()));
     entry.Undone = Flag(o, "undone");
     for (const QJsonValue& mech : Array(o, "mechs", kMaxMechs)) {
         QJsonObject m = Object(mech, "turn");
@@ -247,7 +253,8 @@ LogEntry EntryFrom(const QJsonValue& value) {
         line.Name = Text(m, "name");
         line.Before = Heat(m, "before");
         line.After = Heat(m, "after");
-        line.TurnHeat = Number(m, "turnHeat", -10'000'000, 10'000'000);
+        line.TurnHeat =
+            Number(m, "turnHeat", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         const Conditions c = ConditionsOf(m);
         line.Effects = {c.Fire, c.Movement, c.Shutdown, c.Ammo, {}};
         for (const QJsonValue& rollValue : Array(m, "rolls", 2)) {
@@ -257,13 +264,14 @@ LogEntry EntryFrom(const QJsonValue& value) {
                 Refuse(QStringLiteral("its danger is not one Caldrix writes"));
             RollRecord roll;
             roll.Kind = danger == "shutdown" ? Danger::Shutdown : Danger::AmmoExplosion;
-            roll.AvoidOn = static_cast<int>(Number(r, "avoidOn", 2, 12));
+            roll.AvoidOn = static_cast<int>(Number(r, "avoidOn", kLowestTotal, kHighestTotal));
             roll.Rolled.AtTable = Flag(r, "atTable");
             const int lowest = roll.Rolled.AtTable ? 0 : 1;
             for (auto [key, die] :
                  {std::pair{"die1", &roll.Rolled.Die1}, {"die2", &roll.Rolled.Die2}})
                 *die = static_cast<std::int16_t>(Number(r, key, lowest, 6));
-            roll.Rolled.DiceTotal = static_cast<std::int16_t>(Number(r, "total", 2, 12));
+            roll.Rolled.DiceTotal =
+                static_cast<std::int16_t>(Number(r, "total", kLowestTotal, kHighestTotal));
             roll.Avoided = roll.Rolled.DiceTotal >= roll.AvoidOn;
             line.Effects.Rolls.push_back(roll);
         }

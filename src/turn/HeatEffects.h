@@ -13,6 +13,10 @@
 
 namespace caldrix {
 
+// What two dice can total.
+inline constexpr int kLowestTotal = 2;
+inline constexpr int kHighestTotal = 12;
+
 // The dice of one avoidance roll. Dice typed in at the table give only the
 // total: Die1 and Die2 stay 0.
 struct Dice {

@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/MessageBoxInterface.h"
 #include "platform/Theme.h"
+#include "turn/HeatEffects.h"
 
 #include <QBoxLayout>
 #include <QDialogButtonBox>
@@ -58,7 +59,7 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
 std::optional<int> TableRoll::Total() const {
     bool number; // toInt() always sets it
     const int total = total_->text().trimmed().toInt(&number);
-    if (!number || total < 2 || total > 12)
+    if (!number || total < kLowestTotal || total > kHighestTotal)
         return std::nullopt;
     return total;
 }
