@@ -85,8 +85,7 @@ private slots:
         row("another format", "format", "caldrix-save", "it is not a Caldrix game");
         row("newer version", "version", 2, "it comes from a newer version of Caldrix");
         row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
-        row("a tick of 2", "mechs/1/record/doubleHeatSinks", 2,
-            "its doubleHeatSinks is not a whole number from 0 to 1");
+        row("a tick of 2", "mechs/1/record/fire", 2, "its fire is not a whole number from 0 to 1");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
         row("longest name taken", "mechs/0/name", QString(1'000'000, 'x'), "");
@@ -104,6 +103,8 @@ private slots:
             mechs.append(mechs[0]);
         row("257 'Mechs", "mechs", mechs, "it holds more than 256 'Mechs");
         row("undo of a note", "undo/0/historyEntry", 0, "its undo does not match its history");
+        row("undo past the history", "undo/0/historyEntry", 9,
+            "its historyEntry is not a whole number from 0 to 3");
         row("undo of one 'Mech too few", "undo/0/before/3", QJsonValue::Undefined,
             "its undo does not match its 'Mechs");
     }
