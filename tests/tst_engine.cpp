@@ -58,7 +58,7 @@ private slots:
         row("half to even up", "3.5", "3 4");
         row("negative half", "-2.5", "-3 -2");
         row("negative above half", "-2.6", "-3 -3");
-        row("negative below half", "-2.4", "-3 -2");
+        row("negative below half", "-2.1", "-3 -2");
         row("negative whole with a point", "-3.0", "-3 -3");
         row("sign, blanks", " +7 ", "7 7");
         row("points", ".5", "0 0");
@@ -69,9 +69,8 @@ private slots:
     }
     void numberForms() {
         QFETCH(QString, text);
-        QFETCH(QString, parsed);
         const auto n = ParseEntryNumber(text.toStdString());
-        QCOMPARE(n ? QString("%1 %2").arg(n->Floor).arg(Rounded(*n)) : "-", parsed);
+        QTEST(n ? QString("%1 %2").arg(n->Floor).arg(Rounded(*n)) : "-", "parsed");
     }
 
     void balance_data() {
@@ -259,7 +258,7 @@ private slots:
         };
         row("good", "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Single\n", "Atlas AS7-D/20/0");
         row("keys in any case, values trimmed",
-            "Chassis:  Mad Cat \r\nMODEL: Prime\r\nHeat Sinks: 019 IS Double\r\n",
+            "Chassis: \t Mad Cat \r\nMODEL: Prime\r\nHeat Sinks: 019 IS Double\r\n",
             "Mad Cat Prime/19/1");
         row("older format", "\xef\xbb\xbfVersion:1.0\nLocust\nLCT-1V\n\nHeat Sinks:10 Single\n",
             "Locust LCT-1V/10/0");
@@ -289,12 +288,11 @@ private slots:
     }
     void unitFiles() {
         QFETCH(QByteArray, text);
-        QFETCH(QString, result);
         const UnitFileResult r = ParseUnitFile(std::string_view(text.constData(), text.size()));
-        QCOMPARE(Q(r.Mech ? r.Mech->Name + "/" + std::to_string(r.Mech->HeatSinks) + "/" +
-                                std::to_string(r.Mech->DoubleHeatSinks)
-                          : r.Problem),
-                 result);
+        QTEST(Q(r.Mech ? r.Mech->Name + "/" + std::to_string(r.Mech->HeatSinks) + "/" +
+                             std::to_string(r.Mech->DoubleHeatSinks)
+                       : r.Problem),
+              "result");
     }
 
     // Dice typed at the table: asked in the order the generator would draw,

@@ -62,10 +62,7 @@ QJsonValue Edited(QJsonValue at, QStringList path, const QJsonValue& value) {
         return array;
     }
     QJsonObject object = at.toObject();
-    if (path.isEmpty() && value.isUndefined())
-        object.remove(key);
-    else
-        object[key] = Edited(object[key], path, value);
+    object[key] = Edited(object[key], path, value); // undefined: the key goes
     return object;
 }
 
@@ -85,6 +82,7 @@ private slots:
         row("another format", "format", "caldrix-save", "it is not a Caldrix game");
         row("newer version", "version", 2, "it comes from a newer version of Caldrix");
         row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
+        row("no heat", "mechs/0/record/heat", QJsonValue::Undefined, "it has no heat");
         row("a tick of 2", "mechs/1/record/fire", 2, "its fire is not a whole number from 0 to 1");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");

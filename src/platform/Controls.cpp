@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <limits>
+
 namespace caldrix::platform {
 
 namespace {
@@ -87,7 +89,7 @@ void InstallAccessibleFactory() {
 } // namespace
 
 void MakeUnlimited(QLineEdit* box) {
-    box->setMaxLength(32767 * 1024); // no practical limit
+    box->setMaxLength(std::numeric_limits<int>::max()); // no practical limit
 }
 
 void NameComboByAccessibleName(QComboBox* combo) {

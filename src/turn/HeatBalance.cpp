@@ -84,17 +84,12 @@ EntryCheck CheckEntries(const MechEntries& e) {
     }
     item(parts.Fire);
 
-    // Heat sinks.
-    std::int64_t heatSinkCount = 0;
-    if (e.HeatSinks.empty()) {
+    // Heat sinks, counted once every entry has passed.
+    const std::optional<EntryNumber> sinks = Number16(e.HeatSinks);
+    if (e.HeatSinks.empty())
         fail(messages::kEnterHeatSinks);
-    } else if (auto sinks = Number16(e.HeatSinks)) {
-        heatSinkCount = Rounded(*sinks);
-        if (e.DoubleHeatSinks)
-            heatSinkCount *= 2;
-    } else {
+    else if (!sinks)
         fail(messages::kBadHeatSinks);
-    }
 
     // Engine hits are alternatives: the second hit adds 10 in all.
     if (e.EngineHits == "None") {
@@ -108,9 +103,9 @@ EntryCheck CheckEntries(const MechEntries& e) {
     item(parts.Engine);
 
     if (check.Messages.empty()) {
-        const std::int64_t level = currentHeat + turnHeat - heatSinkCount;
+        parts.HeatSinkCount = Rounded(*sinks) * (e.DoubleHeatSinks ? 2 : 1);
+        const std::int64_t level = currentHeat + turnHeat - parts.HeatSinkCount;
         parts.TurnHeat = turnHeat;
-        parts.HeatSinkCount = heatSinkCount;
         parts.NewLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30));
         parts.Other = e.OtherHeat;
         check.Balance = parts;

@@ -296,7 +296,7 @@ void MainForm::ShowPickMechs() {
         connect(pickMechs_, &PickMechs::closedByUser, this, [this] {
             Retire(pickMechs_);
             pickMechs_ = nullptr;
-            if (!ended_ && !isVisible())
+            if (!ended_)
                 show();
         });
     }
