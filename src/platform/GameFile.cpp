@@ -346,18 +346,17 @@ QByteArray GameWriter::Json(const GameView& game) {
     for (std::size_t i = 0; i < game.Log.size(); ++i) {
         Piece& piece = history_[i];
         if (piece.Json.isEmpty() || piece.Undone != game.Log[i].Undone)
-            piece = {Compact(EntryJson(game.Log[i])), game.Log[i].Undone, 0, 0};
+            piece = {Compact(EntryJson(game.Log[i])), game.Log[i].Undone};
         history += (i ? "," : "") + piece.Json;
     }
     QByteArray undo("[");
-    const std::size_t none = ~std::size_t{0};
+    const std::size_t none = std::numeric_limits<std::size_t>::max();
     undo_.resize(game.Undo.size());
     for (std::size_t k = 0; k < game.Undo.size(); ++k) {
         const UndoStep& step = game.Undo[k];
         const std::size_t next = k + 1 < game.Undo.size() ? game.Undo.at(k + 1).Entry : none;
         Piece& piece = undo_[k];
-        if (piece.Json.isEmpty() || piece.Entry != step.Entry || piece.Next != next ||
-            next == none) {
+        if (piece.Json.isEmpty() || piece.Next != next || next == none) {
             QJsonArray before;
             for (std::size_t i = 0; i < step.Before.size(); ++i)
                 before.append(RecordJson(step.Before[i], next == none
@@ -365,7 +364,7 @@ QByteArray GameWriter::Json(const GameView& game) {
                                                              : &game.Undo.at(k + 1).Before[i]));
             piece = {
                 Compact({{"historyEntry", static_cast<qint64>(step.Entry)}, {"before", before}}),
-                false, step.Entry, next};
+                false, next};
         }
         undo += (k ? "," : "") + piece.Json;
     }

@@ -36,8 +36,10 @@ public:
 private:
     struct Piece {
         QByteArray Json;
-        bool Undone = false;             // history: the entry's mark when written
-        std::size_t Entry = 0, Next = 0; // undo: its turn and the turn after it
+        bool Undone = false; // history: the entry's mark when written
+        // Undo: the turn of the step after it. History entries are never
+        // reused, so a step taken back and replaced changes this too.
+        std::size_t Next = 0;
     };
     std::optional<std::uint64_t> generation_; // the game the pieces come from
     std::vector<Piece> history_, undo_;
