@@ -50,10 +50,10 @@ void TurnLog::Clear() {
 }
 
 void TurnLog::MarkUndone(std::size_t entry) {
-    if (entry >= entries_.size() || entries_[entry].What != LogEntry::Kind::Turn ||
-        entries_[entry].Undone)
-        return;
-    entries_[entry].Undone = true;
+    LogEntry& turn = entries_.at(entry);
+    if (turn.What != LogEntry::Kind::Turn || turn.Undone)
+        return; // a note, or a turn taken back already
+    turn.Undone = true;
     --completed_;
 }
 

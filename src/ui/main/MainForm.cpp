@@ -146,7 +146,7 @@ void MainForm::BuildMenus() {
 
 bool MainForm::Form_Load(const QString& gameFile) {
     services_.Help.SetHelpFile(QStringLiteral("caldrix.hlp"));
-    const bool opened = !gameFile.isEmpty() && OpenGame(gameFile, false);
+    const bool opened = !gameFile.isEmpty() && OpenGame(gameFile);
     if (!opened) {
         ShowPickMechs();
         game_.NewGame();
