@@ -89,8 +89,7 @@ private slots:
     // the hidden main window back.
     void closedAndReopenedAtOnce() {
         Fixture f;
-        f.form->mnuNewMech_Click();
-        f.form->About_Click();
+        f.form->mnuNewMech_Click(), f.form->About_Click();
         In<QScrollBar>(f.form->PickMechsDialog(), "NumMechsScroll")->setValue(5);
         f.form->StartNewGame_Click();
         QList<QPointer<QWidget>> first{f.form->PickMechsDialog(), f.form->NewMechDialog(),
@@ -100,8 +99,7 @@ private slots:
         first[2]->close();
         QVERIFY(f.form->isVisible());
         f.form->StartNewGame_Click();
-        f.form->mnuNewMech_Click();
-        f.form->About_Click();
+        f.form->mnuNewMech_Click(), f.form->About_Click();
         DeleteLater();
         const QList<QWidget*> again{f.form->PickMechsDialog(), f.form->NewMechDialog(),
                                     f.form->AboutDialog()};

@@ -170,6 +170,9 @@ private slots:
         const QByteArray huge(16 * 1024 * 1024 + 1, ' ');
         QVERIFY(!WriteGameFile(dir.filePath("huge.caldrix"), huge).isEmpty() &&
                 !QFile::exists(dir.filePath("huge.caldrix")));
+        QFile over(dir.filePath("over.caldrix")); // written by another program
+        QVERIFY(over.open(QIODevice::WriteOnly) && over.write(huge) > 0 && over.flush());
+        QCOMPARE(ReadGameFile(over.fileName()).Problem, "it is larger than 16 MB");
     }
 };
 

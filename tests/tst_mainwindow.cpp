@@ -84,8 +84,7 @@ private slots:
         Fixture f;
         f.Roster({"A", "B"}, {"carried=12", "carried=3"});
         f.Select(0);
-        f.form->mnuNewMech_Click();
-        f.form->About_Click();
+        f.form->mnuNewMech_Click(), f.form->About_Click();
         f.Label("ConditionShutdown")->setText("Shutdown!!!");
         QStringList heard;
         for (QObject* o :
@@ -109,8 +108,7 @@ private slots:
     void endingTakesEveryWindow() {
         for (bool byMenu : {true, false}) {
             Fixture f;
-            f.form->mnuNewMech_Click();
-            f.form->About_Click();
+            f.form->mnuNewMech_Click(), f.form->About_Click();
             QList<QPointer<QWidget>> dialogs{f.form->PickMechsDialog(), f.form->NewMechDialog(),
                                              f.form->AboutDialog()};
             QSignalSpy ended(f.form.get(), &MainForm::programEnded);

@@ -81,8 +81,7 @@ private slots:
         RecordingHelp recorded;
         SequenceRandom random({0});
         MainForm form(MainFormServices{real, random, recorded, tableRoll});
-        real.SetOwner(&form);
-        tableRoll.SetOwner(&form);
+        real.SetOwner(&form), tableRoll.SetOwner(&form);
         form.show();
         QCOMPARE(form.devicePixelRatio(), 2);
         form.CurrentGame().AddMech(std::string(600, 'M'));

@@ -362,9 +362,9 @@ QByteArray GameWriter::Json(const GameView& game) {
                 before.append(RecordJson(step.Before[i], next == none
                                                              ? &game.Records[i + 1]
                                                              : &game.Undo.at(k + 1).Before[i]));
-            piece = {
-                Compact({{"historyEntry", static_cast<qint64>(step.Entry)}, {"before", before}}),
-                false, next};
+            piece = {.Json = Compact(
+                         {{"historyEntry", static_cast<qint64>(step.Entry)}, {"before", before}}),
+                     .Next = next};
         }
         undo += (k ? "," : "") + piece.Json;
     }
