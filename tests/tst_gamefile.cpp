@@ -168,6 +168,8 @@ private slots:
         QCOMPARE(ReadGameFile(dir.path()).Problem, "it cannot be read");
         QVERIFY(!WriteGameFile(dir.filePath("no/such/folder.caldrix"), "{}").isEmpty());
         const QByteArray huge(16 * 1024 * 1024 + 1, ' ');
+        QCOMPARE(WriteGameFile(dir.filePath("full.caldrix"), huge.left(huge.size() - 1)),
+                 QString());
         QVERIFY(!WriteGameFile(dir.filePath("huge.caldrix"), huge).isEmpty() &&
                 !QFile::exists(dir.filePath("huge.caldrix")));
         QFile over(dir.filePath("over.caldrix")); // written by another program

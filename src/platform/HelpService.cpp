@@ -3,6 +3,7 @@
 
 #include "platform/HelpService.h"
 
+#include "platform/Controls.h"
 #include "platform/Theme.h"
 
 #include <QApplication>
@@ -58,7 +59,7 @@ void HelpService::ShowHelp() {
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setWindowTitle(QStringLiteral("Caldrix Help"));
         window_->setWindowIcon(platform::ProgramIcon());
-        window_->resize(560, 520);
+        window_->resize(platform::Px(8400), platform::Px(7800));
         platform::CentreOver(window_, owner_);
         platform::FitOnScreen(window_, owner_);
     }

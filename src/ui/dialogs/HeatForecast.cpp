@@ -73,7 +73,8 @@ HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent),
     layout->addWidget(table_);
     layout->addWidget(breakdown_);
     SizeColumns();
-    resize(table_->horizontalHeader()->length() + 48, 360); // room for the frame and scroll bar
+    // Room for the frame and the scroll bar beside the columns.
+    resize(table_->horizontalHeader()->length() + platform::Px(720), platform::Px(5400));
 
     connect(table_, &QTableWidget::itemSelectionChanged, this, &HeatForecast::ShowBreakdown);
     RefreshAll();

@@ -51,7 +51,7 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
     layout->addWidget(text);
     layout->addLayout(entry);
     layout->addWidget(buttons);
-    setMinimumWidth(360);
+    setMinimumWidth(platform::Px(5400));
     Check();
     total_->setFocus();
 }

@@ -76,7 +76,7 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addLayout(buttons);
-    resize(640, 400);
+    resize(platform::Px(9600), platform::Px(6000));
     Refresh();
 }
 

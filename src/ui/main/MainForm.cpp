@@ -353,14 +353,14 @@ void MainForm::mnuOpenGame_Click() {
 }
 
 void MainForm::mnuSaveGame_Click() {
-    const QString path = QFileDialog::getSaveFileName(
+    SaveGameAs(QFileDialog::getSaveFileName(
         this, tr("Save Game As"), gameFolder_.isEmpty() ? autoSave_.Folder() : gameFolder_,
-        tr("Caldrix games (*.caldrix)"));
-    if (!path.isEmpty())
-        SaveGameAs(path);
+        tr("Caldrix games (*.caldrix)")));
 }
 
 void MainForm::SaveGameAs(QString path) {
+    if (path.isEmpty())
+        return; // the player cancelled
     if (!path.endsWith(kGameFileSuffix))
         path += kGameFileSuffix;
     gameFolder_ = QFileInfo(path).absolutePath();
