@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QTextBrowser>
 
 namespace caldrix {
@@ -25,7 +26,6 @@ HelpService::~HelpService() {
     if (qApp)
         qApp->removeEventFilter(this); // no filtering of the help window's own ending
     delete window_;
-    delete closing_;
 }
 
 QStringList HelpService::DefaultSearchFolders() {
@@ -56,7 +56,10 @@ void HelpService::ShowHelp() {
     if (!window_) {
         window_ = new QTextBrowser;
         window_->setObjectName(QStringLiteral("HelpWindow"));
-        window_->setAttribute(Qt::WA_DeleteOnClose);
+        // Kept once made: closed, it only hides, and F1 shows it again where it was.
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            connect(new QShortcut(keys, window_), &QShortcut::activated, window_, &QWidget::close);
         window_->setWindowTitle(QStringLiteral("Caldrix Help"));
         window_->setWindowIcon(platform::ProgramIcon());
         window_->resize(platform::Px(8400), platform::Px(7800));
@@ -69,23 +72,10 @@ void HelpService::ShowHelp() {
 }
 
 bool HelpService::eventFilter(QObject* watched, QEvent* event) {
-    // Closing deletes the window later; an F1 meanwhile must get a live one.
-    if (watched == window_ && event->type() == QEvent::Close) {
-        closing_ = window_;
-        window_ = nullptr;
-        return false;
-    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
             ShowHelp();
-            return true;
-        }
-        // Escape or Ctrl+W closes the help window.
-        if (watched == window_ &&
-            ((key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
-             (key->key() == Qt::Key_W && key->modifiers() == Qt::ControlModifier))) {
-            window_->close();
             return true;
         }
     }

@@ -49,7 +49,6 @@ private:
     QString fileName_;
     QPointer<QWidget> owner_;
     QPointer<QTextBrowser> window_;
-    QPointer<QTextBrowser> closing_;
 };
 
 } // namespace caldrix
