@@ -158,7 +158,6 @@ private slots:
         row(8, "+1 Modifier to fire|-1 Movement Points", 0, 0);
         row(14, "+2 Modifier to fire|-2 Movement Points", 4, 0);
         row(19, "+3 Modifier to fire|-3 Movement Points", 6, 4);
-        row(23, "+3 Modifier to fire|-4 Movement Points", 8, 6);
         row(28, "+4 Modifier to fire|-5 Movement Points", 10, 8);
         row(30, "+4 Modifier to fire|-5 Movement Points", -1, 8);
     }

@@ -48,8 +48,7 @@ private slots:
         QTest::mouseClick(f.Find<QPushButton>("NextTurn"), Qt::LeftButton);
         QCOMPARE(f.messages.shown, (QStringList{"Enter Heat Sinks", kNotCompleted, kNotCompleted}));
         QCOMPARE(f.Edit("HeatGeneratedByWeapons")->text(), QString("20"));
-        f.Select(1);
-        f.Type(f.Edit("HeatSinks"), "10");
+        f.Select(1), f.Type(f.Edit("HeatSinks"), "10");
         f.Find<QAction>("mnuTableDice")->setChecked(true);
         f.messages.totals = {7, 4, 9};
         f.form->NextTurn_Click();

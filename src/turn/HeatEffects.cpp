@@ -39,17 +39,11 @@ int RollDie(RandomSourceInterface& random) {
     return std::clamp(static_cast<int>(face), 1, 6);
 }
 
-bool AvoidanceRoll(int avoidOn, RandomSourceInterface& random, Dice& dice) {
-    dice.Die1 = static_cast<std::int16_t>(RollDie(random));
-    dice.Die2 = static_cast<std::int16_t>(RollDie(random));
+std::optional<Dice> GeneratorDice::Roll(Danger, int, int) {
+    Dice dice; // Die1 first
+    dice.Die1 = static_cast<std::int16_t>(RollDie(random_));
+    dice.Die2 = static_cast<std::int16_t>(RollDie(random_));
     dice.DiceTotal = static_cast<std::int16_t>(dice.Die1 + dice.Die2);
-    dice.AtTable = false;
-    return dice.DiceTotal >= avoidOn;
-}
-
-std::optional<Dice> GeneratorDice::Roll(Danger, int, int avoidOn) {
-    Dice dice;
-    AvoidanceRoll(avoidOn, random_, dice);
     return dice;
 }
 

@@ -78,9 +78,6 @@ bool AutomaticShutdown(int level);
 // The integer part of 6 * r + 1, r in [0, 1) in single precision.
 int RollDie(RandomSourceInterface& random);
 
-// Die1, then Die2; the danger is avoided when the total reaches avoidOn.
-bool AvoidanceRoll(int avoidOn, RandomSourceInterface& random, Dice& dice);
-
 // The effects of a heat level 0..30, the shutdown roll before the
 // ammunition roll. Nothing when the dice source abandons the turn.
 std::optional<HeatEffects> ApplyHeatEffects(int level, DiceSourceInterface& dice);
