@@ -314,7 +314,7 @@ private slots:
     void autosavesAndResume() {
         Fixture f;
         auto* resume = f.Find<QAction>("mnuResumeGame");
-        QVERIFY(!resume->isEnabled());
+        QVERIFY(!resume->isEnabled() && !f.Find<QAction>("mnuUndoTurn")->isEnabled());
         QCOMPARE(Hint(f), QString("Right-click here for saved games and the turn tools"));
         f.Roster({"A", "B"}, {"move=Running", ""});
         QVERIFY(QFile::exists(f.form->Saver().CurrentFile()) && Hint(f).isEmpty()); // a game

@@ -120,8 +120,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
         const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
         if (key->key() == Qt::Key_Menu || shiftF10) {
             const QModelIndex current = list->currentIndex();
-            const QPoint at =
-                current.isValid() ? list->visualRect(current).bottomLeft() : QPoint(0, 0);
+            const QPoint at = current.isValid() ? list->visualRect(current).bottomLeft() : QPoint();
             ShowRosterMenu(list->viewport()->mapToGlobal(at));
             return true;
         }
