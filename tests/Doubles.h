@@ -6,7 +6,6 @@
 // Test doubles for the program's outside effects.
 
 #include "game/Game.h"
-#include "turn/RandomSource.h"
 
 #include <algorithm>
 #include <deque>

@@ -7,11 +7,9 @@
 
 #include "Doubles.h"
 #include "Records.h"
-#include "state/UnitFile.h"
 #include "turn/ClockRandom.h"
 #include "turn/EntryNumber.h"
 #include "turn/Forecast.h"
-#include "turn/TurnLog.h"
 
 #include <QTest>
 

@@ -158,6 +158,7 @@ private slots:
                  QString("Hot: movement 2, attempts to stand 0, weapons 0, other heat 0, fire 0, "
                          "engine hits 0, minus heat sinks 0: heat 20 becomes 22."));
         QCOMPARE(table->item(1, HeatForecast::Level)->text(), QString("Enter Heat Sinks"));
+        QVERIFY(table->item(0, HeatForecast::Level)->text() == "22");
         QVERIFY(table->item(1, HeatForecast::Level)->font().bold() &&
                 f.form->ForecastWindow()->Breakdown()->wordWrap() &&
                 table->item(1, HeatForecast::Level)->foreground().color() == QColor(192, 0, 0));

@@ -89,13 +89,10 @@ void PickMechs::NumMechsScroll_Change() {
     const int value = numMechsScroll_->value();
     numOfMechs_->setText(QString::number(value));
     NumMechs = static_cast<std::int16_t>(value);
-    for (int i = 1; i <= kRows; ++i) {
-        label2_[i]->setEnabled(false);
-        mech1_[i]->setEnabled(false);
-    }
-    for (int i = 1; i <= NumMechs && i <= kRows; ++i) {
-        label2_[i]->setEnabled(true);
-        mech1_[i]->setEnabled(true);
+    // Row 1 is always enabled: the count is never below 1.
+    for (int i = 2; i <= kRows; ++i) {
+        label2_[i]->setEnabled(i <= NumMechs);
+        mech1_[i]->setEnabled(i <= NumMechs);
     }
 }
 

@@ -104,7 +104,6 @@ void MainForm::BuildRosterMenu() {
     MechNames->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MechNames, &QListWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ShowRosterMenu(MechNames->viewport()->mapToGlobal(at)); });
-    MechNames->installEventFilter(this);
     MechNames->viewport()->installEventFilter(this);
     MechNames->viewport()->setAcceptDrops(true);
 }
@@ -115,16 +114,6 @@ void MainForm::ShowRosterMenu(const QPoint& position) {
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     QListWidget* list = MechNames;
-    if (watched == list && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
-        if (key->key() == Qt::Key_Menu || shiftF10) {
-            const QModelIndex current = list->currentIndex();
-            const QPoint at = current.isValid() ? list->visualRect(current).bottomLeft() : QPoint();
-            ShowRosterMenu(list->viewport()->mapToGlobal(at));
-            return true;
-        }
-    }
     if (watched != list->viewport())
         return QMainWindow::eventFilter(watched, event);
 

@@ -6,6 +6,7 @@
 #include "turn/HeatEffects.h"
 #include "turn/HeatScaleTable.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -72,6 +73,17 @@ void RosterList::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
     painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                      hint);
+}
+
+void RosterList::keyPressEvent(QKeyEvent* event) {
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() != Qt::Key_Menu && !shiftF10) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    emit customContextMenuRequested(current.isValid() ? visualRect(current).bottomLeft()
+                                                      : QPoint());
 }
 
 } // namespace caldrix

@@ -24,6 +24,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The Menu key and Shift+F10 ask for the context menu at the current row.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString hint_;
