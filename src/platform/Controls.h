@@ -11,6 +11,8 @@
 #include <QString>
 #include <Qt>
 
+#include <string_view>
+
 class QCheckBox;
 class QComboBox;
 class QFont;
@@ -28,6 +30,11 @@ namespace caldrix::platform {
 constexpr int Px(int twips) {
     return twips / 15;
 }
+// The engine's UTF-8 text as Qt shows it.
+inline QString ToQ(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 inline QRect TwipRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }

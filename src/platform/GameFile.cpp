@@ -3,6 +3,8 @@
 
 #include "platform/GameFile.h"
 
+#include "platform/Controls.h"
+
 #include "turn/HeatScaleTable.h"
 
 #include <QFile>
@@ -24,10 +26,6 @@ const QString kFormat = QStringLiteral("caldrix-game");
 // Far beyond anything typed at a table, well inside the file's own limit.
 constexpr qsizetype kMaxText = 1'000'000;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // ---- Writing ---------------------------------------------------------------
 
 // A record's fields; with a base, only those that differ from it (an undo
@@ -38,22 +36,25 @@ QJsonObject RecordJson(const MechRecord& r, const MechRecord* base = nullptr) {
         if (!base || base->*field != r.*field)
             o.insert(QLatin1String(key), value);
     };
-    put("heatSinks", &MechRecord::MechHeatSinks, Q(r.MechHeatSinks));
+    put("heatSinks", &MechRecord::MechHeatSinks, platform::ToQ(r.MechHeatSinks));
     put("heat", &MechRecord::MechHeat, r.MechHeat);
     put("doubleHeatSinks", &MechRecord::MechDHS, r.MechDHS);
-    put("movementType", &MechRecord::MechMovementType, Q(r.MechMovementType));
-    put("hexesJumped", &MechRecord::MechHexesJumped, Q(r.MechHexesJumped));
-    put("attemptsToStand", &MechRecord::MechAttemptsToStand, Q(r.MechAttemptsToStand));
-    put("weaponHeat", &MechRecord::MechWeaponHeat, Q(r.MechWeaponHeat));
+    put("movementType", &MechRecord::MechMovementType, platform::ToQ(r.MechMovementType));
+    put("hexesJumped", &MechRecord::MechHexesJumped, platform::ToQ(r.MechHexesJumped));
+    put("attemptsToStand", &MechRecord::MechAttemptsToStand, platform::ToQ(r.MechAttemptsToStand));
+    put("weaponHeat", &MechRecord::MechWeaponHeat, platform::ToQ(r.MechWeaponHeat));
     put("fire", &MechRecord::MechFire, r.MechFire);
     put("walkingThroughFire", &MechRecord::MechWalkingThroughFire, r.MechWalkingThroughFire);
-    put("fireHexes", &MechRecord::MechFireHexes, Q(r.MechFireHexes));
+    put("fireHexes", &MechRecord::MechFireHexes, platform::ToQ(r.MechFireHexes));
     put("standingInFire", &MechRecord::MechStandingInFire, r.MechStandingInFire);
-    put("engineHits", &MechRecord::MechEngineHits, Q(r.MechEngineHits));
-    put("conditionFire", &MechRecord::MechConditionMod2Fier, Q(r.MechConditionMod2Fier));
-    put("conditionMovement", &MechRecord::MechConditionMP, Q(r.MechConditionMP));
-    put("conditionShutdown", &MechRecord::MechConditionShutdown, Q(r.MechConditionShutdown));
-    put("conditionAmmoExplosion", &MechRecord::MechConditionAmmoExp, Q(r.MechConditionAmmoExp));
+    put("engineHits", &MechRecord::MechEngineHits, platform::ToQ(r.MechEngineHits));
+    put("conditionFire", &MechRecord::MechConditionMod2Fier,
+        platform::ToQ(r.MechConditionMod2Fier));
+    put("conditionMovement", &MechRecord::MechConditionMP, platform::ToQ(r.MechConditionMP));
+    put("conditionShutdown", &MechRecord::MechConditionShutdown,
+        platform::ToQ(r.MechConditionShutdown));
+    put("conditionAmmoExplosion", &MechRecord::MechConditionAmmoExp,
+        platform::ToQ(r.MechConditionAmmoExp));
     put("otherHeat", &MechRecord::MechOtherHeat, r.MechOtherHeat);
     return o;
 }
@@ -68,7 +69,7 @@ const char* const kTurnLineTexts[] = {"conditionFire", "conditionMovement", "con
 
 QJsonObject EntryJson(const LogEntry& entry) {
     if (entry.What == LogEntry::Kind::Note)
-        return {{"note", Q(entry.Text)}};
+        return {{"note", platform::ToQ(entry.Text)}};
     QJsonArray mechs;
     for (const MechTurnLine& m : entry.Mechs) {
         QJsonArray rolls;
@@ -80,14 +81,14 @@ QJsonObject EntryJson(const LogEntry& entry) {
                 {"die2", roll.Rolled.Die2},
                 {"total", roll.Rolled.DiceTotal},
                 {"atTable", roll.Rolled.AtTable}});
-        QJsonObject line{{"name", Q(m.Name)},
+        QJsonObject line{{"name", platform::ToQ(m.Name)},
                          {"before", m.Before},
                          {"after", m.After},
                          {"turnHeat", static_cast<double>(m.TurnHeat)},
-                         {"conditionFire", Q(m.Effects.Mod2Fier)},
-                         {"conditionMovement", Q(m.Effects.MP)},
-                         {"conditionShutdown", Q(m.Effects.Shutdown)},
-                         {"conditionAmmoExplosion", Q(m.Effects.AmmoExp)},
+                         {"conditionFire", platform::ToQ(m.Effects.Mod2Fier)},
+                         {"conditionMovement", platform::ToQ(m.Effects.MP)},
+                         {"conditionShutdown", platform::ToQ(m.Effects.Shutdown)},
+                         {"conditionAmmoExplosion", platform::ToQ(m.Effects.AmmoExp)},
                          {"rolls", rolls}};
         for (const char* key : kTurnLineTexts)
             if (line.value(QLatin1String(key)).toString().isEmpty())
@@ -370,8 +371,8 @@ QByteArray GameWriter::Json(const GameView& game) {
     }
     QJsonArray mechs;
     for (std::size_t i = 0; i < game.Names.size(); ++i)
-        mechs.append(
-            QJsonObject{{"name", Q(game.Names[i])}, {"record", RecordJson(game.Records[i + 1])}});
+        mechs.append(QJsonObject{{"name", platform::ToQ(game.Names[i])},
+                                 {"record", RecordJson(game.Records[i + 1])}});
     QByteArray document = Compact({{"format", kFormat},
                                    {"version", kGameFileVersion},
                                    {"mechs", mechs},

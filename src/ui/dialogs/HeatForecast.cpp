@@ -18,10 +18,6 @@ namespace caldrix {
 
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void SetCell(QTableWidget* table, int row, int column, const QString& text, bool problem = false) {
     QTableWidgetItem* item = table->item(row, column);
     if (!item) {
@@ -94,20 +90,20 @@ void HeatForecast::RefreshRow(int row) {
     if (row >= table_->rowCount()) // a 'Mech the table does not show yet
         return;
     const MechForecast f = Forecast(game_.Record(row + 1));
-    SetCell(table_, row, Name, Q(game_.MechName(row)));
+    SetCell(table_, row, Name, platform::ToQ(game_.MechName(row)));
     SetCell(table_, row, HeatNow, QString::number(f.HeatNow));
     if (f.Problem) {
         for (int column : {TurnHeat, Sunk, Movement, Fire, Shutdown, Ammo})
             SetCell(table_, row, column, QString());
-        SetCell(table_, row, Level, Q(*f.Problem), true);
+        SetCell(table_, row, Level, platform::ToQ(*f.Problem), true);
     } else {
         SetCell(table_, row, TurnHeat, QString::number(f.Balance.TurnHeat));
         SetCell(table_, row, Sunk, QString::number(f.Balance.HeatSinkCount));
         SetCell(table_, row, Level, QString::number(f.Level));
-        SetCell(table_, row, Movement, Q(f.MP));
-        SetCell(table_, row, Fire, Q(f.Mod2Fier));
-        SetCell(table_, row, Shutdown, Q(ShutdownText(f)));
-        SetCell(table_, row, Ammo, Q(AmmoText(f)));
+        SetCell(table_, row, Movement, platform::ToQ(f.MP));
+        SetCell(table_, row, Fire, platform::ToQ(f.Mod2Fier));
+        SetCell(table_, row, Shutdown, platform::ToQ(ShutdownText(f)));
+        SetCell(table_, row, Ammo, platform::ToQ(AmmoText(f)));
     }
     if (table_->currentRow() == row)
         ShowBreakdown();
@@ -120,12 +116,14 @@ void HeatForecast::SizeColumns() {
     texts[TurnHeat] = {QStringLiteral("-0000000")};
     texts[Sunk] = {QStringLiteral("-000000")};
     for (const HeatScaleLevel& level : kHeatScale)
-        texts[Movement] << Q(level.MovementPenalty), texts[Fire] << Q(level.FireModifier);
+        texts[Movement] << platform::ToQ(level.MovementPenalty),
+            texts[Fire] << platform::ToQ(level.FireModifier);
     texts[Shutdown] << QStringLiteral("automatic");
     for (int avoidOn = 2; avoidOn <= 12; ++avoidOn)
-        texts[Shutdown] << Q(AvoidOnText(avoidOn)), texts[Ammo] << Q(AvoidOnText(avoidOn));
+        texts[Shutdown] << platform::ToQ(AvoidOnText(avoidOn)),
+            texts[Ammo] << platform::ToQ(AvoidOnText(avoidOn));
     for (int row = 0; row < game_.MechCount(); ++row)
-        texts[Name] << Q(game_.MechName(row));
+        texts[Name] << platform::ToQ(game_.MechName(row));
     QFont bold = table_->font();
     bold.setBold(true);
     const QFontMetrics cell(table_->font()), problem(bold),
@@ -151,9 +149,9 @@ void HeatForecast::ShowBreakdown() {
         return;
     }
     const MechForecast f = Forecast(game_.Record(row + 1));
-    const QString name = Q(game_.MechName(row));
+    const QString name = platform::ToQ(game_.MechName(row));
     if (f.Problem) {
-        breakdown_->setText(tr("%1: %2").arg(name, Q(*f.Problem)));
+        breakdown_->setText(tr("%1: %2").arg(name, platform::ToQ(*f.Problem)));
         return;
     }
     const HeatBalance& b = f.Balance;

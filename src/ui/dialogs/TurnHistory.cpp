@@ -38,7 +38,7 @@ QStringList Lines(const LogEntry& entry) {
         for (const std::string_view text :
              {m.Effects.Mod2Fier, m.Effects.MP, m.Effects.Shutdown, m.Effects.AmmoExp})
             if (!text.empty())
-                parts << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+                parts << platform::ToQ(text);
         for (const RollRecord& roll : m.Effects.Rolls)
             parts << QString::fromStdString(RollText(roll));
         lines << QStringLiteral("    ") + QString::fromStdString(m.Name) + QStringLiteral(": ") +

@@ -22,9 +22,6 @@ namespace {
 std::string Text(const QLineEdit* box) {
     return box->text().toStdString();
 }
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename T> T* Place(T* widget, const char* name, QRect rect) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -278,10 +275,10 @@ void MechPanel::LoadMechRecord(int slot) {
     const MechRecord r = game_.Record(slot);
     scale_.Paint(r.MechHeat);
     OtherHeat->setValue(r.MechOtherHeat);
-    MovementType->SetText(ToQ(r.MechMovementType));
-    platform::SetBoxText(HexesJumpedText, ToQ(r.MechHexesJumped));
-    platform::SetBoxText(AttemptsToStand, ToQ(r.MechAttemptsToStand));
-    platform::SetBoxText(HeatGeneratedByWeapons, ToQ(r.MechWeaponHeat));
+    MovementType->SetText(platform::ToQ(r.MechMovementType));
+    platform::SetBoxText(HexesJumpedText, platform::ToQ(r.MechHexesJumped));
+    platform::SetBoxText(AttemptsToStand, platform::ToQ(r.MechAttemptsToStand));
+    platform::SetBoxText(HeatGeneratedByWeapons, platform::ToQ(r.MechWeaponHeat));
 
     // The fire inputs always describe the loaded 'Mech, ticked or not.
     const bool walking = r.MechWalkingThroughFire;
@@ -295,17 +292,17 @@ void MechPanel::LoadMechRecord(int slot) {
         platform::SetOptionSelected(WalkingThroughFire, false);
         platform::SetOptionSelected(StandingInFire, false);
     }
-    platform::SetBoxText(WalkingThroughFireHexes, ToQ(r.MechFireHexes));
+    platform::SetBoxText(WalkingThroughFireHexes, platform::ToQ(r.MechFireHexes));
     SetFireInputsEnabled();
 
-    platform::SetBoxText(HeatSinks, ToQ(r.MechHeatSinks));
+    platform::SetBoxText(HeatSinks, platform::ToQ(r.MechHeatSinks));
     DHS->setChecked(r.MechDHS == 1);
-    EngineHits->SetText(ToQ(r.MechEngineHits));
+    EngineHits->SetText(platform::ToQ(r.MechEngineHits));
 
-    ConditionMod2Fier->setText(ToQ(r.MechConditionMod2Fier));
-    ConditionMP->setText(ToQ(r.MechConditionMP));
-    ConditionAmmoExp->setText(ToQ(r.MechConditionAmmoExp));
-    ConditionShutdown->setText(ToQ(r.MechConditionShutdown));
+    ConditionMod2Fier->setText(platform::ToQ(r.MechConditionMod2Fier));
+    ConditionMP->setText(platform::ToQ(r.MechConditionMP));
+    ConditionAmmoExp->setText(platform::ToQ(r.MechConditionAmmoExp));
+    ConditionShutdown->setText(platform::ToQ(r.MechConditionShutdown));
 }
 
 } // namespace caldrix
