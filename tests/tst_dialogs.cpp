@@ -7,6 +7,7 @@
 #include "MainFormFixture.h"
 #include "platform/GameFile.h"
 #include "platform/HelpService.h"
+#include "platform/QtMessageBox.h"
 #include "platform/Theme.h"
 
 #include <QAction>
@@ -14,7 +15,11 @@
 #include <QDir>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolTip>
 
 using namespace caldrix;
@@ -313,6 +318,10 @@ private slots:
     // empty roster telling which, and goes on saving into it.
     void autosavesAndResume() {
         Fixture f;
+        // The player's own games, named like autosaves, beside them.
+        const QByteArray own = GameToJson(Fixture().Play().State());
+        const QStringList players{Write(f.saves, "game-zz2.caldrix", own),
+                                  Write(f.saves, "game-10.caldrix", own)};
         auto* resume = f.Find<QAction>("mnuResumeGame");
         QVERIFY(!resume->isEnabled() && !f.Find<QAction>("mnuUndoTurn")->isEnabled());
         QCOMPARE(Hint(f), QString("Right-click here for saved games and the turn tools"));
@@ -335,11 +344,90 @@ private slots:
             f.form->StartNewGame_Click();
             f.form->PickMechsDialog()->Continue_Click();
         }
-        QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 && !QFile::exists(first));
+        QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 + 2 &&
+                !QFile::exists(first));
+        QVERIFY2(QFile::exists(players[0]) && QFile::exists(players[1]), "a player's file deleted");
         f.Type(f.Edit("HeatSinks"), "7");
         const GameState last = f.Play().State();
         f.form->close();
         QVERIFY(ReadGameFile(f.form->Saver().CurrentFile()).State == last);
+    }
+
+    // The autosave writes a game only between operations, as the window
+    // shows it when the operation has ended, even when the settle timer of
+    // an edit fires while a dice question or a message is up.
+    void savedBetweenOperations() {
+        Fixture f;
+        f.Roster({"A", "B"}, {"carried=22 sinks=0", "move=Running"});
+        f.Find<QAction>("mnuTableDice")->setChecked(true);
+        const auto file = [&f] { return ReadGameFile(f.form->Saver().CurrentFile()).State; };
+        f.messages.onShow = [&f] { f.form->Saver().SaveNow(); }; // as the settle timer does
+        // A turn with dice at the table, the weapon heat typed just before.
+        f.Select(1);
+        f.Type(f.Edit("HeatGeneratedByWeapons"), "9");
+        f.messages.totals = {7, 9};
+        f.form->NextTurn_Click();
+        QVERIFY2(file() == f.Play().State(), "the table-dice turn");
+        // A failed turn, with the longest entry a box takes: the window
+        // ends on the first 'Mech.
+        f.Edit("HeatGeneratedByWeapons")->setText(QString(1'000'001, '9'));
+        f.Select(0);
+        f.Type(f.Edit("HeatSinks"), "x");
+        f.form->NextTurn_Click();
+        QVERIFY2(file() == f.Play().State(), "the failed turn");
+        // Closed right after a table-dice turn.
+        f.Type(f.Edit("HeatSinks"), "3");
+        f.Type(f.Edit("HeatGeneratedByWeapons"), "3");
+        f.messages.totals = {12, 12};
+        f.form->NextTurn_Click();
+        f.form->close();
+        QVERIFY2(file() == f.Play().State(), "closed after a turn");
+        QCOMPARE(f.Play().Log().Entries().back().Number, 2);
+    }
+
+    // Message boxes and the table-roll box open centred on their window.
+    void boxesCentredOnTheWindow() {
+        QWidget owner;
+        owner.setGeometry(300, 200, 400, 300);
+        owner.show();
+        QtMessageBox box;
+        QtTableRoll roll;
+        box.SetOwner(&owner), roll.SetOwner(&owner);
+        QList<QPoint> offsets;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                offsets << modal->frameGeometry().center() - owner.frameGeometry().center();
+                modal->reject();
+            }
+        });
+        closer.start(0);
+        box.Inform("Atlas.caldrix could not be opened: it is not JSON");
+        roll.AskTotal("Atlas is at heat 22.");
+        QVERIFY(offsets.size() == 2 && offsets[0].manhattanLength() <= 4 &&
+                offsets[1].manhattanLength() <= 4);
+    }
+
+    // The history shows the game in play, also when it was closed while a
+    // new game started; the forecast stays on the screen with a 'Mech's name
+    // one long word.
+    void toolWindowsFollowTheGame() {
+        Fixture f;
+        f.Roster({"Old"});
+        f.form->NextTurn_Click(); // a note of the turn that failed
+        f.form->mnuHistory_Click();
+        f.form->HistoryWindow()->close();
+        f.form->StartNewGame_Click();
+        f.form->PickMechsDialog()->Continue_Click();
+        f.form->mnuHistory_Click();
+        QCOMPARE(f.form->HistoryWindow()->Text()->toPlainText(), QString("'Mech added: Mech # 1"));
+        f.Roster({QString(150, 'W')});
+        f.form->mnuForecast_Click();
+        f.form->ForecastWindow()->Table()->selectRow(1);
+        QVERIFY(f.form->ForecastWindow()->Breakdown()->text().startsWith("WWW"));
+        QCoreApplication::sendPostedEvents(); // the window grows to its layout
+        QVERIFY(f.form->ForecastWindow()->frameGeometry().width() <=
+                f.form->screen()->availableGeometry().width());
     }
 
     // A folder that cannot be written says so once, then only when it has

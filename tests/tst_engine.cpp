@@ -324,6 +324,20 @@ private slots:
         QCOMPARE(Q(t.game.Log().Entries().back().Text), QString("Turn 2 cancelled at the table"));
     }
 
+    // A game that has numbered its last turn plays no other: no number
+    // past the last a saved game holds, and no overflow.
+    void lastTurnNumber() {
+        Table t({"carried=3"});
+        GameState state = t.game.State();
+        state.Log.push_back({LogEntry::Kind::Turn, TurnLog::kLastTurn - 1, {}, false, {}});
+        t.game.Restore(state);
+        QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Completed);
+        QCOMPARE(t.game.Log().Entries().back().Number, TurnLog::kLastTurn);
+        const TurnOutcome last = t.game.NextTurn();
+        QVERIFY(last.What == TurnOutcome::Result::Failed && last.Messages.size() == 1);
+        QCOMPARE(t.game.Log().Entries().size(), std::size_t(2));
+    }
+
     // The program's generator: PCG32 on a 2^-24 grid in [0, 1), a new run
     // after a reseed.
     void generatorStream() {

@@ -95,6 +95,8 @@ private slots:
             "its die1 is not a whole number from 0 to 6"); // 0: rolled at the table
         row("a total of 1", "history/2/mechs/1/rolls/0/total", 1,
             "its total is not a whole number from 2 to 12");
+        row("a turn that cannot be followed", "history/2/turn", 2147483647,
+            "its turn is not a whole number from 1 to 2147483646");
         row("three rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3}, "its rolls is too long");
         QJsonArray mechs(Document(Played())["mechs"].toArray());
         while (mechs.size() <= 256)

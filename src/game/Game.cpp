@@ -55,7 +55,11 @@ Game::Game(RandomSourceInterface& random, DiceQuestionInterface& table)
 }
 
 void Game::Select(int row) {
-    selected_ = row >= 0 && row < MechCount() ? row : -1;
+    const int selected = row >= 0 && row < MechCount() ? row : -1;
+    if (selected == selected_)
+        return;
+    selected_ = selected; // saved with the game, so a change like any other
+    Changed();
 }
 
 void Game::RosterChanged() {
@@ -107,7 +111,18 @@ TurnOutcome Game::NextTurn() {
     const int mechs = MechCount();
     if (mechs == 0)
         return outcome; // no 'Mechs, no turn
-    Changed();
+    // Marked changed only once the turn has ended, whichever way: a saver
+    // that looks in while the players answer a question sees no change.
+    struct MarkAtEnd {
+        Game& game;
+        ~MarkAtEnd() { game.Changed(); }
+    } const markAtEnd{*this};
+    if (log_.NextTurnNumber() > TurnLog::kLastTurn) {
+        selected_ = 0;
+        outcome.Messages.push_back({0, messages::kNoMoreTurns});
+        outcome.What = TurnOutcome::Result::Failed;
+        return outcome;
+    }
     random_.Reseed();
 
     // Validation: every 'Mech is checked, and once one entry failed, every

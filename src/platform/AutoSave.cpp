@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <chrono>
@@ -33,7 +34,7 @@ void AutoSave::StartNewFile() {
     current_ = QDir(folder_).filePath(
         QStringLiteral("game-%1-%2.caldrix")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")))
-            .arg(static_cast<qlonglong>(micros.count())));
+            .arg(static_cast<qlonglong>(micros.count()), 16, 10, QLatin1Char('0')));
     saved_.reset();
 }
 
@@ -43,6 +44,11 @@ void AutoSave::SaveSoon() {
 
 void AutoSave::SaveNow() {
     settle_.stop();
+    if (holds_ > 0) {
+        wanted_ = true;
+        return;
+    }
+    wanted_ = false;
     // An empty game is not worth a file: it would only push out an older one.
     const bool empty = game_.MechNames().empty() && game_.Log().Entries().empty();
     if (current_.isEmpty() || (saved_ && game_.Revision() <= *saved_) || empty)
@@ -57,6 +63,7 @@ void AutoSave::SaveNow() {
     if (problem.isEmpty())
         problem = WriteGameFile(current_, Json());
     if (!problem.isEmpty()) {
+        const Hold quiet(*this); // no save from inside its own message
         if (!failing_)
             messages_.Inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "
                                             "goes on, and Caldrix keeps trying.")
@@ -71,10 +78,25 @@ void AutoSave::SaveNow() {
         Prune();
 }
 
+void AutoSave::Release() {
+    if (--holds_ == 0 && wanted_)
+        SaveNow();
+}
+
+bool AutoSave::IsAutoSaveName(const QString& fileName) {
+    // The start's date and time, then its microsecond since 1970 in 16
+    // digits: a player's own "game-10.caldrix" is never taken for one.
+    static const QRegularExpression name(
+        QStringLiteral("^game-[0-9]{8}-[0-9]{6}-[0-9]{16}\\.caldrix$"));
+    return name.match(fileName).hasMatch();
+}
+
 QStringList AutoSave::Files() const {
     QDir dir(folder_);
-    return dir.entryList({QStringLiteral("game-*") + kGameFileSuffix}, QDir::Files,
-                         QDir::Name | QDir::Reversed);
+    QStringList files = dir.entryList({QStringLiteral("game-*") + kGameFileSuffix}, QDir::Files,
+                                      QDir::Name | QDir::Reversed);
+    files.removeIf([](const QString& name) { return !IsAutoSaveName(name); });
+    return files; // the fixed width of every part sorts them by their start
 }
 
 void AutoSave::Prune() {

@@ -15,7 +15,8 @@
 namespace caldrix {
 
 // Keeps every game on disk as it is played: one file per game in the
-// user's data folder, the newest five kept. A save that fails says so once
+// user's data folder, the newest five kept. Only files named as it names
+// them are ever listed, resumed or deleted. A save that fails says so once
 // and then stays quiet until saving works again; play never waits on it.
 class AutoSave : public QObject {
     Q_OBJECT
@@ -38,8 +39,23 @@ public:
 
     // After an edit: saves once the edits have settled for a second.
     void SaveSoon();
-    // After a turn, an undo, a roster change: saves at once.
+    // After a turn, an undo, a roster change: saves at once, or, while an
+    // operation holds the saves, as soon as the last hold ends.
     void SaveNow();
+
+    // Held for the whole of an operation whose boxes and questions let
+    // the event loop run: the game is written only as it is between
+    // operations, never half-way through one.
+    class Hold {
+    public:
+        explicit Hold(AutoSave& saver) : saver_(saver) { ++saver_.holds_; }
+        ~Hold() { saver_.Release(); }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        AutoSave& saver_;
+    };
 
     // The newest autosave that is not the game in progress, or empty.
     QString LastGame() const;
@@ -48,9 +64,13 @@ public:
     // the text of all that a long game never changes again.
     QByteArray Json() { return writer_.Json(game_.View()); }
 
+    // True for the names StartNewFile gives, and only for those.
+    static bool IsAutoSaveName(const QString& fileName);
+
 private:
     QStringList Files() const;
     void Prune();
+    void Release();
 
     const Game& game_;
     GameWriter writer_; // keeps what a long game never changes again
@@ -60,6 +80,8 @@ private:
     QTimer settle_;
     std::optional<std::uint64_t> saved_; // the revision on disk
     bool failing_ = false;
+    int holds_ = 0;
+    bool wanted_ = false; // a save asked for while held
 };
 
 } // namespace caldrix

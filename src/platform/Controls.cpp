@@ -3,6 +3,8 @@
 
 #include "platform/Controls.h"
 
+#include "platform/GameFile.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -13,8 +15,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
-
-#include <limits>
 
 namespace caldrix::platform {
 
@@ -88,8 +88,22 @@ void InstallAccessibleFactory() {
 
 } // namespace
 
-void MakeUnlimited(QLineEdit* box) {
-    box->setMaxLength(std::numeric_limits<int>::max()); // no practical limit
+QString Breakable(const QString& text) {
+    QString out;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > 40) {
+            out += QChar(0x200B); // a zero-width space
+            run = 1;
+        }
+        out += c;
+    }
+    return out;
+}
+
+void CapTypedText(QLineEdit* box) {
+    box->setMaxLength(kMaxGameText);
 }
 
 void NameComboByAccessibleName(QComboBox* combo) {

@@ -57,8 +57,14 @@ void SetOptionSelected(QRadioButton* option, bool selected);
 // release of the thumb, not while the thumb is dragged.
 void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
 
-// Text boxes without a length limit (Qt cuts at 32,767 characters).
-void MakeUnlimited(QLineEdit* box);
+// A very long word (a file name, a 'Mech's name) may break anywhere, so
+// that a wrapping label stays within the screen: a zero-width space every
+// 40 characters of it.
+QString Breakable(const QString& text);
+
+// Text boxes that take as much as a saved game holds (Qt's own limit is
+// 32,767 characters): whatever is typed can be opened again.
+void CapTypedText(QLineEdit* box);
 
 // Screen readers: an empty label has no name of its own (not its frame's
 // caption), and a combo box is named by its accessible name.

@@ -23,8 +23,6 @@ namespace caldrix {
 namespace {
 
 const QString kFormat = QStringLiteral("caldrix-game");
-// Far beyond anything typed at a table, well inside the file's own limit.
-constexpr qsizetype kMaxText = 1'000'000;
 
 // ---- Writing ---------------------------------------------------------------
 
@@ -122,7 +120,7 @@ std::string Text(const QJsonObject& object, const char* key) {
     if (!value.isString())
         Refuse(QStringLiteral("its %1 is not a text").arg(QLatin1String(key)));
     const QString text = value.toString();
-    if (text.size() > kMaxText)
+    if (text.size() > kMaxGameText)
         Refuse(QStringLiteral("it holds an over-long text"));
     return text.toStdString();
 }
@@ -241,7 +239,7 @@ LogEntry EntryFrom(const QJsonValue& value) {
         return entry;
     }
     entry.What = LogEntry::Kind::Turn;
-    entry.Number = static_cast<int>(Number(o, "turn", 1, std::numeric_limits<int>::max()));
+    entry.Number = static_cast<int>(Number(o, "turn", 1, TurnLog::kLastTurn));
     entry.Undone = Flag(o, "undone");
     for (const QJsonValue& mech : Array(o, "mechs", kMaxMechs)) {
         QJsonObject m = Object(mech, "turn");

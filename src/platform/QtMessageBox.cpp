@@ -3,6 +3,7 @@
 
 #include "platform/QtMessageBox.h"
 
+#include "platform/Controls.h"
 #include "platform/Theme.h"
 
 #include <QApplication>
@@ -14,22 +15,6 @@
 namespace caldrix {
 
 namespace {
-
-// A very long word (a file name, say) may break anywhere, so that the box
-// stays within the screen: a zero-width space every 40 characters of it.
-QString Breakable(const QString& text) {
-    QString out;
-    int run = 0;
-    for (const QChar c : text) {
-        run = c.isSpace() ? 0 : run + 1;
-        if (run > 40) {
-            out += QChar(0x200B);
-            run = 1;
-        }
-        out += c;
-    }
-    return out;
-}
 
 void Prepare(QMessageBox& box, const QWidget* owner) {
     box.setTextFormat(Qt::PlainText);
@@ -52,7 +37,7 @@ QWidget* QtMessageBox::Parent() const {
 
 void QtMessageBox::Inform(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kApplicationTitle : title,
-                    Breakable(text), QMessageBox::Ok, Parent());
+                    platform::Breakable(text), QMessageBox::Ok, Parent());
     Prepare(box, owner_);
     box.exec();
 }

@@ -141,9 +141,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show)
-            FitOnScreen(static_cast<QWidget*>(watched), over_);
-        return false;
+        if (event->type() != QEvent::Show)
+            return false;
+        // The window's own show first: a message box takes its size there
+        // and a dialog centres itself on its window. Moved before that, it
+        // would stay where it was put, at the screen's corner.
+        watched->event(event);
+        FitOnScreen(static_cast<QWidget*>(watched), over_);
+        return true;
     }
 
 private:

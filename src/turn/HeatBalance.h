@@ -76,6 +76,8 @@ inline constexpr const char* kBadFireHexes =
 inline constexpr const char* kBadHeatSinks = "Heat sinks must be a number from -32768 to 32767";
 inline constexpr const char* kTurnNotCompleted =
     "There was an error, so the turn was not completed";
+inline constexpr const char* kNoMoreTurns =
+    "This game has reached the last turn Caldrix can count: start a new game to play on";
 // Every message an entry can give.
 inline constexpr const char* kProblems[] = {
     kEnterMovementType, kEnterHexesJumped,   kEnterHeatSinks, kEnterEngineHits, kEnterFireHexes,

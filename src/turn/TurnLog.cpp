@@ -45,6 +45,7 @@ void TurnLog::AddMechRemoved(const std::string& name) {
 }
 
 void TurnLog::Clear() {
+    ++generation_;
     entries_.clear();
     completed_ = 0;
 }
@@ -58,6 +59,7 @@ void TurnLog::MarkUndone(std::size_t entry) {
 }
 
 void TurnLog::Restore(std::vector<LogEntry> entries) {
+    ++generation_;
     entries_ = std::move(entries);
     completed_ = 0;
     for (const LogEntry& entry : entries_)

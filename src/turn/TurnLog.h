@@ -5,6 +5,7 @@
 
 #include "turn/HeatEffects.h"
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ struct LogEntry {
 // turns and roster changes. Kept with the game; a new game starts it afresh.
 class TurnLog {
 public:
+    // The highest number a turn is ever given, so that the one after it
+    // can still be counted without overflow.
+    static constexpr int kLastTurn = std::numeric_limits<int>::max() - 1;
+
     // The number the next completed turn will get.
     int NextTurnNumber() const { return completed_ + 1; }
 
@@ -52,6 +57,9 @@ public:
     void Restore(std::vector<LogEntry> entries);
 
     const std::vector<LogEntry>& Entries() const { return entries_; }
+    // Changes whenever the history is replaced as a whole (a new game, an
+    // opened one), so that a view of it knows to start again.
+    std::uint64_t Generation() const { return generation_; }
 
     // Tab-separated, one row per 'Mech and turn, for a spreadsheet.
     std::string AsText() const;
@@ -60,6 +68,7 @@ private:
     void AddNote(std::string text);
     std::vector<LogEntry> entries_;
     int completed_ = 0;
+    std::uint64_t generation_ = 0;
 };
 
 // "shutdown, avoid on 8+: 3 + 4 = 7, avoided" (at the table: "rolled 7 at the table").

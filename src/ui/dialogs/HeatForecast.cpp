@@ -149,7 +149,8 @@ void HeatForecast::ShowBreakdown() {
         return;
     }
     const MechForecast f = Forecast(game_.Record(row + 1));
-    const QString name = platform::ToQ(game_.MechName(row));
+    // A name that is one long word must not widen the window past the screen.
+    const QString name = platform::Breakable(platform::ToQ(game_.MechName(row)));
     if (f.Problem) {
         breakdown_->setText(tr("%1: %2").arg(name, platform::ToQ(*f.Problem)));
         return;

@@ -33,7 +33,7 @@ NewMech::NewMech(QWidget* parent)
     newMechName_->setGeometry(TwipRect(120, 600, 6255, 375));
     newMechName_->setAlignment(Qt::AlignCenter);
     newMechName_->setAccessibleName(QStringLiteral("'Mech Name"));
-    platform::MakeUnlimited(newMechName_);
+    platform::CapTypedText(newMechName_);
 
     auto* ok = new QPushButton(QStringLiteral("Ok!"), this);
     ok->setObjectName(QStringLiteral("Ok"));

@@ -35,7 +35,7 @@ PickMechs::PickMechs(QWidget* parent)
         box->setObjectName(QStringLiteral("Mech1(%1)").arg(i));
         box->setGeometry(TwipRect(1560, 360 * i, 3735, 375));
         box->setAccessibleName(QStringLiteral("Mech %1 Name").arg(i));
-        platform::MakeUnlimited(box);
+        platform::CapTypedText(box);
         mech1_[i] = box;
         label2_[i]->setEnabled(i == 1);
         box->setEnabled(i == 1);

@@ -82,8 +82,8 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
 
 void TurnHistory::Refresh() {
     const std::vector<LogEntry>& entries = log_.Entries();
-    if (entries.size() < shown_.size()) {
-        Rebuild(); // a new game
+    if (log_.Generation() != generation_ || entries.size() < shown_.size()) {
+        Rebuild(); // another game
         return;
     }
     QTextDocument* document = text_->document();
@@ -113,6 +113,7 @@ void TurnHistory::Refresh() {
 }
 
 void TurnHistory::Rebuild() {
+    generation_ = log_.Generation();
     text_->clear();
     shown_.clear();
     Refresh();

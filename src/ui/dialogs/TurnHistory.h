@@ -23,11 +23,12 @@ public:
     // Adds what is new in the history; rewrites only what changed.
     void Refresh();
     void Copy_Click();
-    // Writes the whole history afresh, for a game opened from a file.
-    void Rebuild();
     QPlainTextEdit* Text() const { return text_; }
 
 private:
+    // Writes the whole history afresh.
+    void Rebuild();
+
     const TurnLog& log_;
     QPlainTextEdit* text_ = nullptr;
     // Per shown entry: its first line's block and whether it was shown undone.
@@ -36,6 +37,7 @@ private:
         bool Undone = false;
     };
     std::vector<Shown> shown_;
+    std::uint64_t generation_ = 0; // the history shown
 };
 
 } // namespace caldrix

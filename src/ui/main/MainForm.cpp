@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -236,6 +237,7 @@ void MainForm::SyncRoster() {
 }
 
 void MainForm::AppendMechNames(const QStringList& names) {
+    const AutoSave::Hold hold(autoSave_);
     bool refused = false;
     for (const QString& name : names) {
         if (!game_.AddMech(name.toStdString())) {
@@ -259,6 +261,9 @@ void MainForm::ShowGame() {
 void MainForm::NextTurn_Click() {
     if (game_.MechCount() == 0)
         return; // no 'Mechs, no turn
+    // The questions and messages run the event loop: nothing is saved
+    // until the turn has ended and the window shows where it ends.
+    const AutoSave::Hold hold(autoSave_);
     const TurnOutcome outcome = game_.NextTurn();
     // Behind each message the window shows the 'Mech it is about.
     for (const TurnMessage& message : outcome.Messages) {
@@ -320,6 +325,7 @@ bool MainForm::OpenGame(const QString& path) {
 }
 
 bool MainForm::OpenGame(const QString& path, bool resume) {
+    const AutoSave::Hold hold(autoSave_);
     GameFileResult read = ReadGameFile(path);
     if (!read.State) {
         services_.Messages.Inform(OpenProblem(path, read.Problem));
@@ -335,17 +341,14 @@ bool MainForm::OpenGame(const QString& path, bool resume) {
     if (pickMechs_)
         pickMechs_->hide();
     show();
-    if (history_)
-        history_->Rebuild();
     ShowGame();
     UpdateResume(); // the game replaced may now be the one to resume
     return true;
 }
 
 void MainForm::mnuOpenGame_Click() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open Game"), gameFolder_.isEmpty() ? autoSave_.Folder() : gameFolder_,
-        tr("Caldrix games (*.caldrix)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), GameFolder(),
+                                                      tr("Caldrix games (*.caldrix)"));
     if (path.isEmpty())
         return;
     gameFolder_ = QFileInfo(path).absolutePath();
@@ -353,9 +356,8 @@ void MainForm::mnuOpenGame_Click() {
 }
 
 void MainForm::mnuSaveGame_Click() {
-    SaveGameAs(QFileDialog::getSaveFileName(
-        this, tr("Save Game As"), gameFolder_.isEmpty() ? autoSave_.Folder() : gameFolder_,
-        tr("Caldrix games (*.caldrix)")));
+    SaveGameAs(QFileDialog::getSaveFileName(this, tr("Save Game As"), GameFolder(),
+                                            tr("Caldrix games (*.caldrix)")));
 }
 
 void MainForm::SaveGameAs(QString path) {
@@ -368,6 +370,13 @@ void MainForm::SaveGameAs(QString path) {
     if (!problem.isEmpty())
         services_.Messages.Inform(
             QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
+}
+
+QString MainForm::GameFolder() const {
+    // The player's own documents: the autosaves' folder is theirs alone.
+    return gameFolder_.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : gameFolder_;
 }
 
 void MainForm::mnuResumeGame_Click() {
@@ -413,6 +422,7 @@ void MainForm::mnuDeleteMech_Click() {
     const int row = platform::SelectedIndex(MechNames);
     if (row < 0)
         return; // the menu entry is disabled then; keep roster and records in step
+    const AutoSave::Hold hold(autoSave_);
     if (!services_.Messages.ConfirmYesNo(QStringLiteral("Delete currently selected 'Mech"),
                                          QStringLiteral("Delete 'Mech")))
         return;

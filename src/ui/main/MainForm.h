@@ -103,6 +103,8 @@ private:
     void ShowRosterMenu(const QPoint& position);
     void ShowPickMechs();
     bool OpenGame(const QString& path, bool resume);
+    // Where Open Game and Save Game As start.
+    QString GameFolder() const;
     // The empty roster's hint and the Resume entry follow the last autosave.
     void UpdateResume();
     void EndProgram();

@@ -175,6 +175,7 @@ void MainForm::mnuHistory_Click() {
 }
 
 void MainForm::AddUnitFiles(const QStringList& paths) {
+    const AutoSave::Hold hold(autoSave_);
     bool full = false;
     for (const QString& path : paths) {
         if (game_.MechCount() >= kMaxMechs) {

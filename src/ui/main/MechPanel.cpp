@@ -36,7 +36,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QRect rect, const char* spoken) {
     auto* box = Place(new QLineEdit(parent), name, rect);
-    platform::MakeUnlimited(box);
+    platform::CapTypedText(box);
     box->setAccessibleName(QString::fromLatin1(spoken));
     return box;
 }
