@@ -278,6 +278,11 @@ private slots:
                 << QString("it is not a text file");
         row("UTF-8 name", "chassis:\xc3\xa9 \xe0\xa0\x80 \xf4\x8f\xbf\xbf\nheat sinks:32767\n",
             "\u00e9 \u0800 \U0010FFFF/32767/0");
+        QTest::newRow("longest name")
+            << "heat sinks:1\nchassis:" + QByteArray(999'998, 'A') + "\nmodel:B"
+            << QString(999'998, 'A') + " B/1/0";
+        row("name too long", "heat sinks:1\nchassis:" + QByteArray(999'999, 'A') + "\nmodel:B",
+            "its 'Mech name is too long");
         const QByteArray unit = "chassis:A\nheat sinks:1\n";
         row("exactly 1 MB", unit + QByteArray(1024 * 1024 - unit.size(), ' '), "A/1/0");
         row("over 1 MB", unit + QByteArray(1024 * 1024 - unit.size() + 1, ' '),

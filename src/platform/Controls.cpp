@@ -3,7 +3,7 @@
 
 #include "platform/Controls.h"
 
-#include "platform/GameFile.h"
+#include "state/MechRecordStore.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -103,7 +103,7 @@ QString Breakable(const QString& text) {
 }
 
 void CapTypedText(QLineEdit* box) {
-    box->setMaxLength(kMaxGameText);
+    box->setMaxLength(kMaxText);
 }
 
 void NameComboByAccessibleName(QComboBox* combo) {

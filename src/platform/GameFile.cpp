@@ -120,7 +120,7 @@ std::string Text(const QJsonObject& object, const char* key) {
     if (!value.isString())
         Refuse(QStringLiteral("its %1 is not a text").arg(QLatin1String(key)));
     const QString text = value.toString();
-    if (text.size() > kMaxGameText)
+    if (text.size() > kMaxText)
         Refuse(QStringLiteral("it holds an over-long text"));
     return text.toStdString();
 }

@@ -19,9 +19,6 @@ namespace caldrix {
 inline constexpr qint64 kMaxGameFileBytes = 16 * 1024 * 1024;
 inline constexpr int kGameFileVersion = 1;
 inline const QString kGameFileSuffix = QStringLiteral(".caldrix");
-// The longest text a saved game holds, in QString characters: far beyond
-// anything typed at a table, and what every box that can be typed in takes.
-inline constexpr int kMaxGameText = 1'000'000;
 
 struct GameFileResult {
     std::optional<GameState> State;

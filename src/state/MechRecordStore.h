@@ -16,6 +16,10 @@ inline constexpr int kFirstSlot = 0;
 inline constexpr int kLastSlot = 256;
 inline constexpr int kSlotCount = kLastSlot + 1;
 inline constexpr int kMaxMechs = kLastSlot;
+// The longest text a name or an entry may be, in characters (UTF-16 code
+// units, never more than its UTF-8 bytes): far beyond anything typed at a
+// table, and what a saved game holds, so that every game opens again.
+inline constexpr int kMaxText = 1'000'000;
 
 // One 'Mech's record: what the players entered for it, as typed, and what
 // its last turn produced.

@@ -3,6 +3,8 @@
 
 #include "state/UnitFile.h"
 
+#include "state/MechRecordStore.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -117,6 +119,11 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
         result.Problem = "it has no 'Mech name";
         return result;
     }
+    std::string name = chassis.empty() ? model : model.empty() ? chassis : chassis + " " + model;
+    if (name.size() > static_cast<std::size_t>(kMaxText)) {
+        result.Problem = "its 'Mech name is too long";
+        return result;
+    }
     if (!sinks) {
         result.Problem = "it has no heat sinks line";
         return result;
@@ -133,7 +140,7 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
     }
     const std::string kind = Lower(std::string_view(digitsEnd, sinks->end()));
     UnitFileMech mech;
-    mech.Name = chassis.empty() ? model : model.empty() ? chassis : chassis + " " + model;
+    mech.Name = std::move(name);
     mech.HeatSinks = count;
     mech.DoubleHeatSinks =
         kind.find("double") != std::string::npos || kind.find("laser") != std::string::npos;
