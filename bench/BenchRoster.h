@@ -20,19 +20,19 @@ inline MechRecord MixedRecord(int i) {
     static const char* moves[] = {"Stationary", "Walking", "Running", "Jumping"};
     static const char* hits[] = {"None", "1st Engine Hit", "2nd Engine Hit"};
     MechRecord r = MechRecord::Defaults();
-    r.MechHeat = static_cast<std::int16_t>(i % 31);
-    r.MechOtherHeat = static_cast<std::int16_t>(i % 4);
-    r.MechMovementType = moves[i % 4];
-    r.MechHexesJumped = std::to_string(i % 7) + ".5";
-    r.MechAttemptsToStand = i % 3 == 0 ? "" : std::to_string(i % 3);
-    r.MechWeaponHeat = std::to_string(5 + i % 20) + (i % 2 ? ".5" : "");
-    r.MechHeatSinks = std::to_string(10 + i % 8);
-    r.MechEngineHits = hits[i % 3];
-    r.MechDHS = i % 5 == 0 ? 1 : 0;
-    r.MechFire = i % 6 == 0 ? 1 : 0;
-    r.MechWalkingThroughFire = i % 12 != 6;
-    r.MechStandingInFire = i % 12 == 6;
-    r.MechFireHexes = std::to_string(i % 3);
+    r.Heat = static_cast<std::int16_t>(i % 31);
+    r.OtherHeat = static_cast<std::int16_t>(i % 4);
+    r.MovementType = moves[i % 4];
+    r.HexesJumped = std::to_string(i % 7) + ".5";
+    r.AttemptsToStand = i % 3 == 0 ? "" : std::to_string(i % 3);
+    r.WeaponHeat = std::to_string(5 + i % 20) + (i % 2 ? ".5" : "");
+    r.HeatSinks = std::to_string(10 + i % 8);
+    r.EngineHits = hits[i % 3];
+    r.DoubleHeatSinks = i % 5 == 0 ? 1 : 0;
+    r.Fire = i % 6 == 0 ? 1 : 0;
+    r.WalkingThroughFire = i % 12 != 6;
+    r.StandingInFire = i % 12 == 6;
+    r.FireHexes = std::to_string(i % 3);
     return r;
 }
 

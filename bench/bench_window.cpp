@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir saves;
     MainForm form(MainFormServices{messages, random, help, messages});
     form.Saver().SetFolder(saves.path());
-    form.Form_Load();
+    form.Start();
     form.show();
     QApplication::processEvents();
     constexpr int kMechs = 256;
@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     // Full turns; the entries are put back before each, as the players would.
     for (int round = 0; round < 30; ++round) {
         Fill(form, kMechs);
-        turns.push_back(bench::Micros([&] { form.NextTurn_Click(); }) / 1000.0);
+        turns.push_back(bench::Micros([&] { form.NextTurn(); }) / 1000.0);
         QApplication::processEvents(); // let the window repaint between turns
     }
 
@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     };
     Fill(form, kMechs);
     const double closed = keystrokes();
-    form.mnuForecast_Click();
+    form.ShowForecast();
     QApplication::processEvents();
     const double open = keystrokes();
     form.ForecastWindow()->hide();
@@ -103,17 +103,17 @@ int main(int argc, char* argv[]) {
     // the history closed and open; a turn's autosave is part of its cost.
     Fill(form, kMechs, 60);
     for (int turn = 0; turn < 100; ++turn)
-        form.NextTurn_Click();
+        form.NextTurn();
     auto moreTurns = [&] {
         std::vector<double> times;
         for (int turn = 0; turn < 10; ++turn) {
-            times.push_back(bench::Micros([&] { form.NextTurn_Click(); }) / 1000.0);
+            times.push_back(bench::Micros([&] { form.NextTurn(); }) / 1000.0);
             QApplication::processEvents();
         }
         return bench::Median(times);
     };
     const double historyClosed = moreTurns();
-    form.mnuHistory_Click();
+    form.ShowHistory();
     QApplication::processEvents();
     const double historyOpen = moreTurns();
 

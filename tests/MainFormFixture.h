@@ -67,7 +67,7 @@ struct Fixture {
     explicit Fixture(const QString& gameFile = {})
         : form(std::make_unique<MainForm>(MainFormServices{messages, random, help, messages})) {
         form->Saver().SetFolder(saves.path());
-        form->Form_Load(gameFile);
+        form->Start(gameFile);
         form->show();
     }
     Game& Play() const { return form->CurrentGame(); }

@@ -16,24 +16,24 @@ namespace caldrix::test {
 // pairs; '_' stands for a blank. Flags: dhs, fire, standing, neither (option).
 inline MechRecord Rec(const QString& changes) {
     MechRecord r = MechRecord::Defaults();
-    r.MechMovementType = "Stationary";
-    r.MechEngineHits = "None";
-    r.MechHeatSinks = "10";
+    r.MovementType = "Stationary";
+    r.EngineHits = "None";
+    r.HeatSinks = "10";
     const std::map<QString, std::string MechRecord::*> texts{
-        {"move", &MechRecord::MechMovementType},        {"hexes", &MechRecord::MechHexesJumped},
-        {"attempts", &MechRecord::MechAttemptsToStand}, {"weapons", &MechRecord::MechWeaponHeat},
-        {"sinks", &MechRecord::MechHeatSinks},          {"hits", &MechRecord::MechEngineHits},
-        {"firehexes", &MechRecord::MechFireHexes}};
+        {"move", &MechRecord::MovementType},        {"hexes", &MechRecord::HexesJumped},
+        {"attempts", &MechRecord::AttemptsToStand}, {"weapons", &MechRecord::WeaponHeat},
+        {"sinks", &MechRecord::HeatSinks},          {"hits", &MechRecord::EngineHits},
+        {"firehexes", &MechRecord::FireHexes}};
     for (const QString& pair : changes.split(' ', Qt::SkipEmptyParts)) {
         const QString key = pair.section('=', 0, 0), value = pair.section('=', 1).replace('_', ' ');
         if (texts.count(key))
             r.*texts.at(key) = value.toStdString();
         else if (key == "carried" || key == "other")
-            (key == "carried" ? r.MechHeat : r.MechOtherHeat) = std::int16_t(value.toInt());
+            (key == "carried" ? r.Heat : r.OtherHeat) = std::int16_t(value.toInt());
         else if (key == "standing" || key == "neither")
-            r.MechStandingInFire = key == "standing", r.MechWalkingThroughFire = false;
+            r.StandingInFire = key == "standing", r.WalkingThroughFire = false;
         else
-            (key == "dhs" ? r.MechDHS : r.MechFire) = 1;
+            (key == "dhs" ? r.DoubleHeatSinks : r.Fire) = true;
     }
     return r;
 }

@@ -83,7 +83,7 @@ private slots:
         const QStringList names{"Mech # 1", "<b>x</b> & %1 &&", "Mech # 3", "Mech # 4"};
         QVERIFY(!pick->isVisible() && f.form->isVisible() && f.Selected() == -1);
         QCOMPARE(Names(f), names);
-        f.form->StartNewGame_Click();
+        f.form->StartNewGame();
         QVERIFY(pick->isVisible() && !f.form->isVisible() && f.Roster()->count() == 0);
         In<QPushButton>(pick, "Continue")->click();
         QCOMPARE(Names(f), names);
@@ -94,17 +94,17 @@ private slots:
     // the hidden main window back.
     void closedAndReopenedAtOnce() {
         Fixture f;
-        f.form->mnuNewMech_Click(), f.form->About_Click();
+        f.form->ShowNewMech(), f.form->ShowAbout();
         In<QScrollBar>(f.form->PickMechsDialog(), "NumMechsScroll")->setValue(5);
-        f.form->StartNewGame_Click();
+        f.form->StartNewGame();
         QList<QPointer<QWidget>> first{f.form->PickMechsDialog(), f.form->NewMechDialog(),
                                        f.form->AboutDialog()};
         first[0]->close();
         QTest::keyClick(first[1], Qt::Key_Escape);
         first[2]->close();
         QVERIFY(f.form->isVisible());
-        f.form->StartNewGame_Click();
-        f.form->mnuNewMech_Click(), f.form->About_Click();
+        f.form->StartNewGame();
+        f.form->ShowNewMech(), f.form->ShowAbout();
         DeleteLater();
         const QList<QWidget*> again{f.form->PickMechsDialog(), f.form->NewMechDialog(),
                                     f.form->AboutDialog()};
@@ -117,11 +117,11 @@ private slots:
     // presses it, in the main window's boxes it presses nothing.
     void newMechAndAbout() {
         Fixture f;
-        f.form->mnuNewMech_Click();
+        f.form->ShowNewMech();
         QLineEdit* name = In(f.form->NewMechDialog(), "NewMechName");
         QTest::keyClicks(name, " Mad & Cat "); // its name was selected: typing replaces it
         QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
-        f.form->mnuNewMech_Click();
+        f.form->ShowNewMech();
         QCOMPARE(name->text(), QString(" Mad & Cat ")); // kept while hidden
         name->clear();
         QTest::keyClick(name, Qt::Key_Return);
@@ -132,9 +132,9 @@ private slots:
         QTest::keyClick(f.Find<QPushButton>("NextTurn"), Qt::Key_Return);
         QCOMPARE(f.messages.shown.size(), 9); // three fresh 'Mechs' prompts
 
-        f.form->About_Click();
+        f.form->ShowAbout();
         AboutForm* about = f.form->AboutDialog();
-        f.form->About_Click();
+        f.form->ShowAbout();
         QVERIFY(f.form->AboutDialog() == about && about->isVisible());
         QCOMPARE(In<QLabel>(about, "Label4")->text(), "Version " CALDRIX_VERSION);
         QTest::keyClick(In<QPushButton>(about, "Ok"), Qt::Key_Return);
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(Names(f), (QStringList{"B", "C"}));
         QVERIFY(f.Selected() == -1 && !del->isEnabled());
         QCOMPARE(f.Edit("HeatSinks")->text(), QString("A's")); // not reloaded
-        f.form->mnuDeleteMech_Click();                         // nothing selected: nothing asked
+        f.form->DeleteMech();                                  // nothing selected: nothing asked
         QCOMPARE(f.messages.shown.size(), 2);
     }
 
@@ -207,15 +207,15 @@ private slots:
                               dir.filePath("missing.mtf"), good, good, good});
         QCOMPARE(Names(f).mid(253), QStringList(3, "Atlas AS7-D"));
         const MechRecord& unit = f.Play().Record(256); // its heat sinks, no engine hits
-        QCOMPARE(QString::fromStdString(unit.MechHeatSinks + unit.MechEngineHits) +
-                     QString::number(unit.MechDHS),
+        QCOMPARE(QString::fromStdString(unit.HeatSinks + unit.EngineHits) +
+                     QString::number(unit.DoubleHeatSinks),
                  "20None1");
         QCOMPARE(f.messages.shown,
                  (QStringList{"<i>Bad & %1.mtf was not added: it has no 'Mech name",
                               "big.mtf was not added: it is larger than 1 MB",
                               "missing.mtf was not added: it cannot be read",
                               "The roster is full: a game holds at most 256 'Mechs"}));
-        f.form->StartNewGame_Click();
+        f.form->StartNewGame();
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(dir.filePath("notes.txt"))});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -296,7 +296,7 @@ private slots:
         Fixture f(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix");
         QVERIFY(!f.form->PickMechsDialog() && f.Roster()->count() == 4 && f.Selected() == 1);
         QVERIFY(f.form->Saver().CurrentFile().startsWith(f.saves.path())); // not into the file
-        QCOMPARE(f.PaintErrors(f.Play().Record(2).MechHeat), QString());
+        QCOMPARE(f.PaintErrors(f.Play().Record(2).Heat), QString());
         const GameState before = f.Play().State();
         QTemporaryDir dir;
         const QString bad = Write(dir, "<b>bad&amp; %1.caldrix", "{\"format\": 1}");
@@ -327,13 +327,13 @@ private slots:
         QCOMPARE(Hint(f), QString("Right-click here for saved games and the turn tools"));
         f.Roster({"A", "B"}, {"move=Running", ""});
         QVERIFY(QFile::exists(f.form->Saver().CurrentFile()) && Hint(f).isEmpty()); // a game
-        f.form->NextTurn_Click();
+        f.form->NextTurn();
         const QString first = f.form->Saver().CurrentFile();
         QVERIFY(ReadGameFile(first).State == f.Play().State());
         f.Type(f.Edit("HeatGeneratedByWeapons"), "12");
         QVERIFY(ReadGameFile(first).State != f.Play().State()); // settling for a second
         const GameState played = f.Play().State();
-        f.form->StartNewGame_Click();
+        f.form->StartNewGame();
         QVERIFY(ReadGameFile(first).State == played);
         QCOMPARE(Hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
         resume->trigger();
@@ -341,8 +341,8 @@ private slots:
                 !f.form->PickMechsDialog()->isVisible());
         QCOMPARE(f.form->Saver().CurrentFile(), first);
         for (int game = 0; game < 6; ++game) {
-            f.form->StartNewGame_Click();
-            f.form->PickMechsDialog()->Continue_Click();
+            f.form->StartNewGame();
+            f.form->PickMechsDialog()->ContinueWithNames();
         }
         QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 + 2 &&
                 !QFile::exists(first));
@@ -366,20 +366,20 @@ private slots:
         f.Select(1);
         f.Type(f.Edit("HeatGeneratedByWeapons"), "9");
         f.messages.totals = {7, 9};
-        f.form->NextTurn_Click();
+        f.form->NextTurn();
         QVERIFY2(file() == f.Play().State(), "the table-dice turn");
         // A failed turn, with the longest entry a box takes: the window
         // ends on the first 'Mech.
         f.Edit("HeatGeneratedByWeapons")->setText(QString(1'000'001, '9'));
         f.Select(0);
         f.Type(f.Edit("HeatSinks"), "x");
-        f.form->NextTurn_Click();
+        f.form->NextTurn();
         QVERIFY2(file() == f.Play().State(), "the failed turn");
         // Closed right after a table-dice turn.
         f.Type(f.Edit("HeatSinks"), "3");
         f.Type(f.Edit("HeatGeneratedByWeapons"), "3");
         f.messages.totals = {12, 12};
-        f.form->NextTurn_Click();
+        f.form->NextTurn();
         f.form->close();
         QVERIFY2(file() == f.Play().State(), "closed after a turn");
         QCOMPARE(f.Play().Log().Entries().back().Number, 2);
@@ -414,15 +414,15 @@ private slots:
     void toolWindowsFollowTheGame() {
         Fixture f;
         f.Roster({"Old"});
-        f.form->NextTurn_Click(); // a note of the turn that failed
-        f.form->mnuHistory_Click();
+        f.form->NextTurn(); // a note of the turn that failed
+        f.form->ShowHistory();
         f.form->HistoryWindow()->close();
-        f.form->StartNewGame_Click();
-        f.form->PickMechsDialog()->Continue_Click();
-        f.form->mnuHistory_Click();
+        f.form->StartNewGame();
+        f.form->PickMechsDialog()->ContinueWithNames();
+        f.form->ShowHistory();
         QCOMPARE(f.form->HistoryWindow()->Text()->toPlainText(), QString("'Mech added: Mech # 1"));
         f.Roster({QString(150, 'W')});
-        f.form->mnuForecast_Click();
+        f.form->ShowForecast();
         f.form->ForecastWindow()->Table()->selectRow(1);
         QVERIFY(f.form->ForecastWindow()->Breakdown()->text().startsWith("WWW"));
         QCoreApplication::sendPostedEvents(); // the window grows to its layout
@@ -439,7 +439,7 @@ private slots:
         f.Roster({"A"});
         for (const QString& folder : {blocker, blocker, dir.path(), blocker}) {
             f.form->Saver().SetFolder(folder + "/saves");
-            f.form->NextTurn_Click();
+            f.form->NextTurn();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
         QVERIFY(saving.size() == 2 &&

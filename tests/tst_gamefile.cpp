@@ -35,7 +35,7 @@ GameState Played() {
     state.Records[4] = Rec("sinks=");
     game.Restore(state);
     game.NextTurn(); // fails on the last 'Mech
-    game.Set(4, &MechRecord::MechHeatSinks, std::string("10"));
+    game.Set(4, &MechRecord::HeatSinks, std::string("10"));
     for (int turn = 0; turn < 3; ++turn) // the generator, then the table twice
         game.SetDiceAtTable(turn > 0), dice.totals = {9, 3, 7}, game.NextTurn();
     game.Undo();

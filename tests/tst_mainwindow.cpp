@@ -48,13 +48,13 @@ private slots:
         auto* bar = f.Find<QScrollBar>("OtherHeat");
         bar->setSliderDown(true);
         bar->setSliderPosition(5);
-        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{0});
+        QCOMPARE(f.Play().Record(0).OtherHeat, std::int16_t{0});
         bar->setSliderDown(false);
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow: one step
-        QCOMPARE(f.Play().Record(0).MechOtherHeat, std::int16_t{6});
+        QCOMPARE(f.Play().Record(0).OtherHeat, std::int16_t{6});
         // Other heat stops at 32767, the most a record holds.
         f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QVERIFY(f.Play().Record(0).MechOtherHeat == 32767 &&
+        QVERIFY(f.Play().Record(0).OtherHeat == 32767 &&
                 f.Label("OtherHeatText")->text() == "32767");
     }
 
@@ -82,7 +82,7 @@ private slots:
         Fixture f;
         f.Roster({"A", "B"}, {"carried=12", "carried=3"});
         f.Select(0);
-        f.form->mnuNewMech_Click(), f.form->About_Click();
+        f.form->ShowNewMech(), f.form->ShowAbout();
         f.Label("ConditionShutdown")->setText("Shutdown!!!");
         QStringList heard;
         for (QObject* o :
@@ -106,7 +106,7 @@ private slots:
     void endingTakesEveryWindow() {
         for (bool byMenu : {true, false}) {
             Fixture f;
-            f.form->mnuNewMech_Click(), f.form->About_Click();
+            f.form->ShowNewMech(), f.form->ShowAbout();
             QList<QPointer<QWidget>> dialogs{f.form->PickMechsDialog(), f.form->NewMechDialog(),
                                              f.form->AboutDialog()};
             QSignalSpy ended(f.form.get(), &MainForm::programEnded);
@@ -172,7 +172,7 @@ private slots:
             f.Select(1);
             QTest::keyClick(f.Combo("MovementType"), key);
             shown += f.Combo("MovementType")->currentText() + "/" +
-                     QString::fromStdString(f.Play().Record(2).MechMovementType) + " ";
+                     QString::fromStdString(f.Play().Record(2).MovementType) + " ";
         }
         QCOMPARE(shown, QString("Running/Running Jumping/Jumping Stationary/Stationary "));
     }
@@ -187,21 +187,21 @@ private slots:
             const MechRecord before = f.Play().Record(1), r = f.Play().Record(2);
             for (int row : {0, 1, 0, 1}) // shown twice, after the other each time
                 f.Select(row);
-            const bool fire = r.MechFire == 1, walking = r.MechWalkingThroughFire;
+            const bool fire = r.Fire == 1, walking = r.WalkingThroughFire;
             QCOMPARE(QList<bool>({f.Check("Fire")->isChecked(),
                                   f.Option("WalkingThroughFire")->isChecked(),
                                   f.Option("StandingInFire")->isChecked(),
                                   f.Option("StandingInFire")->isEnabled(),
                                   f.Edit("WalkingThroughFireHexes")->isEnabled(),
                                   f.Label("Label6")->isEnabled()}),
-                     QList<bool>({fire, walking, r.MechStandingInFire, fire, fire && walking,
+                     QList<bool>({fire, walking, r.StandingInFire, fire, fire && walking,
                                   fire && walking}));
             QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
             QVERIFY(f.Play().Record(1) == before && f.Play().Record(2) == r);
             f.Option("StandingInFire")->click(); // each option, while there is fire
-            const bool standing = f.Play().Record(2).MechStandingInFire;
+            const bool standing = f.Play().Record(2).StandingInFire;
             f.Option("WalkingThroughFire")->click();
-            QVERIFY(standing == fire && !f.Play().Record(2).MechStandingInFire);
+            QVERIFY(standing == fire && !f.Play().Record(2).StandingInFire);
         }
     }
 };

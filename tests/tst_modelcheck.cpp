@@ -49,10 +49,9 @@ private slots:
         int completed = 0, failed = 0, cancelled = 0, asked = 0, hot = 0;
 
         const std::vector<std::string MechRecord::*> texts{
-            &MechRecord::MechHeatSinks,   &MechRecord::MechMovementType,
-            &MechRecord::MechHexesJumped, &MechRecord::MechAttemptsToStand,
-            &MechRecord::MechWeaponHeat,  &MechRecord::MechFireHexes,
-            &MechRecord::MechEngineHits};
+            &MechRecord::HeatSinks,       &MechRecord::MovementType, &MechRecord::HexesJumped,
+            &MechRecord::AttemptsToStand, &MechRecord::WeaponHeat,   &MechRecord::FireHexes,
+            &MechRecord::EngineHits};
         // Valid movement and engine hits first, then what a player may also type.
         const std::vector<std::string> pool{
             "Stationary",     "Walking",        "Running", "Jumping", "None",
@@ -72,20 +71,20 @@ private slots:
                     roll(0, 5) ? std::to_string(roll(-2, 25)) : pool[std::size_t(roll(0, 14))]);
             } else if (action < 36) { // tick, choose a fire option, other heat
                 const int slot = game.CurrentMechSlot();
-                const std::int16_t tick = std::int16_t(roll(0, 1));
-                set(slot, roll(0, 1) ? &MechRecord::MechDHS : &MechRecord::MechFire, tick);
-                set(slot, &MechRecord::MechWalkingThroughFire, tick == 1);
-                set(slot, &MechRecord::MechStandingInFire, tick == 0);
-                set(slot, &MechRecord::MechOtherHeat,
+                const bool tick = roll(0, 1) == 1;
+                set(slot, roll(0, 1) ? &MechRecord::DoubleHeatSinks : &MechRecord::Fire, tick);
+                set(slot, &MechRecord::WalkingThroughFire, tick);
+                set(slot, &MechRecord::StandingInFire, !tick);
+                set(slot, &MechRecord::OtherHeat,
                     std::int16_t(roll(0, 9) ? roll(0, 12) : roll(0, 32767)));
             } else if (action < 66) { // entries that pass, heavy enough for the whole scale
                 for (int slot = 1; slot <= n; ++slot) {
-                    set(slot, &MechRecord::MechMovementType, pool[std::size_t(roll(0, 3))]);
-                    set(slot, &MechRecord::MechEngineHits, pool[std::size_t(roll(4, 6))]);
-                    for (auto field : {&MechRecord::MechHeatSinks, &MechRecord::MechHexesJumped,
-                                       &MechRecord::MechFireHexes})
+                    set(slot, &MechRecord::MovementType, pool[std::size_t(roll(0, 3))]);
+                    set(slot, &MechRecord::EngineHits, pool[std::size_t(roll(4, 6))]);
+                    for (auto field :
+                         {&MechRecord::HeatSinks, &MechRecord::HexesJumped, &MechRecord::FireHexes})
                         set(slot, field, std::to_string(roll(0, 12)));
-                    set(slot, &MechRecord::MechWeaponHeat, std::to_string(roll(0, 30)));
+                    set(slot, &MechRecord::WeaponHeat, std::to_string(roll(0, 30)));
                 }
             } else if (action < 70) { // add one 'Mech, now and then try 300
                 for (int k = roll(0, 20) ? 299 : 0; k < 300; ++k) {
@@ -159,12 +158,11 @@ private slots:
                         const HeatEffects& e = outcome.Turn->Mechs[std::size_t(row)].Effects;
                         rolls += e.Rolls.size();
                         hot += f.Level >= 14;
-                        r.MechHeat = std::int16_t(f.Level);
-                        std::tie(r.MechConditionMod2Fier, r.MechConditionMP) =
-                            std::tie(f.Mod2Fier, f.MP);
-                        std::tie(r.MechConditionShutdown, r.MechConditionAmmoExp) =
+                        r.Heat = std::int16_t(f.Level);
+                        std::tie(r.ConditionMod2Fier, r.ConditionMP) = std::tie(f.Mod2Fier, f.MP);
+                        std::tie(r.ConditionShutdown, r.ConditionAmmoExp) =
                             std::tie(e.Shutdown, e.AmmoExp);
-                        r.MechAttemptsToStand = r.MechWeaponHeat = "0";
+                        r.AttemptsToStand = r.WeaponHeat = "0";
                     }
                     QVERIFY(rolls == questions || !game.DiceAtTable());
                 }

@@ -51,7 +51,7 @@ private slots:
         f.Select(1), f.Type(f.Edit("HeatSinks"), "10");
         f.Find<QAction>("mnuTableDice")->setChecked(true);
         f.messages.totals = {7, 4, 9};
-        f.form->NextTurn_Click();
+        f.form->NextTurn();
         QCOMPARE(behind,
                  (QStringList{"1  0 35", "1  0 35", "2 0 1 0", "0 11 0 17", "2 0 1 0", "2 0 1 0"}));
         QVERIFY(
@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(form.devicePixelRatio(), 2);
         form.CurrentGame().AddMech(std::string(600, 'M'));
         form.ShowGame();
-        form.mnuForecast_Click();
-        form.mnuHistory_Click();
+        form.ShowForecast();
+        form.ShowHistory();
         QList<QRect> windows{form.ForecastWindow()->frameGeometry(),
                              form.HistoryWindow()->frameGeometry()};
         QStringList seen;
@@ -111,12 +111,12 @@ private slots:
         closer.start(0);
         QCOMPARE(tableRoll.AskTotal(QString(300, 'x') + " is at heat 22."), std::optional<int>(7));
         QCOMPARE(tableRoll.AskTotal("Roll"), std::optional<int>());
-        form.NextTurn_Click();
+        form.NextTurn();
         QCOMPARE(seen.mid(2), (QStringList{"Caldrix: Enter movement type",
                                            "Caldrix: Enter number of engine hits",
                                            "Caldrix: " + kNotCompleted}));
         form.findChild<QListWidget*>("MechNames")->setCurrentRow(0);
-        form.mnuDeleteMech_Click();
+        form.DeleteMech();
         QApplication::setActiveWindow(form.HistoryWindow()); // a box belongs to the window in use
         real.Inform(QString(300, 'x') + " could not be opened: it is not JSON");
         QCOMPARE(seen.at(seen.size() - 2), "Delete 'Mech: Delete currently selected 'Mech (icon)");
@@ -149,7 +149,7 @@ private slots:
         Fixture f;
         f.random.values = {0.99f};
         f.Roster({"Hot", QString(300, 'C')}, {"carried=20 move=Running sinks=0", ""});
-        f.form->mnuForecast_Click();
+        f.form->ShowForecast();
         QTableWidget* table = f.form->ForecastWindow()->Table();
         f.Select(1);
         f.Type(f.Edit("HeatSinks"), "");
@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(table->item(1, HeatForecast::Shutdown)->text() +
                      table->item(1, HeatForecast::Ammo)->text(),
                  QString("\u2014\u2014"));
-        f.form->NextTurn_Click();
-        f.form->NextTurn_Click();
+        f.form->NextTurn();
+        f.form->NextTurn();
         QCOMPARE(int(f.random.draws), 8);
         f.Type(f.Edit("HeatSinks"), "x"); // the longest kind of message
         for (int row = 0; row < 2; ++row)
@@ -180,10 +180,10 @@ private slots:
                         table->columnWidth(column));
             }
         f.Type(f.Edit("HeatSinks"), "10");
-        f.form->mnuHistory_Click();
+        f.form->ShowHistory();
         QPlainTextEdit* history = f.form->HistoryWindow()->Text();
         for (int turn = 0; turn < 30; ++turn)
-            f.form->NextTurn_Click();
+            f.form->NextTurn();
         QVERIFY(history->toPlainText().contains("Turn 1\n    Hot: heat 20 \u2192 22 (turn heat 2); "
                                                 "+3 Modifier to fire") &&
                 history->toPlainText().contains("\nTurn 2\n") &&
@@ -193,7 +193,7 @@ private slots:
         f.form->HistoryWindow()->findChild<QPushButton*>("HistoryCopy")->click();
         QVERIFY(QApplication::clipboard()->text().contains("\n1\tHot\t20\t22\t2\t+3 Modifier"));
         while (f.Find<QAction>("mnuUndoTurn")->isEnabled())
-            f.form->mnuUndoTurn_Click();
+            f.form->UndoTurn();
         QVERIFY(history->toPlainText().startsWith("Turn 1 (undone)\n"));
     }
 
@@ -207,7 +207,7 @@ private slots:
         for (int step = 0; step < 300; ++step) {
             const int action = roll(0, 9), n = f.Roster()->count();
             if (action == 0)
-                f.form->mnuNewMech_Click(), f.form->NewMechDialog()->Ok_Click();
+                f.form->ShowNewMech(), f.form->NewMechDialog()->Accept();
             else if (action < 3)
                 f.Select(roll(-1, n - 1));
             else if (action < 6)
@@ -217,16 +217,16 @@ private slots:
             else if (action == 7)
                 f.Combo("EngineHits")->SetText("None");
             else if (action == 8)
-                f.form->NextTurn_Click();
+                f.form->NextTurn();
             else if (f.Selected() >= 0)
-                f.messages.answers = {true}, f.form->mnuDeleteMech_Click();
+                f.messages.answers = {true}, f.form->DeleteMech();
             const Game& game = f.Play();
             QVERIFY(f.Roster()->count() == game.MechCount() && f.Selected() == game.Selected());
             const MechRecord& shown = game.Record(std::max(1, game.CurrentMechSlot()));
             if (game.Selected() >= 0)
                 QCOMPARE(f.Edit("HeatSinks")->text() + f.Combo("MovementType")->currentText() +
-                             f.PaintErrors(shown.MechHeat),
-                         QString::fromStdString(shown.MechHeatSinks + shown.MechMovementType));
+                             f.PaintErrors(shown.Heat),
+                         QString::fromStdString(shown.HeatSinks + shown.MovementType));
         }
     }
 };

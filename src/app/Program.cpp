@@ -71,7 +71,7 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     help.SetOwner(&mainForm);
     QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    const bool opened = mainForm.Form_Load(command.GameFile);
+    const bool opened = mainForm.Start(command.GameFile);
     mainForm.show();
     if (PickMechs* pick = mainForm.PickMechsDialog()) {
         pick->raise(); // the new-game dialog opens in front

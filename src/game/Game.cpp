@@ -89,9 +89,9 @@ bool Game::AddUnit(const UnitFileMech& unit) {
     if (!AddMech(unit.Name))
         return false;
     MechRecord& record = store_[MechCount()];
-    record.MechHeatSinks = std::to_string(unit.HeatSinks);
-    record.MechDHS = unit.DoubleHeatSinks ? 1 : 0;
-    record.MechEngineHits = "None";
+    record.HeatSinks = std::to_string(unit.HeatSinks);
+    record.DoubleHeatSinks = unit.DoubleHeatSinks;
+    record.EngineHits = "None";
     return true;
 }
 
@@ -155,7 +155,7 @@ TurnOutcome Game::NextTurn() {
     for (int slot = 1; slot <= mechs; ++slot)
         before.push_back(store_[slot]);
     for (int row = 0; row < mechs; ++row)
-        store_[row + 1].MechHeat = balances[static_cast<std::size_t>(row)].NewLevel;
+        store_[row + 1].Heat = balances[static_cast<std::size_t>(row)].NewLevel;
 
     std::vector<MechTurnLine> lines;
     lines.reserve(static_cast<std::size_t>(mechs));
@@ -166,13 +166,13 @@ TurnOutcome Game::NextTurn() {
         MechRecord& record = store_[row + 1];
         if (diceAtTable_) {
             // While the players roll, the record shows what is already certain.
-            record.MechConditionMod2Fier = FireModifierText(record.MechHeat);
-            record.MechConditionMP = MovementPenaltyText(record.MechHeat);
-            record.MechConditionShutdown = {};
-            record.MechConditionAmmoExp = {};
+            record.ConditionMod2Fier = FireModifierText(record.Heat);
+            record.ConditionMP = MovementPenaltyText(record.Heat);
+            record.ConditionShutdown = {};
+            record.ConditionAmmoExp = {};
             table.About(row, names_[static_cast<std::size_t>(row)]);
         }
-        std::optional<HeatEffects> effects = ApplyHeatEffects(record.MechHeat, dice);
+        std::optional<HeatEffects> effects = ApplyHeatEffects(record.Heat, dice);
         if (!effects) {
             for (int slot = 1; slot <= mechs; ++slot)
                 store_[slot] = before[static_cast<std::size_t>(slot - 1)];
@@ -181,19 +181,19 @@ TurnOutcome Game::NextTurn() {
             outcome.What = TurnOutcome::Result::Cancelled;
             return outcome;
         }
-        record.MechConditionMod2Fier = effects->Mod2Fier;
-        record.MechConditionMP = effects->MP;
-        record.MechConditionShutdown = effects->Shutdown;
-        record.MechConditionAmmoExp = effects->AmmoExp;
+        record.ConditionMod2Fier = effects->Mod2Fier;
+        record.ConditionMP = effects->MP;
+        record.ConditionShutdown = effects->Shutdown;
+        record.ConditionAmmoExp = effects->AmmoExp;
         lines.push_back({names_[static_cast<std::size_t>(row)],
-                         before[static_cast<std::size_t>(row)].MechHeat, record.MechHeat,
+                         before[static_cast<std::size_t>(row)].Heat, record.Heat,
                          balances[static_cast<std::size_t>(row)].TurnHeat, std::move(*effects)});
     }
 
     // This turn's attempts to stand and weapon heat are spent.
     for (int slot = 1; slot <= mechs; ++slot) {
-        store_[slot].MechAttemptsToStand = "0";
-        store_[slot].MechWeaponHeat = "0";
+        store_[slot].AttemptsToStand = "0";
+        store_[slot].WeaponHeat = "0";
     }
     const std::size_t entry = log_.AddTurn(std::move(lines));
     undo_.push_back({entry, std::move(before)});

@@ -34,26 +34,23 @@ QJsonObject RecordJson(const MechRecord& r, const MechRecord* base = nullptr) {
         if (!base || base->*field != r.*field)
             o.insert(QLatin1String(key), value);
     };
-    put("heatSinks", &MechRecord::MechHeatSinks, platform::ToQ(r.MechHeatSinks));
-    put("heat", &MechRecord::MechHeat, r.MechHeat);
-    put("doubleHeatSinks", &MechRecord::MechDHS, r.MechDHS);
-    put("movementType", &MechRecord::MechMovementType, platform::ToQ(r.MechMovementType));
-    put("hexesJumped", &MechRecord::MechHexesJumped, platform::ToQ(r.MechHexesJumped));
-    put("attemptsToStand", &MechRecord::MechAttemptsToStand, platform::ToQ(r.MechAttemptsToStand));
-    put("weaponHeat", &MechRecord::MechWeaponHeat, platform::ToQ(r.MechWeaponHeat));
-    put("fire", &MechRecord::MechFire, r.MechFire);
-    put("walkingThroughFire", &MechRecord::MechWalkingThroughFire, r.MechWalkingThroughFire);
-    put("fireHexes", &MechRecord::MechFireHexes, platform::ToQ(r.MechFireHexes));
-    put("standingInFire", &MechRecord::MechStandingInFire, r.MechStandingInFire);
-    put("engineHits", &MechRecord::MechEngineHits, platform::ToQ(r.MechEngineHits));
-    put("conditionFire", &MechRecord::MechConditionMod2Fier,
-        platform::ToQ(r.MechConditionMod2Fier));
-    put("conditionMovement", &MechRecord::MechConditionMP, platform::ToQ(r.MechConditionMP));
-    put("conditionShutdown", &MechRecord::MechConditionShutdown,
-        platform::ToQ(r.MechConditionShutdown));
-    put("conditionAmmoExplosion", &MechRecord::MechConditionAmmoExp,
-        platform::ToQ(r.MechConditionAmmoExp));
-    put("otherHeat", &MechRecord::MechOtherHeat, r.MechOtherHeat);
+    put("heatSinks", &MechRecord::HeatSinks, platform::ToQ(r.HeatSinks));
+    put("heat", &MechRecord::Heat, r.Heat);
+    put("doubleHeatSinks", &MechRecord::DoubleHeatSinks, r.DoubleHeatSinks ? 1 : 0);
+    put("movementType", &MechRecord::MovementType, platform::ToQ(r.MovementType));
+    put("hexesJumped", &MechRecord::HexesJumped, platform::ToQ(r.HexesJumped));
+    put("attemptsToStand", &MechRecord::AttemptsToStand, platform::ToQ(r.AttemptsToStand));
+    put("weaponHeat", &MechRecord::WeaponHeat, platform::ToQ(r.WeaponHeat));
+    put("fire", &MechRecord::Fire, r.Fire ? 1 : 0);
+    put("walkingThroughFire", &MechRecord::WalkingThroughFire, r.WalkingThroughFire);
+    put("fireHexes", &MechRecord::FireHexes, platform::ToQ(r.FireHexes));
+    put("standingInFire", &MechRecord::StandingInFire, r.StandingInFire);
+    put("engineHits", &MechRecord::EngineHits, platform::ToQ(r.EngineHits));
+    put("conditionFire", &MechRecord::ConditionMod2Fier, platform::ToQ(r.ConditionMod2Fier));
+    put("conditionMovement", &MechRecord::ConditionMP, platform::ToQ(r.ConditionMP));
+    put("conditionShutdown", &MechRecord::ConditionShutdown, platform::ToQ(r.ConditionShutdown));
+    put("conditionAmmoExplosion", &MechRecord::ConditionAmmoExp, platform::ToQ(r.ConditionAmmoExp));
+    put("otherHeat", &MechRecord::OtherHeat, r.OtherHeat);
     return o;
 }
 
@@ -138,8 +135,9 @@ qint64 Number(const QJsonObject& object, const char* key, qint64 low, qint64 hig
 }
 
 // A tick box's 0 or 1.
-std::int16_t Tick(const QJsonObject& object, const char* key) {
-    return static_cast<std::int16_t>(Number(object, key, 0, 1));
+// A tick box, 0 or 1 in the file.
+bool Tick(const QJsonObject& object, const char* key) {
+    return Number(object, key, 0, 1) == 1;
 }
 
 bool Flag(const QJsonObject& object, const char* key) {
@@ -209,24 +207,24 @@ Conditions ConditionsOf(const QJsonObject& o) {
 MechRecord RecordFrom(const QJsonValue& value) {
     const QJsonObject o = Object(value, "record");
     MechRecord r;
-    r.MechHeatSinks = Text(o, "heatSinks");
-    r.MechHeat = static_cast<std::int16_t>(Heat(o, "heat"));
-    r.MechDHS = Tick(o, "doubleHeatSinks");
-    r.MechMovementType = Text(o, "movementType");
-    r.MechHexesJumped = Text(o, "hexesJumped");
-    r.MechAttemptsToStand = Text(o, "attemptsToStand");
-    r.MechWeaponHeat = Text(o, "weaponHeat");
-    r.MechFire = Tick(o, "fire");
-    r.MechWalkingThroughFire = Flag(o, "walkingThroughFire");
-    r.MechFireHexes = Text(o, "fireHexes");
-    r.MechStandingInFire = Flag(o, "standingInFire");
-    r.MechEngineHits = Text(o, "engineHits");
+    r.HeatSinks = Text(o, "heatSinks");
+    r.Heat = static_cast<std::int16_t>(Heat(o, "heat"));
+    r.DoubleHeatSinks = Tick(o, "doubleHeatSinks");
+    r.MovementType = Text(o, "movementType");
+    r.HexesJumped = Text(o, "hexesJumped");
+    r.AttemptsToStand = Text(o, "attemptsToStand");
+    r.WeaponHeat = Text(o, "weaponHeat");
+    r.Fire = Tick(o, "fire");
+    r.WalkingThroughFire = Flag(o, "walkingThroughFire");
+    r.FireHexes = Text(o, "fireHexes");
+    r.StandingInFire = Flag(o, "standingInFire");
+    r.EngineHits = Text(o, "engineHits");
     const Conditions c = ConditionsOf(o);
-    r.MechConditionMod2Fier = c.Fire;
-    r.MechConditionMP = c.Movement;
-    r.MechConditionShutdown = c.Shutdown;
-    r.MechConditionAmmoExp = c.Ammo;
-    r.MechOtherHeat = static_cast<std::int16_t>(
+    r.ConditionMod2Fier = c.Fire;
+    r.ConditionMP = c.Movement;
+    r.ConditionShutdown = c.Shutdown;
+    r.ConditionAmmoExp = c.Ammo;
+    r.OtherHeat = static_cast<std::int16_t>(
         Number(o, "otherHeat", 0, std::numeric_limits<std::int16_t>::max()));
     return r;
 }

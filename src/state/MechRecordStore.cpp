@@ -19,14 +19,14 @@ std::size_t Checked(int slot) {
 
 MechRecord MechRecord::Defaults() {
     MechRecord r;
-    r.MechHeatSinks = "1";
-    r.MechMovementType = "Movement Type";
-    r.MechHexesJumped = "0";
-    r.MechAttemptsToStand = "0";
-    r.MechWeaponHeat = "0";
-    r.MechWalkingThroughFire = true;
-    r.MechFireHexes = "0";
-    r.MechEngineHits = "Engine Hits";
+    r.HeatSinks = "1";
+    r.MovementType = "Movement Type";
+    r.HexesJumped = "0";
+    r.AttemptsToStand = "0";
+    r.WeaponHeat = "0";
+    r.WalkingThroughFire = true;
+    r.FireHexes = "0";
+    r.EngineHits = "Engine Hits";
     return r;
 }
 

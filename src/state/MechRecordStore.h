@@ -24,24 +24,24 @@ inline constexpr int kMaxText = 1'000'000;
 // One 'Mech's record: what the players entered for it, as typed, and what
 // its last turn produced.
 struct MechRecord {
-    std::string MechHeatSinks;
-    std::int16_t MechHeat = 0; // 0..30
-    std::int16_t MechDHS = 0;  // 1 while Double Heat Sinks is ticked
-    std::string MechMovementType;
-    std::string MechHexesJumped;
-    std::string MechAttemptsToStand;
-    std::string MechWeaponHeat;
-    std::int16_t MechFire = 0; // 1 while Fire is ticked
-    bool MechWalkingThroughFire = false;
-    std::string MechFireHexes;
-    bool MechStandingInFire = false;
-    std::string MechEngineHits;
+    std::string HeatSinks;
+    std::int16_t Heat = 0; // 0..30
+    bool DoubleHeatSinks = false;
+    std::string MovementType;
+    std::string HexesJumped;
+    std::string AttemptsToStand;
+    std::string WeaponHeat;
+    bool Fire = false;
+    bool WalkingThroughFire = false;
+    std::string FireHexes;
+    bool StandingInFire = false;
+    std::string EngineHits;
     // The conditions are always the heat scale's own static texts, or empty.
-    std::string_view MechConditionMod2Fier;
-    std::string_view MechConditionMP;
-    std::string_view MechConditionShutdown;
-    std::string_view MechConditionAmmoExp;
-    std::int16_t MechOtherHeat = 0; // 0..32767
+    std::string_view ConditionMod2Fier;
+    std::string_view ConditionMP;
+    std::string_view ConditionShutdown;
+    std::string_view ConditionAmmoExp;
+    std::int16_t OtherHeat = 0; // 0..32767
 
     bool operator==(const MechRecord&) const = default;
 

@@ -13,26 +13,26 @@ const char* const kDash = "\u2014";
 
 MechEntries EntriesOf(const MechRecord& r) {
     MechEntries e;
-    e.CarriedHeat = r.MechHeat;
-    e.OtherHeat = r.MechOtherHeat;
-    e.MovementType = r.MechMovementType;
-    e.HexesJumped = r.MechHexesJumped;
-    e.AttemptsToStand = r.MechAttemptsToStand;
-    e.WeaponHeat = r.MechWeaponHeat;
-    e.HeatSinks = r.MechHeatSinks;
-    e.EngineHits = r.MechEngineHits;
-    e.FireHexes = r.MechFireHexes;
-    e.DoubleHeatSinks = r.MechDHS == 1;
-    e.Fire = r.MechFire == 1;
+    e.CarriedHeat = r.Heat;
+    e.OtherHeat = r.OtherHeat;
+    e.MovementType = r.MovementType;
+    e.HexesJumped = r.HexesJumped;
+    e.AttemptsToStand = r.AttemptsToStand;
+    e.WeaponHeat = r.WeaponHeat;
+    e.HeatSinks = r.HeatSinks;
+    e.EngineHits = r.EngineHits;
+    e.FireHexes = r.FireHexes;
+    e.DoubleHeatSinks = r.DoubleHeatSinks;
+    e.Fire = r.Fire;
     // The window selects "Walking Through" whenever its flag is set.
-    e.WalkingThroughFire = r.MechWalkingThroughFire;
-    e.StandingInFire = r.MechStandingInFire && !r.MechWalkingThroughFire;
+    e.WalkingThroughFire = r.WalkingThroughFire;
+    e.StandingInFire = r.StandingInFire && !r.WalkingThroughFire;
     return e;
 }
 
 MechForecast Forecast(const MechRecord& record) {
     MechForecast f;
-    f.HeatNow = record.MechHeat;
+    f.HeatNow = record.Heat;
     const EntryCheck check = CheckEntries(EntriesOf(record));
     if (!check.Balance) {
         f.Problem = check.Messages.front();

@@ -52,11 +52,11 @@ AboutForm::AboutForm(QWidget* parent)
     ok->setGeometry(TwipRect(5520, 2040, 1095, 375));
     ok->raise();
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &AboutForm::Ok_Click);
+    connect(ok, &QPushButton::clicked, this, &AboutForm::Accept);
     platform::CentreOnScreen(this);
 }
 
-void AboutForm::Ok_Click() {
+void AboutForm::Accept() {
     hide();
 }
 

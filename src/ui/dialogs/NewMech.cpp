@@ -43,7 +43,7 @@ NewMech::NewMech(QWidget* parent)
 
     setTabOrder(newMechName_, ok);
     newMechName_->setFocus();
-    connect(ok, &QPushButton::clicked, this, &NewMech::Ok_Click);
+    connect(ok, &QPushButton::clicked, this, &NewMech::Accept);
     platform::CentreOnScreen(this);
 }
 
@@ -54,7 +54,7 @@ void NewMech::ShowSelected() {
     newMechName_->selectAll();
 }
 
-void NewMech::Ok_Click() {
+void NewMech::Accept() {
     hide();
     emit nameChosen(newMechName_->text());
 }

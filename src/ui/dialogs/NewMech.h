@@ -15,7 +15,7 @@ class NewMech : public platform::DialogWindow {
     Q_OBJECT
 public:
     explicit NewMech(QWidget* parent = nullptr);
-    void Ok_Click();
+    void Accept();
     // Shown with its name selected, so typing replaces it.
     void ShowSelected();
 

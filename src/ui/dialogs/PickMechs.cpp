@@ -74,18 +74,18 @@ PickMechs::PickMechs(QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
     numMechsScroll_->setFocus();
 
-    connect(numMechsScroll_, &QScrollBar::valueChanged, this, &PickMechs::NumMechsScroll_Change);
-    connect(continue_, &QPushButton::clicked, this, &PickMechs::Continue_Click);
+    connect(numMechsScroll_, &QScrollBar::valueChanged, this, &PickMechs::FollowCount);
+    connect(continue_, &QPushButton::clicked, this, &PickMechs::ContinueWithNames);
 
-    Form_Load();
+    Start();
     platform::CentreOnScreen(this);
 }
 
-void PickMechs::Form_Load() {
+void PickMechs::Start() {
     NumMechs = 1;
 }
 
-void PickMechs::NumMechsScroll_Change() {
+void PickMechs::FollowCount() {
     const int value = numMechsScroll_->value();
     numOfMechs_->setText(QString::number(value));
     NumMechs = static_cast<std::int16_t>(value);
@@ -103,7 +103,7 @@ QStringList PickMechs::ChosenNames() const {
     return names;
 }
 
-void PickMechs::Continue_Click() {
+void PickMechs::ContinueWithNames() {
     hide();
     emit continued(ChosenNames());
 }

@@ -25,9 +25,9 @@ public:
 
     explicit PickMechs(QWidget* parent = nullptr);
 
-    void Form_Load();
-    void NumMechsScroll_Change();
-    void Continue_Click();
+    void Start();
+    void FollowCount();
+    void ContinueWithNames();
 
     // The names of the rows in use, in row order.
     QStringList ChosenNames() const;

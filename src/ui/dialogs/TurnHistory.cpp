@@ -66,9 +66,9 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
     auto* copy = new QPushButton(tr("&Copy"), this);
     copy->setObjectName(QStringLiteral("HistoryCopy"));
     copy->setAutoDefault(false); // Enter in the window presses nothing
-    connect(copy, &QPushButton::clicked, this, &TurnHistory::Copy_Click);
+    connect(copy, &QPushButton::clicked, this, &TurnHistory::CopyHistory);
     auto* shortcut = new QShortcut(QKeySequence::Copy, this);
-    connect(shortcut, &QShortcut::activated, this, &TurnHistory::Copy_Click);
+    connect(shortcut, &QShortcut::activated, this, &TurnHistory::CopyHistory);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -119,7 +119,7 @@ void TurnHistory::Rebuild() {
     Refresh();
 }
 
-void TurnHistory::Copy_Click() {
+void TurnHistory::CopyHistory() {
     QApplication::clipboard()->setText(QString::fromStdString(log_.AsText()));
 }
 

@@ -22,7 +22,7 @@ public:
 
     // Adds what is new in the history; rewrites only what changed.
     void Refresh();
-    void Copy_Click();
+    void CopyHistory();
     QPlainTextEdit* Text() const { return text_; }
 
 private:

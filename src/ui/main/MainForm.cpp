@@ -74,7 +74,7 @@ void MainForm::BuildLayout() {
     MechNames->setAccessibleName(QStringLiteral("'Mechs in play"));
     connect(MechNames, &QListWidget::itemSelectionChanged, this, [this] {
         if (!quietSelection_)
-            MechNames_Click();
+            SelectFromList();
         UpdateDeleteMech();
     });
 
@@ -97,7 +97,7 @@ void MainForm::BuildLayout() {
     nextTurn->setGeometry(TwipRect(5160, 6240, 1095, 375));
     // Enter on the focused button presses it; Enter in a box never does.
     nextTurn->setAutoDefault(true);
-    connect(nextTurn, &QPushButton::clicked, this, &MainForm::NextTurn_Click);
+    connect(nextTurn, &QPushButton::clicked, this, &MainForm::NextTurn);
 
     panel_ = new MechPanel(game_, scale_, client);
     connect(panel_, &MechPanel::edited, this, &MainForm::Edited);
@@ -132,20 +132,20 @@ void MainForm::BuildMenus() {
         return action;
     };
     QMenu* file = menu("File", QStringLiteral("&File"));
-    entry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::StartNewGame_Click);
+    entry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::StartNewGame);
     file->addSeparator()->setObjectName(QStringLiteral("Heiphen2"));
-    entry(file, "Exit", QStringLiteral("&Exit"), &MainForm::Exit_Click);
+    entry(file, "Exit", QStringLiteral("&Exit"), &MainForm::Quit);
     QMenu* mechs = menu("mnuMechs", QStringLiteral("&Mechs"));
-    entry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::mnuNewMech_Click);
-    mnuDeleteMech = entry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"),
-                          &MainForm::mnuDeleteMech_Click);
+    entry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::ShowNewMech);
+    mnuDeleteMech =
+        entry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), &MainForm::DeleteMech);
     QMenu* help = menu("Help", QStringLiteral("&Help"));
-    entry(help, "About", QStringLiteral("&About"), &MainForm::About_Click);
+    entry(help, "About", QStringLiteral("&About"), &MainForm::ShowAbout);
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
 
-bool MainForm::Form_Load(const QString& gameFile) {
+bool MainForm::Start(const QString& gameFile) {
     services_.Help.SetHelpFile(QStringLiteral("caldrix.hlp"));
     const bool opened = !gameFile.isEmpty() && OpenGame(gameFile);
     if (!opened) {
@@ -165,7 +165,7 @@ void MainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainForm::Exit_Click() {
+void MainForm::Quit() {
     EndProgram();
 }
 
@@ -198,7 +198,7 @@ void MainForm::Retire(QWidget* dialog) {
 
 // ---- Selection and the roster ------------------------------------------------
 
-void MainForm::MechNames_Click() {
+void MainForm::SelectFromList() {
     game_.Select(platform::SelectedIndex(MechNames));
     const int slot = game_.CurrentMechSlot();
     if (slot > 0) // nothing selected: the scratch slot is never shown
@@ -213,7 +213,7 @@ void MainForm::ShowMech(int row) {
     if (platform::SelectedIndex(MechNames) != row)
         platform::SetSelectedIndex(MechNames, row); // its handler selects and loads it
     else
-        MechNames_Click(); // selected already: shown again from its record
+        SelectFromList(); // selected already: shown again from its record
 }
 
 void MainForm::SyncRoster() {
@@ -228,7 +228,7 @@ void MainForm::SyncRoster() {
             MechNames->addItem(name);
         else if (MechNames->item(row)->text() != name)
             MechNames->item(row)->setText(name);
-        RosterList::SetLevel(MechNames->item(row), game_.Record(row + 1).MechHeat);
+        RosterList::SetLevel(MechNames->item(row), game_.Record(row + 1).Heat);
     }
     if (platform::SelectedIndex(MechNames) != game_.Selected())
         platform::SetSelectedIndex(MechNames, game_.Selected());
@@ -258,7 +258,7 @@ void MainForm::ShowGame() {
 
 // ---- Turns -----------------------------------------------------------------
 
-void MainForm::NextTurn_Click() {
+void MainForm::NextTurn() {
     if (game_.MechCount() == 0)
         return; // no 'Mechs, no turn
     // The questions and messages run the event loop: nothing is saved
@@ -280,7 +280,7 @@ std::optional<int> MainForm::AskTotal(const RollRequest& request, const std::str
     return services_.TableRoll.AskTotal(QString::fromStdString(question));
 }
 
-void MainForm::mnuUndoTurn_Click() {
+void MainForm::UndoTurn() {
     if (!game_.Undo())
         return;
     ShowMech(0);
@@ -309,7 +309,7 @@ void MainForm::ShowPickMechs() {
     pickMechs_->activateWindow();
 }
 
-void MainForm::StartNewGame_Click() {
+void MainForm::StartNewGame() {
     hide();
     ShowPickMechs();
     autoSave_.SaveNow(); // the game ending stays in the autosaves
@@ -346,7 +346,7 @@ bool MainForm::OpenGame(const QString& path, bool resume) {
     return true;
 }
 
-void MainForm::mnuOpenGame_Click() {
+void MainForm::ChooseGameToOpen() {
     const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), GameFolder(),
                                                       tr("Caldrix games (*.caldrix)"));
     if (path.isEmpty())
@@ -355,7 +355,7 @@ void MainForm::mnuOpenGame_Click() {
     OpenGame(path);
 }
 
-void MainForm::mnuSaveGame_Click() {
+void MainForm::ChooseWhereToSave() {
     SaveGameAs(QFileDialog::getSaveFileName(this, tr("Save Game As"), GameFolder(),
                                             tr("Caldrix games (*.caldrix)")));
 }
@@ -379,7 +379,7 @@ QString MainForm::GameFolder() const {
                : gameFolder_;
 }
 
-void MainForm::mnuResumeGame_Click() {
+void MainForm::ResumeLastGame() {
     const QString last = autoSave_.LastGame();
     if (!last.isEmpty())
         OpenGame(last, true);
@@ -405,7 +405,7 @@ void MainForm::UpdateResume() {
     MechNames->SetHint(hint);
 }
 
-void MainForm::mnuNewMech_Click() {
+void MainForm::ShowNewMech() {
     if (!newMech_) {
         newMech_ = new NewMech;
         connect(newMech_, &NewMech::nameChosen, this,
@@ -418,7 +418,7 @@ void MainForm::mnuNewMech_Click() {
     newMech_->ShowSelected();
 }
 
-void MainForm::mnuDeleteMech_Click() {
+void MainForm::DeleteMech() {
     const int row = platform::SelectedIndex(MechNames);
     if (row < 0)
         return; // the menu entry is disabled then; keep roster and records in step
@@ -431,7 +431,7 @@ void MainForm::mnuDeleteMech_Click() {
     GameChanged();
 }
 
-void MainForm::About_Click() {
+void MainForm::ShowAbout() {
     if (!aboutForm_) {
         aboutForm_ = new AboutForm;
         connect(aboutForm_, &AboutForm::closedByUser, this, [this] {

@@ -49,25 +49,25 @@ public:
     // Start-up set-up, run once before the window is first shown. With a
     // saved game that opens, the game replaces the new-game dialog.
     // True when the game given opened.
-    bool Form_Load(const QString& gameFile = {});
+    bool Start(const QString& gameFile = {});
 
     // The game the window shows. Whoever changes it from outside the
     // window's own handlers calls ShowGame afterwards.
     Game& CurrentGame() { return game_; }
     void ShowGame();
 
-    void NextTurn_Click();
-    void MechNames_Click();
-    void StartNewGame_Click();
-    void Exit_Click();
-    void mnuNewMech_Click();
-    void mnuDeleteMech_Click();
-    void About_Click();
+    void NextTurn();
+    void SelectFromList();
+    void StartNewGame();
+    void Quit();
+    void ShowNewMech();
+    void DeleteMech();
+    void ShowAbout();
 
     // The turn tools of the roster's context menu.
-    void mnuForecast_Click();
-    void mnuHistory_Click();
-    void mnuUndoTurn_Click();
+    void ShowForecast();
+    void ShowHistory();
+    void UndoTurn();
     // Adds one 'Mech per unit file, in order; a message for each file refused.
     void AddUnitFiles(const QStringList& paths);
 
@@ -77,9 +77,9 @@ public:
     // Writes the game to `path`, adding ".caldrix" when missing; a message
     // when it cannot.
     void SaveGameAs(QString path);
-    void mnuOpenGame_Click();
-    void mnuSaveGame_Click();
-    void mnuResumeGame_Click();
+    void ChooseGameToOpen();
+    void ChooseWhereToSave();
+    void ResumeLastGame();
     AutoSave& Saver() { return autoSave_; }
 
     PickMechs* PickMechsDialog() const { return pickMechs_; }

@@ -83,13 +83,13 @@ void MainForm::BuildRosterMenu() {
     QAction* save = entry("mnuSaveGame", tr("&Save Game As\u2026"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuResumeGame = entry("mnuResumeGame", tr("&Resume Last Game"));
-    connect(open, &QAction::triggered, this, &MainForm::mnuOpenGame_Click);
-    connect(save, &QAction::triggered, this, &MainForm::mnuSaveGame_Click);
-    connect(mnuResumeGame, &QAction::triggered, this, &MainForm::mnuResumeGame_Click);
+    connect(open, &QAction::triggered, this, &MainForm::ChooseGameToOpen);
+    connect(save, &QAction::triggered, this, &MainForm::ChooseWhereToSave);
+    connect(mnuResumeGame, &QAction::triggered, this, &MainForm::ResumeLastGame);
 
-    connect(forecast, &QAction::triggered, this, &MainForm::mnuForecast_Click);
-    connect(history, &QAction::triggered, this, &MainForm::mnuHistory_Click);
-    connect(mnuUndoTurn, &QAction::triggered, this, &MainForm::mnuUndoTurn_Click);
+    connect(forecast, &QAction::triggered, this, &MainForm::ShowForecast);
+    connect(history, &QAction::triggered, this, &MainForm::ShowHistory);
+    connect(mnuUndoTurn, &QAction::triggered, this, &MainForm::UndoTurn);
     connect(mnuTableDice, &QAction::toggled, this, [this](bool atTable) {
         game_.SetDiceAtTable(atTable);
         autoSave_.SaveSoon();
@@ -152,7 +152,7 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void MainForm::mnuForecast_Click() {
+void MainForm::ShowForecast() {
     if (!forecast_) {
         forecast_ = new HeatForecast(game_);
         platform::PlaceBeside(forecast_, this);
@@ -163,7 +163,7 @@ void MainForm::mnuForecast_Click() {
     forecast_->activateWindow();
 }
 
-void MainForm::mnuHistory_Click() {
+void MainForm::ShowHistory() {
     if (!history_) {
         history_ = new TurnHistory(game_.Log());
         platform::PlaceBeside(history_, this, true);

@@ -186,15 +186,15 @@ template <typename T> void MechPanel::Store(T MechRecord::*field, T value) {
 }
 
 void MechPanel::HeatSinks_Change() {
-    Store(&MechRecord::MechHeatSinks, Text(HeatSinks));
+    Store(&MechRecord::HeatSinks, Text(HeatSinks));
 }
 
 void MechPanel::DHS_Click() {
-    Store(&MechRecord::MechDHS, static_cast<std::int16_t>(DHS->isChecked() ? 1 : 0));
+    Store(&MechRecord::DoubleHeatSinks, DHS->isChecked());
 }
 
 void MechPanel::EngineHits_Change() {
-    Store(&MechRecord::MechEngineHits, EngineHits->currentText().toStdString());
+    Store(&MechRecord::EngineHits, EngineHits->currentText().toStdString());
 }
 
 void MechPanel::EngineHits_Click() {
@@ -205,7 +205,7 @@ void MechPanel::MovementType_Change() {
     const bool jumping = MovementType->currentText() == QLatin1String("Jumping");
     HexesJumpedLabel->setEnabled(jumping);
     HexesJumpedText->setEnabled(jumping);
-    Store(&MechRecord::MechMovementType, MovementType->currentText().toStdString());
+    Store(&MechRecord::MovementType, MovementType->currentText().toStdString());
 }
 
 void MechPanel::MovementType_Click() {
@@ -213,26 +213,26 @@ void MechPanel::MovementType_Click() {
 }
 
 void MechPanel::HexesJumpedText_Change() {
-    Store(&MechRecord::MechHexesJumped, Text(HexesJumpedText));
+    Store(&MechRecord::HexesJumped, Text(HexesJumpedText));
 }
 
 void MechPanel::AttemptsToStand_Change() {
-    Store(&MechRecord::MechAttemptsToStand, Text(AttemptsToStand));
+    Store(&MechRecord::AttemptsToStand, Text(AttemptsToStand));
 }
 
 void MechPanel::HeatGeneratedByWeapons_Change() {
-    Store(&MechRecord::MechWeaponHeat, Text(HeatGeneratedByWeapons));
+    Store(&MechRecord::WeaponHeat, Text(HeatGeneratedByWeapons));
 }
 
 void MechPanel::OtherHeat_Change() {
     const int value = OtherHeat->value();
     OtherHeatText->setText(QString::number(value));
-    Store(&MechRecord::MechOtherHeat, static_cast<std::int16_t>(value));
+    Store(&MechRecord::OtherHeat, static_cast<std::int16_t>(value));
 }
 
 void MechPanel::Fire_Click() {
     SetFireInputsEnabled();
-    Store(&MechRecord::MechFire, static_cast<std::int16_t>(Fire->isChecked() ? 1 : 0));
+    Store(&MechRecord::Fire, Fire->isChecked());
 }
 
 // The options are usable while Fire is ticked; the fire-hexes box while Fire
@@ -258,14 +258,14 @@ void MechPanel::StandingInFire_Click() {
 void MechPanel::ChooseFireOption(bool walking) {
     SetFireInputsEnabled();
     const int slot = game_.CurrentMechSlot();
-    const bool changed = game_.Set(slot, &MechRecord::MechWalkingThroughFire, walking) |
-                         game_.Set(slot, &MechRecord::MechStandingInFire, !walking);
+    const bool changed = game_.Set(slot, &MechRecord::WalkingThroughFire, walking) |
+                         game_.Set(slot, &MechRecord::StandingInFire, !walking);
     if (changed)
         emit edited(slot);
 }
 
 void MechPanel::WalkingThroughFireHexes_Change() {
-    Store(&MechRecord::MechFireHexes, Text(WalkingThroughFireHexes));
+    Store(&MechRecord::FireHexes, Text(WalkingThroughFireHexes));
 }
 
 // ---- Loading ---------------------------------------------------------------
@@ -273,17 +273,17 @@ void MechPanel::WalkingThroughFireHexes_Change() {
 void MechPanel::LoadMechRecord(int slot) {
     // A copy: the handlers that the assignments run write back into the record.
     const MechRecord r = game_.Record(slot);
-    scale_.Paint(r.MechHeat);
-    OtherHeat->setValue(r.MechOtherHeat);
-    MovementType->SetText(platform::ToQ(r.MechMovementType));
-    platform::SetBoxText(HexesJumpedText, platform::ToQ(r.MechHexesJumped));
-    platform::SetBoxText(AttemptsToStand, platform::ToQ(r.MechAttemptsToStand));
-    platform::SetBoxText(HeatGeneratedByWeapons, platform::ToQ(r.MechWeaponHeat));
+    scale_.Paint(r.Heat);
+    OtherHeat->setValue(r.OtherHeat);
+    MovementType->SetText(platform::ToQ(r.MovementType));
+    platform::SetBoxText(HexesJumpedText, platform::ToQ(r.HexesJumped));
+    platform::SetBoxText(AttemptsToStand, platform::ToQ(r.AttemptsToStand));
+    platform::SetBoxText(HeatGeneratedByWeapons, platform::ToQ(r.WeaponHeat));
 
     // The fire inputs always describe the loaded 'Mech, ticked or not.
-    const bool walking = r.MechWalkingThroughFire;
-    const bool standing = r.MechStandingInFire && !walking;
-    Fire->setChecked(r.MechFire == 1);
+    const bool walking = r.WalkingThroughFire;
+    const bool standing = r.StandingInFire && !walking;
+    Fire->setChecked(r.Fire);
     if (walking) {
         platform::SetOptionSelected(WalkingThroughFire, true);
     } else if (standing) {
@@ -292,17 +292,17 @@ void MechPanel::LoadMechRecord(int slot) {
         platform::SetOptionSelected(WalkingThroughFire, false);
         platform::SetOptionSelected(StandingInFire, false);
     }
-    platform::SetBoxText(WalkingThroughFireHexes, platform::ToQ(r.MechFireHexes));
+    platform::SetBoxText(WalkingThroughFireHexes, platform::ToQ(r.FireHexes));
     SetFireInputsEnabled();
 
-    platform::SetBoxText(HeatSinks, platform::ToQ(r.MechHeatSinks));
-    DHS->setChecked(r.MechDHS == 1);
-    EngineHits->SetText(platform::ToQ(r.MechEngineHits));
+    platform::SetBoxText(HeatSinks, platform::ToQ(r.HeatSinks));
+    DHS->setChecked(r.DoubleHeatSinks);
+    EngineHits->SetText(platform::ToQ(r.EngineHits));
 
-    ConditionMod2Fier->setText(platform::ToQ(r.MechConditionMod2Fier));
-    ConditionMP->setText(platform::ToQ(r.MechConditionMP));
-    ConditionAmmoExp->setText(platform::ToQ(r.MechConditionAmmoExp));
-    ConditionShutdown->setText(platform::ToQ(r.MechConditionShutdown));
+    ConditionMod2Fier->setText(platform::ToQ(r.ConditionMod2Fier));
+    ConditionMP->setText(platform::ToQ(r.ConditionMP));
+    ConditionAmmoExp->setText(platform::ToQ(r.ConditionAmmoExp));
+    ConditionShutdown->setText(platform::ToQ(r.ConditionShutdown));
 }
 
 } // namespace caldrix
