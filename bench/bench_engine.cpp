@@ -14,7 +14,7 @@ using namespace caldrix;
 
 namespace {
 struct NoTable : DiceQuestionInterface {
-    std::optional<int> AskTotal(const RollRequest&, const std::string&) override { return 7; }
+    std::optional<int> askTotal(const RollRequest&, const std::string&) override { return 7; }
 };
 } // namespace
 
@@ -23,27 +23,27 @@ int main() {
     ClockRandom random(42);
     NoTable table;
     Game game(random, table);
-    const GameState start = bench::MixedGame(game.State(), kMechs);
+    const GameState start = bench::mixedGame(game.state(), kMechs);
 
     std::vector<double> turns;
     for (int round = 0; round < 2000; ++round) {
-        game.Restore(start); // the same turn each time, with an empty history
-        turns.push_back(bench::Micros([&] { game.NextTurn(); }));
+        game.restore(start); // the same turn each time, with an empty history
+        turns.push_back(bench::micros([&] { game.nextTurn(); }));
     }
     std::vector<MechRecord> records;
     for (int i = 0; i < kMechs; ++i)
-        records.push_back(bench::MixedRecord(i));
+        records.push_back(bench::mixedRecord(i));
     std::vector<double> rules;
     for (int round = 0; round < 2000; ++round)
-        rules.push_back(bench::Micros([&] {
+        rules.push_back(bench::micros([&] {
             for (const MechRecord& record : records) {
-                const EntryCheck check = CheckEntries(EntriesOf(record));
-                ApplyHeatEffects(check.Balance ? check.Balance->NewLevel : 0, random);
+                const EntryCheck check = checkEntries(entriesOf(record));
+                applyHeatEffects(check.balance ? check.balance->newLevel : 0, random);
             }
         }));
     std::printf("Game::NextTurn of %d 'Mechs: median %.1f us, best %.1f us; goal < 50 us\n", kMechs,
-                bench::Median(turns), *std::min_element(turns.begin(), turns.end()));
+                bench::median(turns), *std::min_element(turns.begin(), turns.end()));
     std::printf("the rules alone (entries checked, effects rolled): median %.0f ns per 'Mech\n",
-                bench::Median(rules) * 1000.0 / kMechs);
+                bench::median(rules) * 1000.0 / kMechs);
     return 0;
 }

@@ -26,7 +26,7 @@ extern char** environ;
 
 namespace {
 
-int RunBare(int argc, char* argv[]) {
+int runBare(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setFixedSize(636, 447 + 22);
@@ -40,7 +40,7 @@ struct Sample {
     long peakKb;
 };
 
-Sample RunChild(const char* self, const char* mode) {
+Sample runChild(const char* self, const char* mode) {
     pid_t pid = 0;
     char* args[] = {const_cast<char*>(self), const_cast<char*>(mode), nullptr};
     const auto start = std::chrono::steady_clock::now();
@@ -64,7 +64,7 @@ Sample RunChild(const char* self, const char* mode) {
     return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
 }
 
-template <typename F> double Median(std::vector<Sample> s, F field) {
+template <typename F> double median(std::vector<Sample> s, F field) {
     std::vector<double> v;
     for (const Sample& x : s)
         v.push_back(static_cast<double>(field(x)));
@@ -76,23 +76,23 @@ template <typename F> double Median(std::vector<Sample> s, F field) {
 
 int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "caldrix") == 0)
-        return caldrix::RunProgram(1, argv, [] { QApplication::quit(); }); // no arguments
+        return caldrix::runProgram(1, argv, [] { QApplication::quit(); }); // no arguments
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
-        return RunBare(argc, argv);
+        return runBare(argc, argv);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     constexpr int kRuns = 15;
     std::vector<Sample> caldrixRuns, bareRuns;
-    RunChild("/proc/self/exe", "bare"); // warm the file cache
-    RunChild("/proc/self/exe", "caldrix");
+    runChild("/proc/self/exe", "bare"); // warm the file cache
+    runChild("/proc/self/exe", "caldrix");
     for (int i = 0; i < kRuns; ++i) {
-        bareRuns.push_back(RunChild("/proc/self/exe", "bare"));
-        caldrixRuns.push_back(RunChild("/proc/self/exe", "caldrix"));
+        bareRuns.push_back(runChild("/proc/self/exe", "bare"));
+        caldrixRuns.push_back(runChild("/proc/self/exe", "caldrix"));
     }
     const auto ms = [](const Sample& s) { return s.ms; };
     const auto kb = [](const Sample& s) { return s.peakKb; };
-    const double bareMs = Median(bareRuns, ms), caldrixMs = Median(caldrixRuns, ms);
-    const double bareKb = Median(bareRuns, kb), caldrixKb = Median(caldrixRuns, kb);
+    const double bareMs = median(bareRuns, ms), caldrixMs = median(caldrixRuns, ms);
+    const double bareKb = median(bareRuns, kb), caldrixKb = median(caldrixRuns, kb);
     std::printf("start-up to idle (median of %d, offscreen): bare window %.1f ms, Caldrix %.1f ms, "
                 "ratio %.2f (goal <= 1.5)\n",
                 kRuns, bareMs, caldrixMs, caldrixMs / bareMs);

@@ -26,20 +26,20 @@ namespace {
 
 class CountingMessages : public MessageBoxInterface, public TableRollInterface {
 public:
-    void Inform(const QString&, const QString&) override { ++shown; }
-    bool ConfirmYesNo(const QString&, const QString&) override { return false; }
-    std::optional<int> AskTotal(const QString&) override { return std::nullopt; }
+    void inform(const QString&, const QString&) override { ++shown; }
+    bool confirmYesNo(const QString&, const QString&) override { return false; }
+    std::optional<int> askTotal(const QString&) override { return std::nullopt; }
     int shown = 0;
 };
 
 class NoHelp : public HelpInterface {
 public:
-    void SetHelpFile(const QString&) override {}
+    void setHelpFile(const QString&) override {}
 };
 
-void Fill(MainForm& form, int count, int nameLength = 8) {
-    form.CurrentGame().Restore(bench::MixedGame(form.CurrentGame().State(), count, nameLength));
-    form.ShowGame();
+void fill(MainForm& form, int count, int nameLength = 8) {
+    form.currentGame().restore(bench::mixedGame(form.currentGame().state(), count, nameLength));
+    form.showGame();
 }
 
 } // namespace
@@ -52,8 +52,8 @@ int main(int argc, char* argv[]) {
     NoHelp help;
     QTemporaryDir saves;
     MainForm form(MainFormServices{messages, random, help, messages});
-    form.Saver().SetFolder(saves.path());
-    form.Start();
+    form.saver().setFolder(saves.path());
+    form.start();
     form.show();
     QApplication::processEvents();
     constexpr int kMechs = 256;
@@ -61,8 +61,8 @@ int main(int argc, char* argv[]) {
 
     std::vector<double> loads, turns;
     for (int round = 0; round < 20; ++round) {
-        Fill(form, kMechs);
-        loads.push_back(bench::Micros([&] {
+        fill(form, kMechs);
+        loads.push_back(bench::micros([&] {
                             for (int row = 0; row < kMechs; ++row)
                                 list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
                         }) /
@@ -71,8 +71,8 @@ int main(int argc, char* argv[]) {
     }
     // Full turns; the entries are put back before each, as the players would.
     for (int round = 0; round < 30; ++round) {
-        Fill(form, kMechs);
-        turns.push_back(bench::Micros([&] { form.NextTurn(); }) / 1000.0);
+        fill(form, kMechs);
+        turns.push_back(bench::micros([&] { form.nextTurn(); }) / 1000.0);
         QApplication::processEvents(); // let the window repaint between turns
     }
 
@@ -88,51 +88,51 @@ int main(int argc, char* argv[]) {
             const bool erase = round % 2 == 1;
             QKeyEvent press(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_7, Qt::NoModifier,
                             erase ? QString() : QStringLiteral("7"));
-            times.push_back(bench::Micros([&] { QApplication::sendEvent(weapons, &press); }));
+            times.push_back(bench::micros([&] { QApplication::sendEvent(weapons, &press); }));
         }
-        return bench::Median(times);
+        return bench::median(times);
     };
-    Fill(form, kMechs);
+    fill(form, kMechs);
     const double closed = keystrokes();
-    form.ShowForecast();
+    form.showForecast();
     QApplication::processEvents();
     const double open = keystrokes();
-    form.ForecastWindow()->hide();
+    form.forecastWindow()->hide();
 
     // 100 turns of 256 'Mechs with 60-character names, then Next Turn with
     // the history closed and open; a turn's autosave is part of its cost.
-    Fill(form, kMechs, 60);
+    fill(form, kMechs, 60);
     for (int turn = 0; turn < 100; ++turn)
-        form.NextTurn();
+        form.nextTurn();
     auto moreTurns = [&] {
         std::vector<double> times;
         for (int turn = 0; turn < 10; ++turn) {
-            times.push_back(bench::Micros([&] { form.NextTurn(); }) / 1000.0);
+            times.push_back(bench::micros([&] { form.nextTurn(); }) / 1000.0);
             QApplication::processEvents();
         }
-        return bench::Median(times);
+        return bench::median(times);
     };
     const double historyClosed = moreTurns();
-    form.ShowHistory();
+    form.showHistory();
     QApplication::processEvents();
     const double historyOpen = moreTurns();
 
     // Saving a game of 256 'Mechs (short names) with 100 turns of history.
-    Fill(form, kMechs);
+    fill(form, kMechs);
     for (int turn = 0; turn < 100; ++turn)
-        form.CurrentGame().NextTurn();
+        form.currentGame().nextTurn();
     // The first save writes everything; the autosave after the next turn
     // only what is new.
     GameWriter writer;
     const QString file = saves.filePath(QStringLiteral("bench.caldrix"));
     const double first =
-        bench::Micros([&] { WriteGameFile(file, writer.Json(form.CurrentGame().View())); }) /
+        bench::micros([&] { writeGameFile(file, writer.json(form.currentGame().view())); }) /
         1000.0;
     std::vector<double> saving;
     for (int round = 0; round < 10; ++round) {
-        form.CurrentGame().NextTurn();
+        form.currentGame().nextTurn();
         saving.push_back(
-            bench::Micros([&] { WriteGameFile(file, writer.Json(form.CurrentGame().View())); }) /
+            bench::micros([&] { writeGameFile(file, writer.json(form.currentGame().view())); }) /
             1000.0);
     }
     const qint64 bytes = QFileInfo(saves.filePath(QStringLiteral("bench.caldrix"))).size();
@@ -142,9 +142,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::printf("select and load one of %d 'Mechs: median %.1f us per load\n", kMechs,
-                bench::Median(loads));
+                bench::median(loads));
     std::printf("full turn of %d 'Mechs through the window: median %.2f ms, best %.2f ms\n", kMechs,
-                bench::Median(turns), *std::min_element(turns.begin(), turns.end()));
+                bench::median(turns), *std::min_element(turns.begin(), turns.end()));
     std::printf("one keystroke with %d 'Mechs: forecast closed %.1f us, open %.1f us, %.1f us "
                 "more; goal < 1000 us more\n",
                 kMechs, closed, open, open - closed);
@@ -153,6 +153,6 @@ int main(int argc, char* argv[]) {
                 kMechs, historyClosed, historyOpen, historyOpen - historyClosed);
     std::printf("saving %d 'Mechs with 100 turns (%lld bytes): first save %.2f ms, autosave after "
                 "each further turn median %.2f ms; goal < 20 ms\n",
-                kMechs, static_cast<long long>(bytes), first, bench::Median(saving));
+                kMechs, static_cast<long long>(bytes), first, bench::median(saving));
     return 0;
 }

@@ -19,15 +19,15 @@ namespace caldrix::test {
 class SequenceRandom : public RandomSourceInterface {
 public:
     explicit SequenceRandom(std::vector<float> values) : values(std::move(values)) {}
-    float NextFloat() override { return values[std::min(draws++, values.size() - 1)]; }
-    void Reseed() override { ++reseeds; }
+    float nextFloat() override { return values[std::min(draws++, values.size() - 1)]; }
+    void reseed() override { ++reseeds; }
     std::vector<float> values;
     std::size_t draws = 0;
     int reseeds = 0;
 };
 
 // The next answer of a script; nothing once it has run out.
-template <typename T> std::optional<T> Next(std::deque<T>& script) {
+template <typename T> std::optional<T> next(std::deque<T>& script) {
     if (script.empty())
         return std::nullopt;
     const T next = script.front();
@@ -39,10 +39,10 @@ template <typename T> std::optional<T> Next(std::deque<T>& script) {
 // run out, or for a scripted nothing) and keeps every question.
 class ScriptedDice : public DiceQuestionInterface {
 public:
-    std::optional<int> AskTotal(const RollRequest& request, const std::string& question) override {
+    std::optional<int> askTotal(const RollRequest& request, const std::string& question) override {
         asked.push_back(request);
         questions.push_back(question);
-        return Next(totals).value_or(std::nullopt);
+        return next(totals).value_or(std::nullopt);
     }
     std::deque<std::optional<int>> totals;
     std::vector<RollRequest> asked;

@@ -30,18 +30,18 @@ namespace caldrix::test {
 // script: Yes/No (No, the default, once it has run out) and dice totals
 // (Cancel Turn). `onShow` runs while a box or question is up.
 struct ScriptedMessageBox : MessageBoxInterface, TableRollInterface {
-    void Inform(const QString& text, const QString& title = {}) override {
+    void inform(const QString& text, const QString& title = {}) override {
         shown << (title.isEmpty() ? text : title + ": " + text);
         if (onShow)
             onShow();
     }
-    bool ConfirmYesNo(const QString& text, const QString& title) override {
+    bool confirmYesNo(const QString& text, const QString& title) override {
         shown << title + "? " + text;
-        return Next(answers).value_or(false);
+        return next(answers).value_or(false);
     }
-    std::optional<int> AskTotal(const QString& question) override {
-        Inform("? " + question);
-        return Next(totals).value_or(std::nullopt);
+    std::optional<int> askTotal(const QString& question) override {
+        inform("? " + question);
+        return next(totals).value_or(std::nullopt);
     }
     QStringList shown;
     std::deque<bool> answers;
@@ -50,7 +50,7 @@ struct ScriptedMessageBox : MessageBoxInterface, TableRollInterface {
 };
 
 struct RecordingHelp : HelpInterface {
-    void SetHelpFile(const QString& fileName) override { file = fileName; }
+    void setHelpFile(const QString& fileName) override { file = fileName; }
     QString file;
 };
 
@@ -66,56 +66,56 @@ struct Fixture {
 
     explicit Fixture(const QString& gameFile = {})
         : form(std::make_unique<MainForm>(MainFormServices{messages, random, help, messages})) {
-        form->Saver().SetFolder(saves.path());
-        form->Start(gameFile);
+        form->saver().setFolder(saves.path());
+        form->start(gameFile);
         form->show();
     }
-    Game& Play() const { return form->CurrentGame(); }
-    template <typename T = QWidget> T* Find(const QString& name) const {
+    Game& play() const { return form->currentGame(); }
+    template <typename T = QWidget> T* find(const QString& name) const {
         return form->findChild<T*>(name);
     }
-    QLineEdit* Edit(const QString& name) const { return Find<QLineEdit>(name); }
-    platform::ComboBox* Combo(const QString& name) const { return Find<platform::ComboBox>(name); }
-    QCheckBox* Check(const QString& name) const { return Find<QCheckBox>(name); }
-    QRadioButton* Option(const QString& name) const { return Find<QRadioButton>(name); }
-    QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
-    QListWidget* Roster() const { return Find<QListWidget>("MechNames"); }
+    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
+    platform::ComboBox* combo(const QString& name) const { return find<platform::ComboBox>(name); }
+    QCheckBox* check(const QString& name) const { return find<QCheckBox>(name); }
+    QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }
+    QLabel* label(const QString& name) const { return find<QLabel>(name); }
+    QListWidget* roster() const { return find<QListWidget>("MechNames"); }
 
     // 'Mechs named as given, with records changed as Rec() reads them.
-    void Roster(const QStringList& names, const QStringList& records = {}) const {
-        GameState state = Play().State();
+    void roster(const QStringList& names, const QStringList& records = {}) const {
+        GameState state = play().state();
         for (int i = 0; i < names.size(); ++i) {
-            state.Names.push_back(names[i].toStdString());
+            state.names.push_back(names[i].toStdString());
             if (i < records.size())
-                state.Records[state.Names.size()] = Rec(records[i]);
+                state.records[state.names.size()] = rec(records[i]);
         }
-        Play().Restore(std::move(state));
-        form->ShowGame();
+        play().restore(std::move(state));
+        form->showGame();
     }
-    void Select(int row) const {
-        row < 0 ? Roster()->clearSelection()
-                : Roster()->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    void select(int row) const {
+        row < 0 ? roster()->clearSelection()
+                : roster()->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     }
-    int Selected() const {
-        const auto rows = Roster()->selectionModel()->selectedRows();
+    int selected() const {
+        const auto rows = roster()->selectionModel()->selectedRows();
         return rows.isEmpty() ? -1 : rows.first().row();
     }
     // Typing as a player would: select all, then type.
-    void Type(QLineEdit* edit, const QString& text) const {
+    void type(QLineEdit* edit, const QString& text) const {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
-    void Type(QComboBox* combo, const QString& text) const { Type(combo->lineEdit(), text); }
-    QColor CellColour(int level) const {
-        return Label(QString("Label2(%1)").arg(level))->palette().color(QPalette::Window);
+    void type(QComboBox* combo, const QString& text) const { type(combo->lineEdit(), text); }
+    QColor cellColour(int level) const {
+        return label(QString("Label2(%1)").arg(level))->palette().color(QPalette::Window);
     }
     // The level cells that are not lit up to `level` and dark above it.
-    QString PaintErrors(int level) const {
+    QString paintErrors(int level) const {
         QStringList errors;
         for (int j = 0; j <= 30; ++j)
-            if (CellColour(j) != (j <= level ? kLightRed : kLightGrey) ||
-                Label(QString("Label3(%1)").arg(j))->palette().color(QPalette::WindowText) !=
+            if (cellColour(j) != (j <= level ? kLightRed : kLightGrey) ||
+                label(QString("Label3(%1)").arg(j))->palette().color(QPalette::WindowText) !=
                     (j <= level ? kRed : kBlack))
                 errors << QString::number(j);
         return errors.join(' ');

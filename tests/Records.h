@@ -14,26 +14,26 @@ namespace caldrix::test {
 
 // A valid record (stationary, no hits, 10 heat sinks) changed by "key=value"
 // pairs; '_' stands for a blank. Flags: dhs, fire, standing, neither (option).
-inline MechRecord Rec(const QString& changes) {
-    MechRecord r = MechRecord::Defaults();
-    r.MovementType = "Stationary";
-    r.EngineHits = "None";
-    r.HeatSinks = "10";
+inline MechRecord rec(const QString& changes) {
+    MechRecord r = MechRecord::defaults();
+    r.movementType = "Stationary";
+    r.engineHits = "None";
+    r.heatSinks = "10";
     const std::map<QString, std::string MechRecord::*> texts{
-        {"move", &MechRecord::MovementType},        {"hexes", &MechRecord::HexesJumped},
-        {"attempts", &MechRecord::AttemptsToStand}, {"weapons", &MechRecord::WeaponHeat},
-        {"sinks", &MechRecord::HeatSinks},          {"hits", &MechRecord::EngineHits},
-        {"firehexes", &MechRecord::FireHexes}};
+        {"move", &MechRecord::movementType},        {"hexes", &MechRecord::hexesJumped},
+        {"attempts", &MechRecord::attemptsToStand}, {"weapons", &MechRecord::weaponHeat},
+        {"sinks", &MechRecord::heatSinks},          {"hits", &MechRecord::engineHits},
+        {"firehexes", &MechRecord::fireHexes}};
     for (const QString& pair : changes.split(' ', Qt::SkipEmptyParts)) {
         const QString key = pair.section('=', 0, 0), value = pair.section('=', 1).replace('_', ' ');
         if (texts.count(key))
             r.*texts.at(key) = value.toStdString();
         else if (key == "carried" || key == "other")
-            (key == "carried" ? r.Heat : r.OtherHeat) = std::int16_t(value.toInt());
+            (key == "carried" ? r.heat : r.otherHeat) = std::int16_t(value.toInt());
         else if (key == "standing" || key == "neither")
-            r.StandingInFire = key == "standing", r.WalkingThroughFire = false;
+            r.standingInFire = key == "standing", r.walkingThroughFire = false;
         else
-            (key == "dhs" ? r.DoubleHeatSinks : r.Fire) = true;
+            (key == "dhs" ? r.doubleHeatSinks : r.fire) = true;
     }
     return r;
 }

@@ -27,25 +27,25 @@ using namespace caldrix::test;
 
 namespace {
 
-template <typename T = QLineEdit> T* In(QWidget* dialog, const QString& name) {
+template <typename T = QLineEdit> T* in(QWidget* dialog, const QString& name) {
     return dialog->findChild<T*>(name);
 }
-QStringList Names(const Fixture& f) {
+QStringList rosterNames(const Fixture& f) {
     QStringList names;
-    for (int i = 0; i < f.Roster()->count(); ++i)
-        names << f.Roster()->item(i)->text();
+    for (int i = 0; i < f.roster()->count(); ++i)
+        names << f.roster()->item(i)->text();
     return names;
 }
-QString Hint(const Fixture& f) {
-    return f.form->findChild<RosterList*>("MechNames")->ShownHint();
+QString hint(const Fixture& f) {
+    return f.form->findChild<RosterList*>("MechNames")->shownHint();
 }
 // A file of these bytes in the folder; its path.
-QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
                                                                                 : QString();
 }
-void DeleteLater() {
+void runDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -59,34 +59,34 @@ private slots:
     // offers the same count and names.
     void newGame() {
         Fixture f;
-        PickMechs* pick = f.form->PickMechsDialog();
+        PickMechs* pick = f.form->pickMechsDialog();
         QStringList chain, enabled;
         const auto rows = [&] {
             enabled << QString();
             for (int i = 1; i <= 10; ++i)
                 enabled.last() +=
-                    QString::number(In(pick, QString("Mech1(%1)").arg(i))->isEnabled() +
-                                    In<QLabel>(pick, QString("Label2(%1)").arg(i))->isEnabled());
+                    QString::number(in(pick, QString("Mech1(%1)").arg(i))->isEnabled() +
+                                    in<QLabel>(pick, QString("Label2(%1)").arg(i))->isEnabled());
         };
         rows();                            // as it opens
         for (int count : {11, 0, 4, 2, 4}) // the count runs from 1 to 10
-            In<QScrollBar>(pick, "NumMechsScroll")->setValue(count), rows();
+            in<QScrollBar>(pick, "NumMechsScroll")->setValue(count), rows();
         for (QWidget* w = pick->focusWidget(); chain.size() < 6; w = w->nextInFocusChain())
             if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
                 chain << w->objectName();
         QCOMPARE(chain.join(' '), "NumMechsScroll Mech1(1) Mech1(2) Mech1(3) Mech1(4) Continue");
         QCOMPARE(enabled, (QStringList{"2000000000", "2222222222", "2000000000", "2222000000",
                                        "2200000000", "2222000000"}));
-        QCOMPARE(pick->childAt(In(pick, "Mech1(1)")->geometry().center()), In(pick, "Mech1(1)"));
-        In(pick, "Mech1(2)")->setText("<b>x</b> & %1 &&");
-        In<QPushButton>(pick, "Continue")->click();
+        QCOMPARE(pick->childAt(in(pick, "Mech1(1)")->geometry().center()), in(pick, "Mech1(1)"));
+        in(pick, "Mech1(2)")->setText("<b>x</b> & %1 &&");
+        in<QPushButton>(pick, "Continue")->click();
         const QStringList names{"Mech # 1", "<b>x</b> & %1 &&", "Mech # 3", "Mech # 4"};
-        QVERIFY(!pick->isVisible() && f.form->isVisible() && f.Selected() == -1);
-        QCOMPARE(Names(f), names);
-        f.form->StartNewGame();
-        QVERIFY(pick->isVisible() && !f.form->isVisible() && f.Roster()->count() == 0);
-        In<QPushButton>(pick, "Continue")->click();
-        QCOMPARE(Names(f), names);
+        QVERIFY(!pick->isVisible() && f.form->isVisible() && f.selected() == -1);
+        QCOMPARE(rosterNames(f), names);
+        f.form->startNewGame();
+        QVERIFY(pick->isVisible() && !f.form->isVisible() && f.roster()->count() == 0);
+        in<QPushButton>(pick, "Continue")->click();
+        QCOMPARE(rosterNames(f), names);
     }
 
     // A dialog closed (close control or Escape) and reopened in one batch of
@@ -94,50 +94,50 @@ private slots:
     // the hidden main window back.
     void closedAndReopenedAtOnce() {
         Fixture f;
-        f.form->ShowNewMech(), f.form->ShowAbout();
-        In<QScrollBar>(f.form->PickMechsDialog(), "NumMechsScroll")->setValue(5);
-        f.form->StartNewGame();
-        QList<QPointer<QWidget>> first{f.form->PickMechsDialog(), f.form->NewMechDialog(),
-                                       f.form->AboutDialog()};
+        f.form->showNewMech(), f.form->showAbout();
+        in<QScrollBar>(f.form->pickMechsDialog(), "NumMechsScroll")->setValue(5);
+        f.form->startNewGame();
+        QList<QPointer<QWidget>> first{f.form->pickMechsDialog(), f.form->newMechDialog(),
+                                       f.form->aboutDialog()};
         first[0]->close();
         QTest::keyClick(first[1], Qt::Key_Escape);
         first[2]->close();
         QVERIFY(f.form->isVisible());
-        f.form->StartNewGame();
-        f.form->ShowNewMech(), f.form->ShowAbout();
-        DeleteLater();
-        const QList<QWidget*> again{f.form->PickMechsDialog(), f.form->NewMechDialog(),
-                                    f.form->AboutDialog()};
+        f.form->startNewGame();
+        f.form->showNewMech(), f.form->showAbout();
+        runDeferredDeletes();
+        const QList<QWidget*> again{f.form->pickMechsDialog(), f.form->newMechDialog(),
+                                    f.form->aboutDialog()};
         for (int i = 0; i < 3; ++i)
             QVERIFY(first[i].isNull() && again[i] && again[i]->isVisible());
-        QCOMPARE(In<QScrollBar>(again[0], "NumMechsScroll")->value(), 1); // created afresh
+        QCOMPARE(in<QScrollBar>(again[0], "NumMechsScroll")->value(), 1); // created afresh
     }
 
     // "Ok!" hides a dialog that keeps its contents; Enter in a name box
     // presses it, in the main window's boxes it presses nothing.
     void newMechAndAbout() {
         Fixture f;
-        f.form->ShowNewMech();
-        QLineEdit* name = In(f.form->NewMechDialog(), "NewMechName");
+        f.form->showNewMech();
+        QLineEdit* name = in(f.form->newMechDialog(), "NewMechName");
         QTest::keyClicks(name, " Mad & Cat "); // its name was selected: typing replaces it
         QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
-        f.form->ShowNewMech();
+        f.form->showNewMech();
         QCOMPARE(name->text(), QString(" Mad & Cat ")); // kept while hidden
         name->clear();
         QTest::keyClick(name, Qt::Key_Return);
-        QTest::keyClick(In(f.form->PickMechsDialog(), "Mech1(1)"), Qt::Key_Return);
-        QCOMPARE(Names(f), (QStringList{" Mad & Cat ", "", "Mech # 1"}));
-        QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_Return);
+        QTest::keyClick(in(f.form->pickMechsDialog(), "Mech1(1)"), Qt::Key_Return);
+        QCOMPARE(rosterNames(f), (QStringList{" Mad & Cat ", "", "Mech # 1"}));
+        QTest::keyClick(f.edit("HeatSinks"), Qt::Key_Return);
         QVERIFY(f.messages.shown.isEmpty());
-        QTest::keyClick(f.Find<QPushButton>("NextTurn"), Qt::Key_Return);
+        QTest::keyClick(f.find<QPushButton>("NextTurn"), Qt::Key_Return);
         QCOMPARE(f.messages.shown.size(), 9); // three fresh 'Mechs' prompts
 
-        f.form->ShowAbout();
-        AboutForm* about = f.form->AboutDialog();
-        f.form->ShowAbout();
-        QVERIFY(f.form->AboutDialog() == about && about->isVisible());
-        QCOMPARE(In<QLabel>(about, "Label4")->text(), "Version " CALDRIX_VERSION);
-        QTest::keyClick(In<QPushButton>(about, "Ok"), Qt::Key_Return);
+        f.form->showAbout();
+        AboutForm* about = f.form->aboutDialog();
+        f.form->showAbout();
+        QVERIFY(f.form->aboutDialog() == about && about->isVisible());
+        QCOMPARE(in<QLabel>(about, "Label4")->text(), "Version " CALDRIX_VERSION);
+        QTest::keyClick(in<QPushButton>(about, "Ok"), Qt::Key_Return);
         QVERIFY(!about->isVisible());
     }
 
@@ -145,20 +145,20 @@ private slots:
     // selection leave everything as it was.
     void deleteMech() {
         Fixture f;
-        QAction* del = f.Find<QAction>("mnuDeleteMech");
-        f.Roster({"A", "B", "C"}, {"sinks=A's"});
+        QAction* del = f.find<QAction>("mnuDeleteMech");
+        f.roster({"A", "B", "C"}, {"sinks=A's"});
         QVERIFY(!del->isEnabled());
-        f.Select(0), f.Select(-1); // nothing selected: the panel keeps what it shows
-        QCOMPARE(f.Edit("HeatSinks")->text(), QString("A's"));
-        f.Select(0);
+        f.select(0), f.select(-1); // nothing selected: the panel keeps what it shows
+        QCOMPARE(f.edit("HeatSinks")->text(), QString("A's"));
+        f.select(0);
         del->trigger(); // No
         f.messages.answers = {true};
         del->trigger();
         QCOMPARE(f.messages.shown.last(), QString("Delete 'Mech? Delete currently selected 'Mech"));
-        QCOMPARE(Names(f), (QStringList{"B", "C"}));
-        QVERIFY(f.Selected() == -1 && !del->isEnabled());
-        QCOMPARE(f.Edit("HeatSinks")->text(), QString("A's")); // not reloaded
-        f.form->DeleteMech();                                  // nothing selected: nothing asked
+        QCOMPARE(rosterNames(f), (QStringList{"B", "C"}));
+        QVERIFY(f.selected() == -1 && !del->isEnabled());
+        QCOMPARE(f.edit("HeatSinks")->text(), QString("A's")); // not reloaded
+        f.form->deleteMech();                                  // nothing selected: nothing asked
         QCOMPARE(f.messages.shown.size(), 2);
     }
 
@@ -167,9 +167,9 @@ private slots:
     // shows its forecast.
     void rosterMenu() {
         Fixture f;
-        f.Roster({"A"}, {"carried=5 move=Movement_Type"});
-        QMenu* menu = f.Find<QMenu>("RosterMenu");
-        QListWidget* list = f.Roster();
+        f.roster({"A"}, {"carried=5 move=Movement_Type"});
+        QMenu* menu = f.find<QMenu>("RosterMenu");
+        QListWidget* list = f.roster();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 100),
                                 list->viewport()->mapToGlobal(QPoint(5, 100)));
         QCoreApplication::sendEvent(list->viewport(), &click);
@@ -198,32 +198,33 @@ private slots:
     void unitFiles() {
         Fixture f;
         QTemporaryDir dir;
-        const QString good = Write(dir, "Atlas.mtf",
+        const QString good = write(dir, "Atlas.mtf",
                                    "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double"),
-                      big = Write(dir, "big.mtf",
+                      big = write(dir, "big.mtf",
                                   "chassis:A\nheat sinks:1\n" + QByteArray(1 << 20, ' '));
-        f.Roster(QStringList(253, "M"));
-        f.form->AddUnitFiles({good, Write(dir, "<i>Bad & %1.mtf", {}), big,
+        f.roster(QStringList(253, "M"));
+        f.form->addUnitFiles({good, write(dir, "<i>Bad & %1.mtf", {}), big,
                               dir.filePath("missing.mtf"), good, good, good});
-        QCOMPARE(Names(f).mid(253), QStringList(3, "Atlas AS7-D"));
-        const MechRecord& unit = f.Play().Record(256); // its heat sinks, no engine hits
-        QCOMPARE(QString::fromStdString(unit.HeatSinks + unit.EngineHits) +
-                     QString::number(unit.DoubleHeatSinks),
+        QCOMPARE(rosterNames(f).mid(253), QStringList(3, "Atlas AS7-D"));
+        const MechRecord& unit = f.play().record(256); // its heat sinks, no engine hits
+        QCOMPARE(QString::fromStdString(unit.heatSinks + unit.engineHits) +
+                     QString::number(unit.doubleHeatSinks),
                  "20None1");
         QCOMPARE(f.messages.shown,
                  (QStringList{"<i>Bad & %1.mtf was not added: it has no 'Mech name",
                               "big.mtf was not added: it is larger than 1 MB",
                               "missing.mtf was not added: it cannot be read",
                               "The roster is full: a game holds at most 256 'Mechs"}));
-        f.form->StartNewGame();
+        f.form->startNewGame();
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(dir.filePath("notes.txt"))});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f.Roster()->viewport(), &enter);
+        QCoreApplication::sendEvent(f.roster()->viewport(), &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f.Roster()->viewport(), &drop);
-        QVERIFY(f.Roster()->viewport()->acceptDrops());
-        QCOMPARE(Names(f) + f.messages.shown.mid(4), QStringList{"Atlas AS7-D"}); // not notes.txt
+        QCoreApplication::sendEvent(f.roster()->viewport(), &drop);
+        QVERIFY(f.roster()->viewport()->acceptDrops());
+        QCOMPARE(rosterNames(f) + f.messages.shown.mid(4),
+                 QStringList{"Atlas AS7-D"}); // not notes.txt
     }
 
     // F1 in any window opens the help file found (not a folder named like
@@ -234,22 +235,22 @@ private slots:
         HelpService help(f.messages);
         QTemporaryDir decoy; // a folder named like the file is not the file
         QDir(decoy.path()).mkdir("caldrix.hlp");
-        help.SetSearchFolders({decoy.path()});
-        help.SetHelpFile("caldrix.hlp");
-        help.SetOwner(f.form.get());
-        QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1);
+        help.setSearchFolders({decoy.path()});
+        help.setHelpFile("caldrix.hlp");
+        help.setOwner(f.form.get());
+        QTest::keyClick(f.edit("HeatSinks"), Qt::Key_F1);
         QCOMPARE(f.messages.shown, QStringList{"The help file caldrix.hlp could not be found"});
-        help.SetSearchFolders({decoy.path(), CALDRIX_RESOURCES_DIR});
-        QTest::keyClick(In(f.form->PickMechsDialog(), "Mech1(1)"), Qt::Key_F1);
-        QVERIFY(help.HelpWindow()->toPlainText().contains("Resume Last Game") &&
-                !help.HelpWindow()->windowIcon().isNull());
-        QCOMPARE(help.HelpWindow()->frameGeometry().center(), f.form->frameGeometry().center());
-        QTextBrowser* shown = help.HelpWindow();
+        help.setSearchFolders({decoy.path(), CALDRIX_RESOURCES_DIR});
+        QTest::keyClick(in(f.form->pickMechsDialog(), "Mech1(1)"), Qt::Key_F1);
+        QVERIFY(help.helpWindow()->toPlainText().contains("Resume Last Game") &&
+                !help.helpWindow()->windowIcon().isNull());
+        QCOMPARE(help.helpWindow()->frameGeometry().center(), f.form->frameGeometry().center());
+        QTextBrowser* shown = help.helpWindow();
         for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
             QApplication::setActiveWindow(shown), QTest::keySequence(shown, keys);
             QVERIFY(!shown->isVisible());
-            QTest::keyClick(f.Edit("HeatSinks"), Qt::Key_F1);
-            QVERIFY(help.HelpWindow() == shown && shown->isVisible());
+            QTest::keyClick(f.edit("HeatSinks"), Qt::Key_F1);
+            QVERIFY(help.helpWindow() == shown && shown->isVisible());
         }
     }
 
@@ -284,8 +285,8 @@ private slots:
         over.show();
         over.setVisible(!main.isEmpty()); // hidden, as during a new game
         placed.setGeometry(window);
-        main.isEmpty() ? platform::KeepOnScreen(&placed, &over)
-                       : platform::PlaceBeside(&placed, &over, leftFirst);
+        main.isEmpty() ? platform::keepOnScreen(&placed, &over)
+                       : platform::placeBeside(&placed, &over, leftFirst);
         placed.show();
         QTEST(placed.frameGeometry(), "frame");
     }
@@ -294,22 +295,22 @@ private slots:
     // selected 'Mech; a file that cannot be opened says why and changes nothing.
     void openAtStart() {
         Fixture f(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix");
-        QVERIFY(!f.form->PickMechsDialog() && f.Roster()->count() == 4 && f.Selected() == 1);
-        QVERIFY(f.form->Saver().CurrentFile().startsWith(f.saves.path())); // not into the file
-        QCOMPARE(f.PaintErrors(f.Play().Record(2).Heat), QString());
-        const GameState before = f.Play().State();
+        QVERIFY(!f.form->pickMechsDialog() && f.roster()->count() == 4 && f.selected() == 1);
+        QVERIFY(f.form->saver().currentFile().startsWith(f.saves.path())); // not into the file
+        QCOMPARE(f.paintErrors(f.play().record(2).heat), QString());
+        const GameState before = f.play().state();
         QTemporaryDir dir;
-        const QString bad = Write(dir, "<b>bad&amp; %1.caldrix", "{\"format\": 1}");
-        QVERIFY(!f.form->OpenGame(bad) && f.Play().State() == before);
+        const QString bad = write(dir, "<b>bad&amp; %1.caldrix", "{\"format\": 1}");
+        QVERIFY(!f.form->openGame(bad) && f.play().state() == before);
         QCOMPARE(
             f.messages.shown,
             QStringList{"<b>bad&amp; %1.caldrix could not be opened: it is not a Caldrix game"});
-        f.form->SaveGameAs(dir.filePath("copy")); // named as a game
-        QVERIFY(ReadGameFile(dir.filePath("copy.caldrix")).State == before);
-        f.form->SaveGameAs(dir.filePath("none/x.caldrix"));
+        f.form->saveGameAs(dir.filePath("copy")); // named as a game
+        QVERIFY(readGameFile(dir.filePath("copy.caldrix")).state == before);
+        f.form->saveGameAs(dir.filePath("none/x.caldrix"));
         QVERIFY(f.messages.shown.last().startsWith("x.caldrix could not be saved: "));
         Fixture g(bad); // the usual start
-        QVERIFY(g.form->PickMechsDialog()->isVisible());
+        QVERIFY(g.form->pickMechsDialog()->isVisible());
     }
 
     // Every change is kept: a turn at once, the last edits when the window
@@ -319,38 +320,38 @@ private slots:
     void autosavesAndResume() {
         Fixture f;
         // The player's own games, named like autosaves, beside them.
-        const QByteArray own = GameToJson(Fixture().Play().State());
-        const QStringList players{Write(f.saves, "game-zz2.caldrix", own),
-                                  Write(f.saves, "game-10.caldrix", own)};
-        auto* resume = f.Find<QAction>("mnuResumeGame");
-        QVERIFY(!resume->isEnabled() && !f.Find<QAction>("mnuUndoTurn")->isEnabled());
-        QCOMPARE(Hint(f), QString("Right-click here for saved games and the turn tools"));
-        f.Roster({"A", "B"}, {"move=Running", ""});
-        QVERIFY(QFile::exists(f.form->Saver().CurrentFile()) && Hint(f).isEmpty()); // a game
-        f.form->NextTurn();
-        const QString first = f.form->Saver().CurrentFile();
-        QVERIFY(ReadGameFile(first).State == f.Play().State());
-        f.Type(f.Edit("HeatGeneratedByWeapons"), "12");
-        QVERIFY(ReadGameFile(first).State != f.Play().State()); // settling for a second
-        const GameState played = f.Play().State();
-        f.form->StartNewGame();
-        QVERIFY(ReadGameFile(first).State == played);
-        QCOMPARE(Hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
+        const QByteArray own = gameToJson(Fixture().play().state());
+        const QStringList players{write(f.saves, "game-zz2.caldrix", own),
+                                  write(f.saves, "game-10.caldrix", own)};
+        auto* resume = f.find<QAction>("mnuResumeGame");
+        QVERIFY(!resume->isEnabled() && !f.find<QAction>("mnuUndoTurn")->isEnabled());
+        QCOMPARE(hint(f), QString("Right-click here for saved games and the turn tools"));
+        f.roster({"A", "B"}, {"move=Running", ""});
+        QVERIFY(QFile::exists(f.form->saver().currentFile()) && hint(f).isEmpty()); // a game
+        f.form->nextTurn();
+        const QString first = f.form->saver().currentFile();
+        QVERIFY(readGameFile(first).state == f.play().state());
+        f.type(f.edit("HeatGeneratedByWeapons"), "12");
+        QVERIFY(readGameFile(first).state != f.play().state()); // settling for a second
+        const GameState played = f.play().state();
+        f.form->startNewGame();
+        QVERIFY(readGameFile(first).state == played);
+        QCOMPARE(hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
         resume->trigger();
-        QVERIFY(f.Play().State() == played && f.form->isVisible() &&
-                !f.form->PickMechsDialog()->isVisible());
-        QCOMPARE(f.form->Saver().CurrentFile(), first);
+        QVERIFY(f.play().state() == played && f.form->isVisible() &&
+                !f.form->pickMechsDialog()->isVisible());
+        QCOMPARE(f.form->saver().currentFile(), first);
         for (int game = 0; game < 6; ++game) {
-            f.form->StartNewGame();
-            f.form->PickMechsDialog()->ContinueWithNames();
+            f.form->startNewGame();
+            f.form->pickMechsDialog()->continueWithNames();
         }
         QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 + 2 &&
                 !QFile::exists(first));
         QVERIFY2(QFile::exists(players[0]) && QFile::exists(players[1]), "a player's file deleted");
-        f.Type(f.Edit("HeatSinks"), "7");
-        const GameState last = f.Play().State();
+        f.type(f.edit("HeatSinks"), "7");
+        const GameState last = f.play().state();
         f.form->close();
-        QVERIFY(ReadGameFile(f.form->Saver().CurrentFile()).State == last);
+        QVERIFY(readGameFile(f.form->saver().currentFile()).state == last);
     }
 
     // The autosave writes a game only between operations, as the window
@@ -358,31 +359,31 @@ private slots:
     // an edit fires while a dice question or a message is up.
     void savedBetweenOperations() {
         Fixture f;
-        f.Roster({"A", "B"}, {"carried=22 sinks=0", "move=Running"});
-        f.Find<QAction>("mnuTableDice")->setChecked(true);
-        const auto file = [&f] { return ReadGameFile(f.form->Saver().CurrentFile()).State; };
-        f.messages.onShow = [&f] { f.form->Saver().SaveNow(); }; // as the settle timer does
+        f.roster({"A", "B"}, {"carried=22 sinks=0", "move=Running"});
+        f.find<QAction>("mnuTableDice")->setChecked(true);
+        const auto file = [&f] { return readGameFile(f.form->saver().currentFile()).state; };
+        f.messages.onShow = [&f] { f.form->saver().saveNow(); }; // as the settle timer does
         // A turn with dice at the table, the weapon heat typed just before.
-        f.Select(1);
-        f.Type(f.Edit("HeatGeneratedByWeapons"), "9");
+        f.select(1);
+        f.type(f.edit("HeatGeneratedByWeapons"), "9");
         f.messages.totals = {7, 9};
-        f.form->NextTurn();
-        QVERIFY2(file() == f.Play().State(), "the table-dice turn");
+        f.form->nextTurn();
+        QVERIFY2(file() == f.play().state(), "the table-dice turn");
         // A failed turn, with the longest entry a box takes: the window
         // ends on the first 'Mech.
-        f.Edit("HeatGeneratedByWeapons")->setText(QString(1'000'001, '9'));
-        f.Select(0);
-        f.Type(f.Edit("HeatSinks"), "x");
-        f.form->NextTurn();
-        QVERIFY2(file() == f.Play().State(), "the failed turn");
+        f.edit("HeatGeneratedByWeapons")->setText(QString(1'000'001, '9'));
+        f.select(0);
+        f.type(f.edit("HeatSinks"), "x");
+        f.form->nextTurn();
+        QVERIFY2(file() == f.play().state(), "the failed turn");
         // Closed right after a table-dice turn.
-        f.Type(f.Edit("HeatSinks"), "3");
-        f.Type(f.Edit("HeatGeneratedByWeapons"), "3");
+        f.type(f.edit("HeatSinks"), "3");
+        f.type(f.edit("HeatGeneratedByWeapons"), "3");
         f.messages.totals = {12, 12};
-        f.form->NextTurn();
+        f.form->nextTurn();
         f.form->close();
-        QVERIFY2(file() == f.Play().State(), "closed after a turn");
-        QCOMPARE(f.Play().Log().Entries().back().Number, 2);
+        QVERIFY2(file() == f.play().state(), "closed after a turn");
+        QCOMPARE(f.play().log().entries().back().number, 2);
     }
 
     // Message boxes and the table-roll box open centred on their window.
@@ -392,7 +393,7 @@ private slots:
         owner.show();
         QtMessageBox box;
         QtTableRoll roll;
-        box.SetOwner(&owner), roll.SetOwner(&owner);
+        box.setOwner(&owner), roll.setOwner(&owner);
         QList<QPoint> offsets;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
@@ -402,8 +403,8 @@ private slots:
             }
         });
         closer.start(0);
-        box.Inform("Atlas.caldrix could not be opened: it is not JSON");
-        roll.AskTotal("Atlas is at heat 22.");
+        box.inform("Atlas.caldrix could not be opened: it is not JSON");
+        roll.askTotal("Atlas is at heat 22.");
         QVERIFY(offsets.size() == 2 && offsets[0].manhattanLength() <= 4 &&
                 offsets[1].manhattanLength() <= 4);
     }
@@ -413,20 +414,20 @@ private slots:
     // one long word.
     void toolWindowsFollowTheGame() {
         Fixture f;
-        f.Roster({"Old"});
-        f.form->NextTurn(); // a note of the turn that failed
-        f.form->ShowHistory();
-        f.form->HistoryWindow()->close();
-        f.form->StartNewGame();
-        f.form->PickMechsDialog()->ContinueWithNames();
-        f.form->ShowHistory();
-        QCOMPARE(f.form->HistoryWindow()->Text()->toPlainText(), QString("'Mech added: Mech # 1"));
-        f.Roster({QString(150, 'W')});
-        f.form->ShowForecast();
-        f.form->ForecastWindow()->Table()->selectRow(1);
-        QVERIFY(f.form->ForecastWindow()->Breakdown()->text().startsWith("WWW"));
+        f.roster({"Old"});
+        f.form->nextTurn(); // a note of the turn that failed
+        f.form->showHistory();
+        f.form->historyWindow()->close();
+        f.form->startNewGame();
+        f.form->pickMechsDialog()->continueWithNames();
+        f.form->showHistory();
+        QCOMPARE(f.form->historyWindow()->text()->toPlainText(), QString("'Mech added: Mech # 1"));
+        f.roster({QString(150, 'W')});
+        f.form->showForecast();
+        f.form->forecastWindow()->table()->selectRow(1);
+        QVERIFY(f.form->forecastWindow()->breakdown()->text().startsWith("WWW"));
         QCoreApplication::sendPostedEvents(); // the window grows to its layout
-        QVERIFY(f.form->ForecastWindow()->frameGeometry().width() <=
+        QVERIFY(f.form->forecastWindow()->frameGeometry().width() <=
                 f.form->screen()->availableGeometry().width());
     }
 
@@ -435,11 +436,11 @@ private slots:
     void unwritableFolder() {
         Fixture f;
         QTemporaryDir dir;
-        const QString blocker = Write(dir, "file", {});
-        f.Roster({"A"});
+        const QString blocker = write(dir, "file", {});
+        f.roster({"A"});
         for (const QString& folder : {blocker, blocker, dir.path(), blocker}) {
-            f.form->Saver().SetFolder(folder + "/saves");
-            f.form->NextTurn();
+            f.form->saver().setFolder(folder + "/saves");
+            f.form->nextTurn();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
         QVERIFY(saving.size() == 2 &&

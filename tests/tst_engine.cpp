@@ -20,7 +20,7 @@ namespace {
 
 using Draws = SequenceRandom;
 
-QString Q(std::string_view text) {
+QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -33,11 +33,11 @@ struct Table {
     Game game{random, dice};
 
     explicit Table(const QStringList& records) {
-        GameState state = game.State();
+        GameState state = game.state();
         for (int i = 0; i < records.size(); ++i)
-            state.Names.push_back(std::string(1, char('A' + i))),
-                state.Records[std::size_t(i + 1)] = Rec(records[i]);
-        game.Restore(state);
+            state.names.push_back(std::string(1, char('A' + i))),
+                state.records[std::size_t(i + 1)] = rec(records[i]);
+        game.restore(state);
     }
 };
 
@@ -67,8 +67,8 @@ private slots:
     }
     void numberForms() {
         QFETCH(QString, text);
-        const auto n = ParseEntryNumber(text.toStdString());
-        QTEST(n ? QString("%1 %2").arg(n->Floor).arg(Rounded(*n)) : "-", "parsed");
+        const auto n = parseEntryNumber(text.toStdString());
+        QTEST(n ? QString("%1 %2").arg(n->floor).arg(rounded(*n)) : "-", "parsed");
     }
 
     void balance_data() {
@@ -101,8 +101,8 @@ private slots:
         QFETCH(QString, changes);
         QFETCH(int, level);
         QFETCH(qint64, turnHeat);
-        const auto b = ComputeHeatBalance(EntriesOf(Rec(changes)));
-        QCOMPARE(b ? QList<qint64>({b->NewLevel, b->TurnHeat}) : QList<qint64>(),
+        const auto b = computeHeatBalance(entriesOf(rec(changes)));
+        QCOMPARE(b ? QList<qint64>({b->newLevel, b->turnHeat}) : QList<qint64>(),
                  QList<qint64>({level, turnHeat}));
     }
 
@@ -133,12 +133,12 @@ private slots:
     void validation() {
         QFETCH(QString, changes);
         QFETCH(QStringList, messages);
-        const EntryCheck check = CheckEntries(EntriesOf(Rec(changes)));
+        const EntryCheck check = checkEntries(entriesOf(rec(changes)));
         QStringList shown;
-        for (const std::string& m : check.Messages)
-            shown << Q(m);
+        for (const std::string& m : check.messages)
+            shown << q(m);
         QCOMPARE(shown, messages);
-        QCOMPARE(check.Balance.has_value(), messages.isEmpty());
+        QCOMPARE(check.balance.has_value(), messages.isEmpty());
     }
 
     // Level: fire and movement texts, shutdown and ammunition avoid-on
@@ -167,14 +167,14 @@ private slots:
         // 6), also from a source that strays to 1.
         for (float r : {0.0f, 0.99f, 1.0f}) {
             Draws random({r});
-            const HeatEffects e = ApplyHeatEffects(level, random);
+            const HeatEffects e = applyHeatEffects(level, random);
             const bool unlucky = r == 0.0f;
-            QCOMPARE(Q(e.Mod2Fier) + '|' + Q(e.MP), texts);
-            QCOMPARE(!e.Shutdown.empty(), avoidOn[0] < 0 || (unlucky && avoidOn[0] > 0));
-            QCOMPARE(!e.AmmoExp.empty(), unlucky && avoidOn[1] > 0);
+            QCOMPARE(q(e.mod2Fier) + '|' + q(e.mp), texts);
+            QCOMPARE(!e.shutdown.empty(), avoidOn[0] < 0 || (unlucky && avoidOn[0] > 0));
+            QCOMPARE(!e.ammoExp.empty(), unlucky && avoidOn[1] > 0);
             QList<int> rolled, wanted;
-            for (const RollRecord& roll : e.Rolls)
-                rolled << roll.AvoidOn * (roll.Rolled.DiceTotal == (unlucky ? 2 : 12) ? 1 : 99);
+            for (const RollRecord& roll : e.rolls)
+                rolled << roll.avoidOn * (roll.rolled.diceTotal == (unlucky ? 2 : 12) ? 1 : 99);
             for (int n : avoidOn)
                 wanted << (n > 0 ? QList<int>{n} : QList<int>{});
             QCOMPARE(rolled << int(random.draws), wanted << 2 * int(wanted.size()));
@@ -189,10 +189,10 @@ private slots:
                                     {28, {0.99f, 0.99f, 0, 0.99f}},
                                     {28, {0.99f, 0.99f, 0.2f, 0.99f}}}) {
             Draws random(draws);
-            const HeatEffects e = ApplyHeatEffects(level, random);
-            outcomes << QString::asprintf("%s%s %d+%d", e.Shutdown.empty() ? "" : "S",
-                                          e.AmmoExp.empty() ? "" : "A", e.Rolls.back().Rolled.Die1,
-                                          e.Rolls.back().Rolled.Die2);
+            const HeatEffects e = applyHeatEffects(level, random);
+            outcomes << QString::asprintf("%s%s %d+%d", e.shutdown.empty() ? "" : "S",
+                                          e.ammoExp.empty() ? "" : "A", e.rolls.back().rolled.die1,
+                                          e.rolls.back().rolled.die2);
         }
         QCOMPARE(outcomes, (QStringList{"S 1+2", "A 1+6", " 2+6"}));
     }
@@ -201,7 +201,7 @@ private slots:
         QStringList lines;
         for (const char* changes :
              {"carried=12 weapons=4 sinks=0", "carried=30 sinks=0", "carried=3"})
-            lines << Q(ForecastLine(Forecast(Rec(changes))));
+            lines << q(forecastLine(forecast(rec(changes))));
         QCOMPARE(lines, QStringList({"heat 12 \u2192 16: -3 Movement Points, +2 Modifier to fire, "
                                      "shutdown avoid on 4+ (91.7%)",
                                      "heat 30 \u2192 30: -5 Movement Points, +4 Modifier to fire, "
@@ -210,31 +210,31 @@ private slots:
         // Each item of the turn as the forecast itemises it, fractions
         // resolved on the running total (1 + 1.5 = 2.5 gives 2).
         const MechForecast f =
-            Forecast(Rec("carried=5 other=3 move=Walking attempts=1.5 weapons=2.5 fire "
+            forecast(rec("carried=5 other=3 move=Walking attempts=1.5 weapons=2.5 fire "
                          "firehexes=2 hits=1st_Engine_Hit sinks=4 dhs"));
-        const HeatBalance& b = f.Balance;
-        QCOMPARE(QList<qint64>({b.Movement, b.Standing, b.Weapons, b.Fire, b.Engine, b.Other,
-                                b.HeatSinkCount, b.TurnHeat, f.Level}),
+        const HeatBalance& b = f.balance;
+        QCOMPARE(QList<qint64>({b.movement, b.standing, b.weapons, b.fire, b.engine, b.other,
+                                b.heatSinkCount, b.turnHeat, f.level}),
                  QList<qint64>({1, 1, 2, 2, 5, 3, 8, 11, 11}));
     }
 
     // The history of a game as a spreadsheet reads it, and what Undo gives back.
     void turnLog() {
         TurnLog log;
-        log.AddMechAdded("Atlas");
-        log.AddMechAdded("Mad\t\r\nCat");
-        log.AddFailedTurn({"Atlas: Enter Heat Sinks", "Mad\tCat: Enter movement type"});
+        log.addMechAdded("Atlas");
+        log.addMechAdded("Mad\t\r\nCat");
+        log.addFailedTurn({"Atlas: Enter Heat Sinks", "Mad\tCat: Enter movement type"});
         HeatEffects hot{"+3 Modifier to fire", "-4 Movement Points", "Shutdown!!!", "", {}};
-        hot.Rolls = {{Danger::Shutdown, 8, {3, 4, 7, false}, false},
+        hot.rolls = {{Danger::Shutdown, 8, {3, 4, 7, false}, false},
                      {Danger::AmmoExplosion, 4, {0, 0, 9, true}, true}};
         const std::size_t turn =
-            log.AddTurn({{"Atlas", 2, 22, 25, hot}, {"Mad\tCat", 0, 0, 1, {}}});
-        log.AddCancelledTurn();
-        log.MarkUndone(turn);
-        log.MarkUndone(turn); // once only
-        QCOMPARE(log.NextTurnNumber(), 1);
+            log.addTurn({{"Atlas", 2, 22, 25, hot}, {"Mad\tCat", 0, 0, 1, {}}});
+        log.addCancelledTurn();
+        log.markUndone(turn);
+        log.markUndone(turn); // once only
+        QCOMPARE(log.nextTurnNumber(), 1);
         QCOMPARE(
-            Q(log.AsText()).split('\n'),
+            q(log.asText()).split('\n'),
             QStringList({"Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
                          "Movement\tShutdown\tAmmo explosion\tRolls",
                          "'Mech added: Atlas", "'Mech added: Mad   Cat",
@@ -290,10 +290,10 @@ private slots:
     }
     void unitFiles() {
         QFETCH(QByteArray, text);
-        const UnitFileResult r = ParseUnitFile(std::string_view(text.constData(), text.size()));
-        QTEST(Q(r.Mech ? r.Mech->Name + "/" + std::to_string(r.Mech->HeatSinks) + "/" +
-                             std::to_string(r.Mech->DoubleHeatSinks)
-                       : r.Problem),
+        const UnitFileResult r = parseUnitFile(std::string_view(text.constData(), text.size()));
+        QTEST(q(r.mech ? r.mech->name + "/" + std::to_string(r.mech->heatSinks) + "/" +
+                             std::to_string(r.mech->doubleHeatSinks)
+                       : r.problem),
               "result");
     }
 
@@ -301,12 +301,12 @@ private slots:
     // each question after the first saying how the last roll went.
     void diceAtTheTable() {
         Table t({"carried=22 sinks=0", "carried=30 sinks=0", "carried=3"});
-        t.game.SetDiceAtTable(true), t.dice.totals = {9, 2, 7};
-        QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Completed);
+        t.game.setDiceAtTable(true), t.dice.totals = {9, 2, 7};
+        QVERIFY(t.game.nextTurn().what == TurnOutcome::Result::Completed);
         QStringList questions;
         for (std::size_t i = 0; i < t.dice.questions.size(); ++i)
-            questions << QString("%1 %2: ").arg(t.dice.asked[i].Row).arg(t.dice.asked[i].Level) +
-                             Q(t.dice.questions[i]);
+            questions << QString("%1 %2: ").arg(t.dice.asked[i].row).arg(t.dice.asked[i].level) +
+                             q(t.dice.questions[i]);
         QCOMPARE(questions,
                  (QStringList{"0 22: A is at heat 22. Roll two dice against a shutdown: 8 or more "
                               "avoids it.",
@@ -314,42 +314,42 @@ private slots:
                               "against an ammunition explosion: 4 or more avoids it.",
                               "1 30: Ammo explosion not avoided with 2.\nB is at heat 30. Roll "
                               "two dice against an ammunition explosion: 8 or more avoids it."}));
-        const MechRecord& b = t.game.Record(2);
-        QVERIFY(b.ConditionShutdown == "Shutdown!!!" && b.ConditionAmmoExp == "Ammo Explosion!!!");
+        const MechRecord& b = t.game.record(2);
+        QVERIFY(b.conditionShutdown == "Shutdown!!!" && b.conditionAmmoExp == "Ammo Explosion!!!");
         QVERIFY(t.random.draws == 0 && t.random.reseeds == 4); // at the start, before each 'Mech
 
         // Cancel Turn, or a total no pair of dice gives: nothing changes.
         for (std::optional<int> last : {std::optional<int>(), std::optional<int>(13)}) {
-            const std::vector<MechRecord> before = t.game.State().Records;
+            const std::vector<MechRecord> before = t.game.state().records;
             t.dice.totals = {12, last};
-            QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Cancelled);
-            QVERIFY(t.game.State().Records == before);
+            QVERIFY(t.game.nextTurn().what == TurnOutcome::Result::Cancelled);
+            QVERIFY(t.game.state().records == before);
         }
-        QCOMPARE(Q(t.game.Log().Entries().back().Text), QString("Turn 2 cancelled at the table"));
+        QCOMPARE(q(t.game.log().entries().back().text), QString("Turn 2 cancelled at the table"));
     }
 
     // A game that has numbered its last turn plays no other: no number
     // past the last a saved game holds, and no overflow.
     void lastTurnNumber() {
         Table t({"carried=3"});
-        GameState state = t.game.State();
-        state.Log.push_back({LogEntry::Kind::Turn, TurnLog::kLastTurn - 1, {}, false, {}});
-        t.game.Restore(state);
-        QVERIFY(t.game.NextTurn().What == TurnOutcome::Result::Completed);
-        QCOMPARE(t.game.Log().Entries().back().Number, TurnLog::kLastTurn);
-        const TurnOutcome last = t.game.NextTurn();
-        QVERIFY(last.What == TurnOutcome::Result::Failed && last.Messages.size() == 1);
-        QCOMPARE(t.game.Log().Entries().size(), std::size_t(2));
+        GameState state = t.game.state();
+        state.log.push_back({LogEntry::Kind::Turn, TurnLog::kLastTurn - 1, {}, false, {}});
+        t.game.restore(state);
+        QVERIFY(t.game.nextTurn().what == TurnOutcome::Result::Completed);
+        QCOMPARE(t.game.log().entries().back().number, TurnLog::kLastTurn);
+        const TurnOutcome last = t.game.nextTurn();
+        QVERIFY(last.what == TurnOutcome::Result::Failed && last.messages.size() == 1);
+        QCOMPARE(t.game.log().entries().size(), std::size_t(2));
     }
 
     // The program's generator: PCG32 on a 2^-24 grid in [0, 1), a new run
     // after a reseed.
     void generatorStream() {
         ClockRandom a(1), b(1), pcg(7);
-        b.Reseed();
-        QVERIFY(a.NextFloat() != b.NextFloat());
+        b.reseed();
+        QVERIFY(a.nextFloat() != b.nextFloat());
         // PCG32 (XSH RR) seeded through SplitMix64, as a reference model gives it.
-        QCOMPARE(QList<float>({pcg.NextFloat(), pcg.NextFloat(), pcg.NextFloat()}),
+        QCOMPARE(QList<float>({pcg.nextFloat(), pcg.nextFloat(), pcg.nextFloat()}),
                  QList<float>({0.7840887308f, 0.7614135146f, 0.7231174707f}));
     }
 };

@@ -23,33 +23,33 @@ namespace {
 
 // A game of three turns (one undone) with rolls from the generator and the
 // table, a failed turn, names no file format likes, and a 'Mech selected.
-GameState Played() {
+GameState played() {
     SequenceRandom random({0.0f, 0.99f, 0.5f, 0.2f});
     ScriptedDice dice;
     Game game(random, dice);
-    GameState state = game.State();
-    state.Names = {"Atlas", "Mad\tCat <b>&amp;</b> %1 \"x\"", "\u00e9t\u00e9 \U0001F525", ""};
-    state.Records[1] = Rec("carried=20 move=Jumping hexes=4.5 weapons=2.5 fire firehexes=1");
-    state.Records[2] = Rec("carried=28 sinks=0 dhs other=7");
-    state.Records[3] = Rec("standing fire move=Running hits=1st_Engine_Hit");
-    state.Records[4] = Rec("sinks=");
-    game.Restore(state);
-    game.NextTurn(); // fails on the last 'Mech
-    game.Set(4, &MechRecord::HeatSinks, std::string("10"));
+    GameState state = game.state();
+    state.names = {"Atlas", "Mad\tCat <b>&amp;</b> %1 \"x\"", "\u00e9t\u00e9 \U0001F525", ""};
+    state.records[1] = rec("carried=20 move=Jumping hexes=4.5 weapons=2.5 fire firehexes=1");
+    state.records[2] = rec("carried=28 sinks=0 dhs other=7");
+    state.records[3] = rec("standing fire move=Running hits=1st_Engine_Hit");
+    state.records[4] = rec("sinks=");
+    game.restore(state);
+    game.nextTurn(); // fails on the last 'Mech
+    game.set(4, &MechRecord::heatSinks, std::string("10"));
     for (int turn = 0; turn < 3; ++turn) // the generator, then the table twice
-        game.SetDiceAtTable(turn > 0), dice.totals = {9, 3, 7}, game.NextTurn();
-    game.Undo();
-    game.Select(1);
-    return game.State();
+        game.setDiceAtTable(turn > 0), dice.totals = {9, 3, 7}, game.nextTurn();
+    game.undo();
+    game.select(1);
+    return game.state();
 }
 
-QJsonObject Document(const GameState& state) {
-    return QJsonDocument::fromJson(GameToJson(state)).object();
+QJsonObject document(const GameState& state) {
+    return QJsonDocument::fromJson(gameToJson(state)).object();
 }
 
 // The document with the value at a path ("mechs/0/record/heat") replaced, or
 // removed when the value is undefined.
-QJsonValue Edited(QJsonValue at, QStringList path, const QJsonValue& value) {
+QJsonValue withValue(QJsonValue at, QStringList path, const QJsonValue& value) {
     if (path.isEmpty())
         return value;
     const QString key = path.takeFirst();
@@ -58,11 +58,11 @@ QJsonValue Edited(QJsonValue at, QStringList path, const QJsonValue& value) {
         if (path.isEmpty() && value.isUndefined())
             array.removeAt(key.toInt());
         else
-            array[key.toInt()] = Edited(array[key.toInt()], path, value);
+            array[key.toInt()] = withValue(array[key.toInt()], path, value);
         return array;
     }
     QJsonObject object = at.toObject();
-    object[key] = Edited(object[key], path, value); // undefined: the key goes
+    object[key] = withValue(object[key], path, value); // undefined: the key goes
     return object;
 }
 
@@ -98,7 +98,7 @@ private slots:
         row("a turn that cannot be followed", "history/2/turn", 2147483647,
             "its turn is not a whole number from 1 to 2147483646");
         row("three rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3}, "its rolls is too long");
-        QJsonArray mechs(Document(Played())["mechs"].toArray());
+        QJsonArray mechs(document(played())["mechs"].toArray());
         while (mechs.size() <= 256)
             mechs.append(mechs[0]);
         row("257 'Mechs", "mechs", mechs, "it holds more than 256 'Mechs");
@@ -112,26 +112,26 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QJsonValue, value);
         QFETCH(QString, reason);
-        const QJsonValue edited = Edited(Document(Played()), path.split('/'), value);
+        const QJsonValue edited = withValue(document(played()), path.split('/'), value);
         const GameFileResult result =
-            GameFromJson(QJsonDocument(edited.toObject()).toJson(QJsonDocument::Compact));
-        QCOMPARE(result.Problem, reason);
-        QCOMPARE(result.State.has_value(), reason.isEmpty());
+            gameFromJson(QJsonDocument(edited.toObject()).toJson(QJsonDocument::Compact));
+        QCOMPARE(result.problem, reason);
+        QCOMPARE(result.state.has_value(), reason.isEmpty());
     }
 
     void refusedWhole() {
         QStringList reasons;
         for (const QByteArray& bytes :
-             {GameToJson(Played()).left(500), QByteArray("[1]"), QByteArray(100000, '['),
+             {gameToJson(played()).left(500), QByteArray("[1]"), QByteArray(100000, '['),
               QByteArray(16 * 1024 * 1024, ' '), QByteArray(16 * 1024 * 1024 + 1, ' ')})
-            reasons << GameFromJson(bytes).Problem;
+            reasons << gameFromJson(bytes).problem;
         QCOMPARE(reasons, (QStringList{"it is not JSON", "it is not JSON", "it is not JSON",
                                        "it is not JSON", "it is larger than 16 MB"}));
     }
 
     // Random damage never crashes; whatever is taken can be played.
     void damagedFiles() {
-        const QByteArray good = GameToJson(Played());
+        const QByteArray good = gameToJson(played());
         std::mt19937 rng(5);
         auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
         int taken = 0;
@@ -144,16 +144,16 @@ private slots:
                 : how == 2 ? void(bytes.insert(at, "99999999999999999999"))
                            : bytes.truncate(at);
             }
-            const GameFileResult result = GameFromJson(bytes);
-            QVERIFY(result.State.has_value() != !result.Problem.isEmpty());
-            if (!result.State)
+            const GameFileResult result = gameFromJson(bytes);
+            QVERIFY(result.state.has_value() != !result.problem.isEmpty());
+            if (!result.state)
                 continue;
             ++taken;
             SequenceRandom random({0.5f});
             ScriptedDice dice;
             Game game(random, dice);
-            game.Restore(*result.State);
-            for (game.NextTurn(); game.Undo();) {
+            game.restore(*result.state);
+            for (game.nextTurn(); game.undo();) {
             }
         }
         QVERIFY(taken > 0 && taken < 400);
@@ -163,20 +163,20 @@ private slots:
     // that cannot be written, gives its reason.
     void files() {
         QTemporaryDir dir;
-        const GameState played = Played();
-        QCOMPARE(WriteGameFile(dir.filePath("game.caldrix"), GameToJson(played)), QString());
-        QVERIFY(ReadGameFile(dir.filePath("game.caldrix")).State == played);
-        QCOMPARE(ReadGameFile(dir.filePath("missing.caldrix")).Problem, "it cannot be read");
-        QCOMPARE(ReadGameFile(dir.path()).Problem, "it cannot be read");
-        QVERIFY(!WriteGameFile(dir.filePath("no/such/folder.caldrix"), "{}").isEmpty());
+        const GameState game = played();
+        QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), gameToJson(game)), QString());
+        QVERIFY(readGameFile(dir.filePath("game.caldrix")).state == game);
+        QCOMPARE(readGameFile(dir.filePath("missing.caldrix")).problem, "it cannot be read");
+        QCOMPARE(readGameFile(dir.path()).problem, "it cannot be read");
+        QVERIFY(!writeGameFile(dir.filePath("no/such/folder.caldrix"), "{}").isEmpty());
         const QByteArray huge(16 * 1024 * 1024 + 1, ' ');
-        QCOMPARE(WriteGameFile(dir.filePath("full.caldrix"), huge.left(huge.size() - 1)),
+        QCOMPARE(writeGameFile(dir.filePath("full.caldrix"), huge.left(huge.size() - 1)),
                  QString());
-        QVERIFY(!WriteGameFile(dir.filePath("huge.caldrix"), huge).isEmpty() &&
+        QVERIFY(!writeGameFile(dir.filePath("huge.caldrix"), huge).isEmpty() &&
                 !QFile::exists(dir.filePath("huge.caldrix")));
         QFile over(dir.filePath("over.caldrix")); // written by another program
         QVERIFY(over.open(QIODevice::WriteOnly) && over.write(huge) > 0 && over.flush());
-        QCOMPARE(ReadGameFile(over.fileName()).Problem, "it is larger than 16 MB");
+        QCOMPARE(readGameFile(over.fileName()).problem, "it is larger than 16 MB");
     }
 };
 

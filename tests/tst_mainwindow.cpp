@@ -19,55 +19,55 @@ private slots:
     // inputs waiting, text never markup.
     void layout() {
         Fixture f;
-        QVERIFY(f.Find("ClientArea")->size() == QSize(636, 447) &&
+        QVERIFY(f.find("ClientArea")->size() == QSize(636, 447) &&
                 f.form->minimumSize() == f.form->maximumSize() &&
                 !(f.form->windowFlags() &
                   (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
-        const QPoint bare = f.Find("ClientArea")->mapTo(f.form.get(), QPoint(2, 2));
+        const QPoint bare = f.find("ClientArea")->mapTo(f.form.get(), QPoint(2, 2));
         QString look = f.form->grab().toImage().pixelColor(bare).name() +
-                       f.Label("Label3(5)")->palette().color(QPalette::WindowText).name() +
-                       QString::number(f.Label("Label6")->isEnabled() +
-                                       f.Edit("WalkingThroughFireHexes")->isEnabled() +
-                                       f.Option("StandingInFire")->isEnabled());
+                       f.label("Label3(5)")->palette().color(QPalette::WindowText).name() +
+                       QString::number(f.label("Label6")->isEnabled() +
+                                       f.edit("WalkingThroughFireHexes")->isEnabled() +
+                                       f.option("StandingInFire")->isEnabled());
         for (int j = 0; j <= 30; ++j)
-            look += f.CellColour(j) == kLightRed ? 'R' : f.CellColour(j) == kLightGrey ? 'G' : '.';
+            look += f.cellColour(j) == kLightRed ? 'R' : f.cellColour(j) == kLightGrey ? 'G' : '.';
         QCOMPARE(look, "#c0c0c0#0000000RGGG" + QString(25, '.') + "G.");
         // The scale runs 30 down to 6 on the left and 5 down to 0 in the middle,
         // each effect beside its level.
         for (int j : {30, 6, 5, 0})
-            look += QString(" %1").arg(f.Label(QString("Label2(%1)").arg(j))->y() +
-                                       100 * (f.Label(QString("Label3(%1)").arg(j))->y() !=
-                                              f.Label(QString("Label2(%1)").arg(j))->y()));
+            look += QString(" %1").arg(f.label(QString("Label2(%1)").arg(j))->y() +
+                                       100 * (f.label(QString("Label3(%1)").arg(j))->y() !=
+                                              f.label(QString("Label2(%1)").arg(j))->y()));
         QVERIFY(look.endsWith(" 24 408 16 96"));
         for (QLabel* label : f.form->findChildren<QLabel*>())
             QCOMPARE(label->textFormat(), Qt::PlainText);
-        QCOMPARE(f.Label("OtherHeatText")->text() + f.Label("Label2(0)")->accessibleDescription() +
-                     f.Label("Label2(1)")->accessibleDescription(),
+        QCOMPARE(f.label("OtherHeatText")->text() + f.label("Label2(0)")->accessibleDescription() +
+                     f.label("Label2(1)")->accessibleDescription(),
                  QString("0litnot lit"));
         // Dragging the other-heat thumb stores nothing until it is let go.
-        auto* bar = f.Find<QScrollBar>("OtherHeat");
+        auto* bar = f.find<QScrollBar>("OtherHeat");
         bar->setSliderDown(true);
         bar->setSliderPosition(5);
-        QCOMPARE(f.Play().Record(0).OtherHeat, std::int16_t{0});
+        QCOMPARE(f.play().record(0).otherHeat, std::int16_t{0});
         bar->setSliderDown(false);
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow: one step
-        QCOMPARE(f.Play().Record(0).OtherHeat, std::int16_t{6});
+        QCOMPARE(f.play().record(0).otherHeat, std::int16_t{6});
         // Other heat stops at 32767, the most a record holds.
-        f.Find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QVERIFY(f.Play().Record(0).OtherHeat == 32767 &&
-                f.Label("OtherHeatText")->text() == "32767");
+        f.find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
+        QVERIFY(f.play().record(0).otherHeat == 32767 &&
+                f.label("OtherHeatText")->text() == "32767");
     }
 
     void focusOrder() {
         Fixture f;
         QWidget* first = f.form->focusWidget();
-        QVERIFY(first == f.Combo("MovementType") || first == f.Combo("MovementType")->lineEdit());
-        f.Type(f.Combo("MovementType"), "Jumping"); // enable what starts disabled
-        f.Check("Fire")->setChecked(true), f.Option("WalkingThroughFire")->setChecked(true);
+        QVERIFY(first == f.combo("MovementType") || first == f.combo("MovementType")->lineEdit());
+        f.type(f.combo("MovementType"), "Jumping"); // enable what starts disabled
+        f.check("Fire")->setChecked(true), f.option("WalkingThroughFire")->setChecked(true);
         QStringList chain; // one stop for the fire options
-        for (QWidget* w = f.Combo("MovementType"); chain.size() < 13; w = w->nextInFocusChain())
+        for (QWidget* w = f.combo("MovementType"); chain.size() < 13; w = w->nextInFocusChain())
             if (!w->objectName().isEmpty() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-                w != f.Option("StandingInFire"))
+                w != f.option("StandingInFire"))
                 chain << w->objectName();
         QCOMPARE(chain.join(' '), "MovementType HexesJumpedText AttemptsToStand "
                                   "HeatGeneratedByWeapons Fire WalkingThroughFire "
@@ -80,20 +80,20 @@ private slots:
     // one place, and each roster row its 'Mech's level.
     void screenReader() {
         Fixture f;
-        f.Roster({"A", "B"}, {"carried=12", "carried=3"});
-        f.Select(0);
-        f.form->ShowNewMech(), f.form->ShowAbout();
-        f.Label("ConditionShutdown")->setText("Shutdown!!!");
+        f.roster({"A", "B"}, {"carried=12", "carried=3"});
+        f.select(0);
+        f.form->showNewMech(), f.form->showAbout();
+        f.label("ConditionShutdown")->setText("Shutdown!!!");
         QStringList heard;
         for (QObject* o :
-             QList<QObject*>{f.Combo("MovementType"), f.form->NewMechDialog(),
-                             f.form->AboutDialog(), f.Label("Label3(29)"), f.Label("Label3(30)"),
-                             f.Label("ConditionShutdown"), f.Find("Frame2")}) {
+             QList<QObject*>{f.combo("MovementType"), f.form->newMechDialog(),
+                             f.form->aboutDialog(), f.label("Label3(29)"), f.label("Label3(30)"),
+                             f.label("ConditionShutdown"), f.find("Frame2")}) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
             heard << QString::number(a->role()) + ":" + a->text(QAccessible::Name) + ":" +
                          a->text(QAccessible::Value);
         }
-        QAccessibleInterface* roster = QAccessible::queryAccessibleInterface(f.Roster());
+        QAccessibleInterface* roster = QAccessible::queryAccessibleInterface(f.roster());
         for (QAccessibleInterface* row : {roster->child(0), roster->child(1)})
             heard << row->text(QAccessible::Name) + ": " + row->text(QAccessible::Description);
         QCOMPARE(heard, (QStringList{"46:Movement Type:Stationary", "18:Caldrix:", "18:About:",
@@ -106,11 +106,11 @@ private slots:
     void endingTakesEveryWindow() {
         for (bool byMenu : {true, false}) {
             Fixture f;
-            f.form->ShowNewMech(), f.form->ShowAbout();
-            QList<QPointer<QWidget>> dialogs{f.form->PickMechsDialog(), f.form->NewMechDialog(),
-                                             f.form->AboutDialog()};
+            f.form->showNewMech(), f.form->showAbout();
+            QList<QPointer<QWidget>> dialogs{f.form->pickMechsDialog(), f.form->newMechDialog(),
+                                             f.form->aboutDialog()};
             QSignalSpy ended(f.form.get(), &MainForm::programEnded);
-            byMenu ? f.Find<QAction>("Exit")->trigger() : void(f.form->close());
+            byMenu ? f.find<QAction>("Exit")->trigger() : void(f.form->close());
             f.form->close(); // ended once only
             QVERIFY(ended.count() == 1 && f.messages.shown.isEmpty());
             QVERIFY(
@@ -123,18 +123,18 @@ private slots:
     void jumpInputsFollowExactJumping() {
         for (const QString typed : {"Jumping", "jumping", "Jumping "}) {
             Fixture f;
-            QLineEdit* move = f.Combo("MovementType")->lineEdit();
+            QLineEdit* move = f.combo("MovementType")->lineEdit();
             move->selectAll();
             for (QChar c : typed) {
                 QTest::keyClick(move, c.toLatin1());
-                QCOMPARE(f.Edit("HexesJumpedText")->isEnabled(), move->text() == "Jumping");
+                QCOMPARE(f.edit("HexesJumpedText")->isEnabled(), move->text() == "Jumping");
             }
-            QSignalSpy click(f.Combo("MovementType"), &platform::ComboBox::Click);
+            QSignalSpy click(f.combo("MovementType"), &platform::ComboBox::click);
             QTest::keyClick(move, Qt::Key_Return);
             emit move->editingFinished(); // as when the focus leaves
             QVERIFY(click.isEmpty() && move->text() == typed &&
-                    f.Combo("MovementType")->count() == 4);
-            QCOMPARE(f.Label("HexesJumpedLabel")->isEnabled(), typed == "Jumping");
+                    f.combo("MovementType")->count() == 4);
+            QCOMPARE(f.label("HexesJumpedLabel")->isEnabled(), typed == "Jumping");
         }
     }
 
@@ -142,11 +142,11 @@ private slots:
     // the arrow keys, raises Click and not Change as well.
     void comboEvents() {
         Fixture f;
-        platform::ComboBox* combo = f.Combo("MovementType");
-        QSignalSpy change(combo, &platform::ComboBox::Change),
-            click(combo, &platform::ComboBox::Click);
-        f.Type(combo, "Run"); // emptied, then three letters
-        combo->SetText("Walking");
+        platform::ComboBox* combo = f.combo("MovementType");
+        QSignalSpy change(combo, &platform::ComboBox::change),
+            click(combo, &platform::ComboBox::click);
+        f.type(combo, "Run"); // emptied, then three letters
+        combo->setText("Walking");
         QCOMPARE(QList<int>({int(change.count()), int(click.count())}), QList<int>({5, 0}));
         combo->showPopup();
         QAbstractItemView* view = combo->view();
@@ -166,13 +166,13 @@ private slots:
                                    {"Jumping", Qt::Key_Down},
                                    {"Movement_Type", Qt::Key_Down}}) {
             Fixture f;
-            f.Roster({"A", "B"}, {"", QString("move=") + loaded});
-            f.Select(0);
-            f.Type(f.Combo("MovementType"), "Running");
-            f.Select(1);
-            QTest::keyClick(f.Combo("MovementType"), key);
-            shown += f.Combo("MovementType")->currentText() + "/" +
-                     QString::fromStdString(f.Play().Record(2).MovementType) + " ";
+            f.roster({"A", "B"}, {"", QString("move=") + loaded});
+            f.select(0);
+            f.type(f.combo("MovementType"), "Running");
+            f.select(1);
+            QTest::keyClick(f.combo("MovementType"), key);
+            shown += f.combo("MovementType")->currentText() + "/" +
+                     QString::fromStdString(f.play().record(2).movementType) + " ";
         }
         QCOMPARE(shown, QString("Running/Running Jumping/Jumping Stationary/Stationary "));
     }
@@ -183,25 +183,25 @@ private slots:
         for (const char* loaded :
              {"fire standing firehexes=2", "firehexes=2", "fire neither firehexes=2"}) {
             Fixture f;
-            f.Roster({"before", "loaded"}, {"fire firehexes=5", loaded});
-            const MechRecord before = f.Play().Record(1), r = f.Play().Record(2);
+            f.roster({"before", "loaded"}, {"fire firehexes=5", loaded});
+            const MechRecord before = f.play().record(1), r = f.play().record(2);
             for (int row : {0, 1, 0, 1}) // shown twice, after the other each time
-                f.Select(row);
-            const bool fire = r.Fire == 1, walking = r.WalkingThroughFire;
-            QCOMPARE(QList<bool>({f.Check("Fire")->isChecked(),
-                                  f.Option("WalkingThroughFire")->isChecked(),
-                                  f.Option("StandingInFire")->isChecked(),
-                                  f.Option("StandingInFire")->isEnabled(),
-                                  f.Edit("WalkingThroughFireHexes")->isEnabled(),
-                                  f.Label("Label6")->isEnabled()}),
-                     QList<bool>({fire, walking, r.StandingInFire, fire, fire && walking,
+                f.select(row);
+            const bool fire = r.fire == 1, walking = r.walkingThroughFire;
+            QCOMPARE(QList<bool>({f.check("Fire")->isChecked(),
+                                  f.option("WalkingThroughFire")->isChecked(),
+                                  f.option("StandingInFire")->isChecked(),
+                                  f.option("StandingInFire")->isEnabled(),
+                                  f.edit("WalkingThroughFireHexes")->isEnabled(),
+                                  f.label("Label6")->isEnabled()}),
+                     QList<bool>({fire, walking, r.standingInFire, fire, fire && walking,
                                   fire && walking}));
-            QCOMPARE(f.Edit("WalkingThroughFireHexes")->text(), QString("2"));
-            QVERIFY(f.Play().Record(1) == before && f.Play().Record(2) == r);
-            f.Option("StandingInFire")->click(); // each option, while there is fire
-            const bool standing = f.Play().Record(2).StandingInFire;
-            f.Option("WalkingThroughFire")->click();
-            QVERIFY(standing == fire && !f.Play().Record(2).StandingInFire);
+            QCOMPARE(f.edit("WalkingThroughFireHexes")->text(), QString("2"));
+            QVERIFY(f.play().record(1) == before && f.play().record(2) == r);
+            f.option("StandingInFire")->click(); // each option, while there is fire
+            const bool standing = f.play().record(2).standingInFire;
+            f.option("WalkingThroughFire")->click();
+            QVERIFY(standing == fire && !f.play().record(2).standingInFire);
         }
     }
 };

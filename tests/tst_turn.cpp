@@ -35,38 +35,38 @@ private slots:
     // first 'Mech as the turn found it.
     void theMechAskedAboutIsShown() {
         Fixture f;
-        f.Roster({"A", "B", "C"}, {"carried=5 move=Running sinks=11",
+        f.roster({"A", "B", "C"}, {"carried=5 move=Running sinks=11",
                                    "carried=10 sinks=", "carried=22 sinks=0 dhs"});
-        f.Select(0);
-        f.Type(f.Edit("HeatGeneratedByWeapons"), "20");
+        f.select(0);
+        f.type(f.edit("HeatGeneratedByWeapons"), "20");
         QStringList behind;
         f.messages.onShow = [&] {
-            behind << QString::asprintf("%d %s %d %lld", f.Selected(),
-                                        qPrintable(f.Edit("HeatSinks")->text()),
-                                        int(f.Check("DHS")->isChecked()), f.PaintErrors(22).size());
+            behind << QString::asprintf("%d %s %d %lld", f.selected(),
+                                        qPrintable(f.edit("HeatSinks")->text()),
+                                        int(f.check("DHS")->isChecked()), f.paintErrors(22).size());
         };
-        QTest::mouseClick(f.Find<QPushButton>("NextTurn"), Qt::LeftButton);
+        QTest::mouseClick(f.find<QPushButton>("NextTurn"), Qt::LeftButton);
         QCOMPARE(f.messages.shown, (QStringList{"Enter Heat Sinks", kNotCompleted, kNotCompleted}));
-        QCOMPARE(f.Edit("HeatGeneratedByWeapons")->text(), QString("20"));
-        f.Select(1), f.Type(f.Edit("HeatSinks"), "10");
-        f.Find<QAction>("mnuTableDice")->setChecked(true);
+        QCOMPARE(f.edit("HeatGeneratedByWeapons")->text(), QString("20"));
+        f.select(1), f.type(f.edit("HeatSinks"), "10");
+        f.find<QAction>("mnuTableDice")->setChecked(true);
         f.messages.totals = {7, 4, 9};
-        f.form->NextTurn();
+        f.form->nextTurn();
         QCOMPARE(behind,
                  (QStringList{"1  0 35", "1  0 35", "2 0 1 0", "0 11 0 17", "2 0 1 0", "2 0 1 0"}));
         QVERIFY(
             f.messages.shown.last().startsWith("? Shutdown not avoided with 4.\nC is at heat 22"));
         // Then the first 'Mech from its record: its spent entries are "0".
-        QCOMPARE(f.Edit("AttemptsToStand")->text() + f.Edit("HeatGeneratedByWeapons")->text(),
+        QCOMPARE(f.edit("AttemptsToStand")->text() + f.edit("HeatGeneratedByWeapons")->text(),
                  QString("00"));
-        QVERIFY(f.Selected() == 0 && f.PaintErrors(5 + 2 + 20 - 11).isEmpty());
-        auto* undo = f.Find<QAction>("mnuUndoTurn");
-        QVERIFY(undo->text() == "&Undo Turn 1" && f.Find<QAction>("mnuDeleteMech")->isEnabled());
-        f.Select(2);
+        QVERIFY(f.selected() == 0 && f.paintErrors(5 + 2 + 20 - 11).isEmpty());
+        auto* undo = f.find<QAction>("mnuUndoTurn");
+        QVERIFY(undo->text() == "&Undo Turn 1" && f.find<QAction>("mnuDeleteMech")->isEnabled());
+        f.select(2);
         QApplication::setActiveWindow(f.form.get());
         QTest::keyClick(f.form.get(), Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(f.Selected() == 0 && f.PaintErrors(5).isEmpty() && !undo->isEnabled());
-        QCOMPARE(f.Edit("HeatGeneratedByWeapons")->text(), QString("20"));
+        QVERIFY(f.selected() == 0 && f.paintErrors(5).isEmpty() && !undo->isEnabled());
+        QCOMPARE(f.edit("HeatGeneratedByWeapons")->text(), QString("20"));
     }
 
     // The production path: real message boxes and the real table-roll box,
@@ -80,15 +80,15 @@ private slots:
         RecordingHelp recorded;
         SequenceRandom random({0});
         MainForm form(MainFormServices{real, random, recorded, tableRoll});
-        real.SetOwner(&form), tableRoll.SetOwner(&form);
+        real.setOwner(&form), tableRoll.setOwner(&form);
         form.show();
         QCOMPARE(form.devicePixelRatio(), 2);
-        form.CurrentGame().AddMech(std::string(600, 'M'));
-        form.ShowGame();
-        form.ShowForecast();
-        form.ShowHistory();
-        QList<QRect> windows{form.ForecastWindow()->frameGeometry(),
-                             form.HistoryWindow()->frameGeometry()};
+        form.currentGame().addMech(std::string(600, 'M'));
+        form.showGame();
+        form.showForecast();
+        form.showHistory();
+        QList<QRect> windows{form.forecastWindow()->frameGeometry(),
+                             form.historyWindow()->frameGeometry()};
         QStringList seen;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
@@ -109,18 +109,18 @@ private slots:
             }
         });
         closer.start(0);
-        QCOMPARE(tableRoll.AskTotal(QString(300, 'x') + " is at heat 22."), std::optional<int>(7));
-        QCOMPARE(tableRoll.AskTotal("Roll"), std::optional<int>());
-        form.NextTurn();
+        QCOMPARE(tableRoll.askTotal(QString(300, 'x') + " is at heat 22."), std::optional<int>(7));
+        QCOMPARE(tableRoll.askTotal("Roll"), std::optional<int>());
+        form.nextTurn();
         QCOMPARE(seen.mid(2), (QStringList{"Caldrix: Enter movement type",
                                            "Caldrix: Enter number of engine hits",
                                            "Caldrix: " + kNotCompleted}));
         form.findChild<QListWidget*>("MechNames")->setCurrentRow(0);
-        form.DeleteMech();
-        QApplication::setActiveWindow(form.HistoryWindow()); // a box belongs to the window in use
-        real.Inform(QString(300, 'x') + " could not be opened: it is not JSON");
+        form.deleteMech();
+        QApplication::setActiveWindow(form.historyWindow()); // a box belongs to the window in use
+        real.inform(QString(300, 'x') + " could not be opened: it is not JSON");
         QCOMPARE(seen.at(seen.size() - 2), "Delete 'Mech: Delete currently selected 'Mech (icon)");
-        QVERIFY(form.CurrentGame().MechCount() == 1 && seen.last().endsWith(" (elsewhere)"));
+        QVERIFY(form.currentGame().mechCount() == 1 && seen.last().endsWith(" (elsewhere)"));
         // A long word may break every 40 characters.
         QCOMPARE(seen.last().section(QChar(0x200B), 1, 1).size(), 40);
         for (const QRect& window : windows)
@@ -136,7 +136,7 @@ private slots:
         QString taken;
         for (const char* typed : {"1", "2", " 7 ", "12", "13", "x"}) {
             box.findChild<QLineEdit*>("TableRollTotal")->setText(typed);
-            taken += QString::number(box.Total().value_or(0)) + (ok->isEnabled() ? "+" : "-") +
+            taken += QString::number(box.total().value_or(0)) + (ok->isEnabled() ? "+" : "-") +
                      box.findChild<QLabel*>("TableRollWhy")->text().left(1);
         }
         QVERIFY(taken == "0-T2+7+12+0-T0-T" && ok->isDefault());
@@ -148,28 +148,28 @@ private slots:
     void forecastAndHistory() {
         Fixture f;
         f.random.values = {0.99f};
-        f.Roster({"Hot", QString(300, 'C')}, {"carried=20 move=Running sinks=0", ""});
-        f.form->ShowForecast();
-        QTableWidget* table = f.form->ForecastWindow()->Table();
-        f.Select(1);
-        f.Type(f.Edit("HeatSinks"), "");
+        f.roster({"Hot", QString(300, 'C')}, {"carried=20 move=Running sinks=0", ""});
+        f.form->showForecast();
+        QTableWidget* table = f.form->forecastWindow()->table();
+        f.select(1);
+        f.type(f.edit("HeatSinks"), "");
         table->selectRow(0);
-        QCOMPARE(f.form->ForecastWindow()->Breakdown()->text(),
+        QCOMPARE(f.form->forecastWindow()->breakdown()->text(),
                  QString("Hot: movement 2, attempts to stand 0, weapons 0, other heat 0, fire 0, "
                          "engine hits 0, minus heat sinks 0: heat 20 becomes 22."));
         QCOMPARE(table->item(1, HeatForecast::Level)->text(), QString("Enter Heat Sinks"));
         QVERIFY(table->item(0, HeatForecast::Level)->text() == "22");
         QVERIFY(table->item(1, HeatForecast::Level)->font().bold() &&
-                f.form->ForecastWindow()->Breakdown()->wordWrap() &&
+                f.form->forecastWindow()->breakdown()->wordWrap() &&
                 table->item(1, HeatForecast::Level)->foreground().color() == QColor(192, 0, 0));
-        f.Type(f.Edit("HeatSinks"), "10");
+        f.type(f.edit("HeatSinks"), "10");
         QCOMPARE(table->item(1, HeatForecast::Shutdown)->text() +
                      table->item(1, HeatForecast::Ammo)->text(),
                  QString("\u2014\u2014"));
-        f.form->NextTurn();
-        f.form->NextTurn();
+        f.form->nextTurn();
+        f.form->nextTurn();
         QCOMPARE(int(f.random.draws), 8);
-        f.Type(f.Edit("HeatSinks"), "x"); // the longest kind of message
+        f.type(f.edit("HeatSinks"), "x"); // the longest kind of message
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
                 QTableWidgetItem* item = table->item(row, column);
@@ -179,21 +179,21 @@ private slots:
                             table->horizontalHeaderItem(column)->text()) <
                         table->columnWidth(column));
             }
-        f.Type(f.Edit("HeatSinks"), "10");
-        f.form->ShowHistory();
-        QPlainTextEdit* history = f.form->HistoryWindow()->Text();
+        f.type(f.edit("HeatSinks"), "10");
+        f.form->showHistory();
+        QPlainTextEdit* history = f.form->historyWindow()->text();
         for (int turn = 0; turn < 30; ++turn)
-            f.form->NextTurn();
+            f.form->nextTurn();
         QVERIFY(history->toPlainText().contains("Turn 1\n    Hot: heat 20 \u2192 22 (turn heat 2); "
                                                 "+3 Modifier to fire") &&
                 history->toPlainText().contains("\nTurn 2\n") &&
                 history->toPlainText().endsWith("\u2192 0 (turn heat 0)"));
         QVERIFY(history->lineWrapMode() == QPlainTextEdit::WidgetWidth && history->isReadOnly() &&
                 history->verticalScrollBar()->value() == history->verticalScrollBar()->maximum());
-        f.form->HistoryWindow()->findChild<QPushButton*>("HistoryCopy")->click();
+        f.form->historyWindow()->findChild<QPushButton*>("HistoryCopy")->click();
         QVERIFY(QApplication::clipboard()->text().contains("\n1\tHot\t20\t22\t2\t+3 Modifier"));
-        while (f.Find<QAction>("mnuUndoTurn")->isEnabled())
-            f.form->UndoTurn();
+        while (f.find<QAction>("mnuUndoTurn")->isEnabled())
+            f.form->undoTurn();
         QVERIFY(history->toPlainText().startsWith("Turn 1 (undone)\n"));
     }
 
@@ -205,28 +205,28 @@ private slots:
         auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
         const QStringList boxes{"HeatSinks", "AttemptsToStand", "HeatGeneratedByWeapons"};
         for (int step = 0; step < 300; ++step) {
-            const int action = roll(0, 9), n = f.Roster()->count();
+            const int action = roll(0, 9), n = f.roster()->count();
             if (action == 0)
-                f.form->ShowNewMech(), f.form->NewMechDialog()->Accept();
+                f.form->showNewMech(), f.form->newMechDialog()->chooseName();
             else if (action < 3)
-                f.Select(roll(-1, n - 1));
+                f.select(roll(-1, n - 1));
             else if (action < 6)
-                f.Type(f.Edit(boxes[roll(0, 2)]), QString::number(roll(0, 12)));
+                f.type(f.edit(boxes[roll(0, 2)]), QString::number(roll(0, 12)));
             else if (action == 6)
-                f.Combo("MovementType")->SetText(roll(0, 1) ? "Running" : "Jumpin");
+                f.combo("MovementType")->setText(roll(0, 1) ? "Running" : "Jumpin");
             else if (action == 7)
-                f.Combo("EngineHits")->SetText("None");
+                f.combo("EngineHits")->setText("None");
             else if (action == 8)
-                f.form->NextTurn();
-            else if (f.Selected() >= 0)
-                f.messages.answers = {true}, f.form->DeleteMech();
-            const Game& game = f.Play();
-            QVERIFY(f.Roster()->count() == game.MechCount() && f.Selected() == game.Selected());
-            const MechRecord& shown = game.Record(std::max(1, game.CurrentMechSlot()));
-            if (game.Selected() >= 0)
-                QCOMPARE(f.Edit("HeatSinks")->text() + f.Combo("MovementType")->currentText() +
-                             f.PaintErrors(shown.Heat),
-                         QString::fromStdString(shown.HeatSinks + shown.MovementType));
+                f.form->nextTurn();
+            else if (f.selected() >= 0)
+                f.messages.answers = {true}, f.form->deleteMech();
+            const Game& game = f.play();
+            QVERIFY(f.roster()->count() == game.mechCount() && f.selected() == game.selected());
+            const MechRecord& shown = game.record(std::max(1, game.currentMechSlot()));
+            if (game.selected() >= 0)
+                QCOMPARE(f.edit("HeatSinks")->text() + f.combo("MovementType")->currentText() +
+                             f.paintErrors(shown.heat),
+                         QString::fromStdString(shown.heatSinks + shown.movementType));
         }
     }
 };

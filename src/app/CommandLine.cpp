@@ -13,14 +13,14 @@ namespace caldrix {
 
 namespace {
 
-void Print(std::FILE* stream, const QString& text) {
+void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }
 
 } // namespace
 
-CommandLine ReadCommandLine(int argc, char* argv[]) {
+CommandLine readCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -57,15 +57,15 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     QString usage = parser.helpText();
     usage.replace(QStringLiteral("<executable_name>"), QStringLiteral("caldrix"));
     if (!parsed || !error.isEmpty()) {
-        Print(stderr, QStringLiteral("caldrix: %1\n\n").arg(error) + usage);
+        print(stderr, QStringLiteral("caldrix: %1\n\n").arg(error) + usage);
         return {2, {}};
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        Print(stdout, usage);
+        print(stdout, usage);
         return {0, {}};
     }
     if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("caldrix %1\n").arg(QStringLiteral(CALDRIX_VERSION)));
+        print(stdout, QStringLiteral("caldrix %1\n").arg(QStringLiteral(CALDRIX_VERSION)));
         return {0, {}};
     }
     return {std::nullopt, parser.positionalArguments().value(0)};

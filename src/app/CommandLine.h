@@ -12,12 +12,12 @@ namespace caldrix {
 struct CommandLine {
     // The exit status when the program is to end at once: 0 after --help or
     // --version, 2 for a bad argument.
-    std::optional<int> Exit;
-    QString GameFile; // a saved game to open at start
+    std::optional<int> exit;
+    QString gameFile; // a saved game to open at start
 };
 
 // Reads the command line before any window exists, so that --help and
 // --version need no display.
-CommandLine ReadCommandLine(int argc, char* argv[]);
+CommandLine readCommandLine(int argc, char* argv[]);
 
 } // namespace caldrix

@@ -23,7 +23,7 @@ namespace caldrix {
 
 namespace {
 
-bool HasDisplay() {
+bool hasDisplay() {
     const auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value && *value;
@@ -33,11 +33,11 @@ bool HasDisplay() {
 
 } // namespace
 
-int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
-    const CommandLine command = ReadCommandLine(argc, argv);
-    if (command.Exit)
-        return *command.Exit;
-    if (!HasDisplay()) {
+int runProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
+    const CommandLine command = readCommandLine(argc, argv);
+    if (command.exit)
+        return *command.exit;
+    if (!hasDisplay()) {
         std::fputs("Caldrix needs a desktop session to show its window: no DISPLAY or "
                    "WAYLAND_DISPLAY is set.\n",
                    stderr);
@@ -46,9 +46,9 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     // For installed-package checks: quit once shown, 0 when the game given
     // opened; a game that would not open ends it at once, with no box to answer.
     const bool quitWhenShown = qEnvironmentVariableIsSet("CALDRIX_QUIT_WHEN_SHOWN");
-    if (quitWhenShown && !command.GameFile.isEmpty()) {
-        if (const GameFileResult read = ReadGameFile(command.GameFile); !read.State) {
-            std::fputs(qPrintable(OpenProblem(command.GameFile, read.Problem) + "\n"), stderr);
+    if (quitWhenShown && !command.gameFile.isEmpty()) {
+        if (const GameFileResult read = readGameFile(command.gameFile); !read.state) {
+            std::fputs(qPrintable(openProblem(command.gameFile, read.problem) + "\n"), stderr);
             return 1;
         }
     }
@@ -58,7 +58,7 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.caldrix.Caldrix"));
     // The program ends with its main window, not when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::ApplyTheme(app);
+    platform::applyTheme(app);
 
     QtMessageBox messages;
     ClockRandom random;
@@ -66,14 +66,14 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     QtTableRoll tableRoll;
 
     MainForm mainForm({messages, random, help, tableRoll});
-    messages.SetOwner(&mainForm);
-    tableRoll.SetOwner(&mainForm);
-    help.SetOwner(&mainForm);
+    messages.setOwner(&mainForm);
+    tableRoll.setOwner(&mainForm);
+    help.setOwner(&mainForm);
     QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    const bool opened = mainForm.Start(command.GameFile);
+    const bool opened = mainForm.start(command.gameFile);
     mainForm.show();
-    if (PickMechs* pick = mainForm.PickMechsDialog()) {
+    if (PickMechs* pick = mainForm.pickMechsDialog()) {
         pick->raise(); // the new-game dialog opens in front
         pick->activateWindow();
     }
@@ -81,7 +81,7 @@ int RunProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
         QTimer::singleShot(0, &app, whenShown);
     if (quitWhenShown)
         QTimer::singleShot(0, &app, [opened, &command] {
-            QCoreApplication::exit(command.GameFile.isEmpty() || opened ? 0 : 1);
+            QCoreApplication::exit(command.gameFile.isEmpty() || opened ? 0 : 1);
         });
     return app.exec();
 }

@@ -6,5 +6,5 @@
 #include "app/Program.h"
 
 int main(int argc, char* argv[]) {
-    return caldrix::RunProgram(argc, argv);
+    return caldrix::runProgram(argc, argv);
 }

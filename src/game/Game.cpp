@@ -16,27 +16,27 @@ class TableDice : public DiceSourceInterface {
 public:
     explicit TableDice(DiceQuestionInterface& question) : question_(question) {}
 
-    void About(int row, const std::string& name) {
+    void about(int row, const std::string& name) {
         row_ = row;
         name_ = name;
     }
 
-    std::optional<Dice> Roll(Danger danger, int level, int avoidOn) override {
+    std::optional<Dice> roll(Danger danger, int level, int avoidOn) override {
         const bool shutdown = danger == Danger::Shutdown;
         const std::string question = last_ + name_ + " is at heat " + std::to_string(level) +
                                      ". Roll two dice against " +
                                      (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
                                      std::to_string(avoidOn) + " or more avoids it.";
         const std::optional<int> total =
-            question_.AskTotal({row_, name_, danger, level, avoidOn}, question);
+            question_.askTotal({row_, name_, danger, level, avoidOn}, question);
         if (!total || *total < kLowestTotal || *total > kHighestTotal)
             return std::nullopt;
         last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
                 (*total >= avoidOn ? " avoided" : " not avoided") + " with " +
                 std::to_string(*total) + ".\n";
         Dice dice;
-        dice.DiceTotal = static_cast<std::int16_t>(*total);
-        dice.AtTable = true;
+        dice.diceTotal = static_cast<std::int16_t>(*total);
+        dice.atTable = true;
         return dice;
     }
 
@@ -51,79 +51,79 @@ private:
 
 Game::Game(RandomSourceInterface& random, DiceQuestionInterface& table)
     : random_(random), table_(table) {
-    store_.ResetMechRecords();
+    store_.resetMechRecords();
 }
 
-void Game::Select(int row) {
-    const int selected = row >= 0 && row < MechCount() ? row : -1;
+void Game::select(int row) {
+    const int selected = row >= 0 && row < mechCount() ? row : -1;
     if (selected == selected_)
         return;
     selected_ = selected; // saved with the game, so a change like any other
-    Changed();
+    changed();
 }
 
-void Game::RosterChanged() {
+void Game::rosterChanged() {
     undo_.clear(); // the records Undo would put back no longer match the roster
-    Changed();
+    changed();
 }
 
-void Game::NewGame() {
+void Game::newGame() {
     ++generation_;
-    store_.ResetMechRecords();
+    store_.resetMechRecords();
     names_.clear();
     selected_ = -1;
-    log_.Clear();
-    RosterChanged();
+    log_.clear();
+    rosterChanged();
 }
 
-bool Game::AddMech(const std::string& name) {
-    if (MechCount() >= kMaxMechs)
+bool Game::addMech(const std::string& name) {
+    if (mechCount() >= kMaxMechs)
         return false;
     names_.push_back(name); // its slot already holds the defaults
-    log_.AddMechAdded(name);
-    RosterChanged();
+    log_.addMechAdded(name);
+    rosterChanged();
     return true;
 }
 
-bool Game::AddUnit(const UnitFileMech& unit) {
-    if (!AddMech(unit.Name))
+bool Game::addUnit(const UnitFileMech& unit) {
+    if (!addMech(unit.name))
         return false;
-    MechRecord& record = store_[MechCount()];
-    record.HeatSinks = std::to_string(unit.HeatSinks);
-    record.DoubleHeatSinks = unit.DoubleHeatSinks;
-    record.EngineHits = "None";
+    MechRecord& record = store_[mechCount()];
+    record.heatSinks = std::to_string(unit.heatSinks);
+    record.doubleHeatSinks = unit.doubleHeatSinks;
+    record.engineHits = "None";
     return true;
 }
 
-bool Game::RemoveMech(int row) {
-    if (row < 0 || row >= MechCount())
+bool Game::removeMech(int row) {
+    if (row < 0 || row >= mechCount())
         return false;
-    store_.RemoveMechRecord(row + 1);
-    log_.AddMechRemoved(names_[static_cast<std::size_t>(row)]);
+    store_.removeMechRecord(row + 1);
+    log_.addMechRemoved(names_[static_cast<std::size_t>(row)]);
     names_.erase(names_.begin() + row);
     selected_ = -1;
-    RosterChanged();
+    rosterChanged();
     return true;
 }
 
-TurnOutcome Game::NextTurn() {
+TurnOutcome Game::nextTurn() {
     TurnOutcome outcome;
-    const int mechs = MechCount();
+    const int mechs = mechCount();
     if (mechs == 0)
         return outcome; // no 'Mechs, no turn
     // Marked changed only once the turn has ended, whichever way: a saver
     // that looks in while the players answer a question sees no change.
     struct MarkAtEnd {
         Game& game;
-        ~MarkAtEnd() { game.Changed(); }
+        ~MarkAtEnd() { game.changed(); }
     } const markAtEnd{*this};
-    if (log_.NextTurnNumber() > TurnLog::kLastTurn) {
+    if (log_.nextTurnNumber() > TurnLog::kLastTurn) {
         selected_ = 0;
-        outcome.Messages.push_back({0, messages::kNoMoreTurns});
-        outcome.What = TurnOutcome::Result::Failed;
+        outcome.messages.push_back({0, messages::kNoMoreTurns});
+        outcome.what = TurnOutcome::Result::Failed;
         return outcome;
     }
-    random_.Reseed();
+    random_.reseed();
 
     // Validation: every 'Mech is checked, and once one entry failed, every
     // later 'Mech ends with the turn's failure too.
@@ -131,22 +131,22 @@ TurnOutcome Game::NextTurn() {
     std::vector<HeatBalance> balances(static_cast<std::size_t>(mechs));
     std::vector<std::string> problems;
     for (int row = 0; row < mechs; ++row) {
-        random_.Reseed();
-        const EntryCheck check = CheckEntries(EntriesOf(store_[row + 1]));
-        for (const std::string& message : check.Messages) {
-            outcome.Messages.push_back({row, message});
+        random_.reseed();
+        const EntryCheck check = checkEntries(entriesOf(store_[row + 1]));
+        for (const std::string& message : check.messages) {
+            outcome.messages.push_back({row, message});
             problems.push_back(names_[static_cast<std::size_t>(row)] + ": " + message);
         }
-        failed = failed || !check.Messages.empty();
+        failed = failed || !check.messages.empty();
         if (failed)
-            outcome.Messages.push_back({row, messages::kTurnNotCompleted});
+            outcome.messages.push_back({row, messages::kTurnNotCompleted});
         else
-            balances[static_cast<std::size_t>(row)] = *check.Balance;
+            balances[static_cast<std::size_t>(row)] = *check.balance;
     }
     selected_ = 0;
     if (failed) {
-        log_.AddFailedTurn(problems);
-        outcome.What = TurnOutcome::Result::Failed;
+        log_.addFailedTurn(problems);
+        outcome.what = TurnOutcome::Result::Failed;
         return outcome;
     }
 
@@ -155,7 +155,7 @@ TurnOutcome Game::NextTurn() {
     for (int slot = 1; slot <= mechs; ++slot)
         before.push_back(store_[slot]);
     for (int row = 0; row < mechs; ++row)
-        store_[row + 1].Heat = balances[static_cast<std::size_t>(row)].NewLevel;
+        store_[row + 1].heat = balances[static_cast<std::size_t>(row)].newLevel;
 
     std::vector<MechTurnLine> lines;
     lines.reserve(static_cast<std::size_t>(mechs));
@@ -166,91 +166,91 @@ TurnOutcome Game::NextTurn() {
         MechRecord& record = store_[row + 1];
         if (diceAtTable_) {
             // While the players roll, the record shows what is already certain.
-            record.ConditionMod2Fier = FireModifierText(record.Heat);
-            record.ConditionMP = MovementPenaltyText(record.Heat);
-            record.ConditionShutdown = {};
-            record.ConditionAmmoExp = {};
-            table.About(row, names_[static_cast<std::size_t>(row)]);
+            record.conditionMod2Fier = fireModifierText(record.heat);
+            record.conditionMp = movementPenaltyText(record.heat);
+            record.conditionShutdown = {};
+            record.conditionAmmoExp = {};
+            table.about(row, names_[static_cast<std::size_t>(row)]);
         }
-        std::optional<HeatEffects> effects = ApplyHeatEffects(record.Heat, dice);
+        std::optional<HeatEffects> effects = applyHeatEffects(record.heat, dice);
         if (!effects) {
             for (int slot = 1; slot <= mechs; ++slot)
                 store_[slot] = before[static_cast<std::size_t>(slot - 1)];
-            log_.AddCancelledTurn();
+            log_.addCancelledTurn();
             selected_ = 0;
-            outcome.What = TurnOutcome::Result::Cancelled;
+            outcome.what = TurnOutcome::Result::Cancelled;
             return outcome;
         }
-        record.ConditionMod2Fier = effects->Mod2Fier;
-        record.ConditionMP = effects->MP;
-        record.ConditionShutdown = effects->Shutdown;
-        record.ConditionAmmoExp = effects->AmmoExp;
+        record.conditionMod2Fier = effects->mod2Fier;
+        record.conditionMp = effects->mp;
+        record.conditionShutdown = effects->shutdown;
+        record.conditionAmmoExp = effects->ammoExp;
         lines.push_back({names_[static_cast<std::size_t>(row)],
-                         before[static_cast<std::size_t>(row)].Heat, record.Heat,
-                         balances[static_cast<std::size_t>(row)].TurnHeat, std::move(*effects)});
+                         before[static_cast<std::size_t>(row)].heat, record.heat,
+                         balances[static_cast<std::size_t>(row)].turnHeat, std::move(*effects)});
     }
 
     // This turn's attempts to stand and weapon heat are spent.
     for (int slot = 1; slot <= mechs; ++slot) {
-        store_[slot].AttemptsToStand = "0";
-        store_[slot].WeaponHeat = "0";
+        store_[slot].attemptsToStand = "0";
+        store_[slot].weaponHeat = "0";
     }
-    const std::size_t entry = log_.AddTurn(std::move(lines));
+    const std::size_t entry = log_.addTurn(std::move(lines));
     undo_.push_back({entry, std::move(before)});
-    outcome.Turn = &log_.Entries()[entry];
+    outcome.turn = &log_.entries()[entry];
     selected_ = 0;
-    outcome.What = TurnOutcome::Result::Completed;
+    outcome.what = TurnOutcome::Result::Completed;
     return outcome;
 }
 
-int Game::UndoTurnNumber() const {
-    return undo_.empty() ? 0 : log_.Entries().at(undo_.back().Entry).Number;
+int Game::undoTurnNumber() const {
+    return undo_.empty() ? 0 : log_.entries().at(undo_.back().entry).number;
 }
 
-bool Game::Undo() {
+bool Game::undo() {
     if (undo_.empty())
         return false;
     const UndoStep step = std::move(undo_.back());
     undo_.pop_back();
-    for (std::size_t i = 0; i < step.Before.size(); ++i)
-        store_[static_cast<int>(i) + 1] = step.Before[i];
-    log_.MarkUndone(step.Entry);
-    Select(0);
-    Changed();
+    for (std::size_t i = 0; i < step.before.size(); ++i)
+        store_[static_cast<int>(i) + 1] = step.before[i];
+    log_.markUndone(step.entry);
+    select(0);
+    changed();
     return true;
 }
 
-void Game::SetDiceAtTable(bool atTable) {
+void Game::setDiceAtTable(bool atTable) {
     diceAtTable_ = atTable;
-    Changed();
+    changed();
 }
 
-GameState Game::State() const {
+GameState Game::state() const {
     GameState state;
-    state.Names = names_;
+    state.names = names_;
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        state.Records.push_back(store_[slot]);
-    state.Selected = selected_;
-    state.Log = log_.Entries();
-    state.Undo = undo_;
-    state.DiceAtTable = diceAtTable_;
+        state.records.push_back(store_[slot]);
+    state.selected = selected_;
+    state.log = log_.entries();
+    state.undo = undo_;
+    state.diceAtTable = diceAtTable_;
     return state;
 }
 
-GameView Game::View() const {
-    return {names_, store_.Slots(), selected_, log_.Entries(), undo_, diceAtTable_, generation_};
+GameView Game::view() const {
+    return {names_, store_.allSlots(), selected_, log_.entries(), undo_, diceAtTable_, generation_};
 }
 
-void Game::Restore(GameState state) {
+void Game::restore(GameState state) {
     ++generation_;
-    names_ = std::move(state.Names);
+    names_ = std::move(state.names);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        store_[slot] = std::move(state.Records.at(static_cast<std::size_t>(slot)));
-    Select(state.Selected);
-    log_.Restore(std::move(state.Log));
-    undo_ = std::move(state.Undo);
-    diceAtTable_ = state.DiceAtTable;
-    Changed();
+        store_[slot] = std::move(state.records.at(static_cast<std::size_t>(slot)));
+    select(state.selected);
+    log_.restore(std::move(state.log));
+    undo_ = std::move(state.undo);
+    diceAtTable_ = state.diceAtTable;
+    changed();
 }
 
 } // namespace caldrix

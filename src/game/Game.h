@@ -18,74 +18,74 @@ namespace caldrix {
 
 // One roll the players make with their own dice.
 struct RollRequest {
-    int Row = 0;
-    std::string Name;
-    Danger Kind = Danger::Shutdown;
-    int Level = 0;
-    int AvoidOn = 0;
+    int row = 0;
+    std::string name;
+    Danger kind = Danger::Shutdown;
+    int level = 0;
+    int avoidOn = 0;
 };
 
 // Asks the players for the total of one roll; nothing when they cancel the turn.
 class DiceQuestionInterface {
 public:
     virtual ~DiceQuestionInterface() = default;
-    virtual std::optional<int> AskTotal(const RollRequest& request,
+    virtual std::optional<int> askTotal(const RollRequest& request,
                                         const std::string& question) = 0;
 };
 
 // A message of a failed turn, and the roster row it is about.
 struct TurnMessage {
-    int Row = 0;
-    std::string Text;
+    int row = 0;
+    std::string text;
     bool operator==(const TurnMessage&) const = default;
 };
 
 struct TurnOutcome {
     enum class Result { NoMechs, Failed, Cancelled, Completed };
-    Result What = Result::NoMechs;
-    std::vector<TurnMessage> Messages; // a failed turn's, in the order the players see them
+    Result what = Result::NoMechs;
+    std::vector<TurnMessage> messages; // a failed turn's, in the order the players see them
     // A completed turn's entry in the history: each 'Mech's level,
     // conditions and rolls, in roster order. Valid until the game changes.
-    const LogEntry* Turn = nullptr;
+    const LogEntry* turn = nullptr;
 };
 
 // What Undo puts back: every record as it was when Next Turn was pressed.
 struct UndoStep {
-    std::size_t Entry = 0; // the turn's entry in the history
-    std::vector<MechRecord> Before;
+    std::size_t entry = 0; // the turn's entry in the history
+    std::vector<MechRecord> before;
     bool operator==(const UndoStep&) const = default;
 };
 
 // Everything a game is, as a saved game holds it.
 struct GameState {
-    std::vector<std::string> Names;
-    std::vector<MechRecord> Records; // slots 0..256
-    int Selected = -1;
-    std::vector<LogEntry> Log;
-    std::vector<UndoStep> Undo;
-    bool DiceAtTable = false;
+    std::vector<std::string> names;
+    std::vector<MechRecord> records; // slots 0..256
+    int selected = -1;
+    std::vector<LogEntry> log;
+    std::vector<UndoStep> undo;
+    bool diceAtTable = false;
     bool operator==(const GameState&) const = default;
 };
 
 // A game seen whole without a copy, as a saved-game writer reads it. The
 // generation changes whenever the history may have been replaced.
 struct GameView {
-    const std::vector<std::string>& Names;
-    const MechRecord* Records; // slots 0..256
-    int Selected;
-    const std::vector<LogEntry>& Log;
-    const std::vector<UndoStep>& Undo;
-    bool DiceAtTable;
-    std::uint64_t Generation;
+    const std::vector<std::string>& names;
+    const MechRecord* records; // slots 0..256
+    int selected;
+    const std::vector<LogEntry>& log;
+    const std::vector<UndoStep>& undo;
+    bool diceAtTable;
+    std::uint64_t generation;
 };
 
-inline GameView ViewOf(const GameState& state) {
-    return {state.Names,
-            state.Records.data(),
-            state.Selected,
-            state.Log,
-            state.Undo,
-            state.DiceAtTable,
+inline GameView viewOf(const GameState& state) {
+    return {state.names,
+            state.records.data(),
+            state.selected,
+            state.log,
+            state.undo,
+            state.diceAtTable,
             0};
 }
 
@@ -96,61 +96,61 @@ class Game {
 public:
     Game(RandomSourceInterface& random, DiceQuestionInterface& table);
 
-    int MechCount() const { return static_cast<int>(names_.size()); }
-    const std::string& MechName(int row) const { return names_.at(static_cast<std::size_t>(row)); }
-    const std::vector<std::string>& MechNames() const { return names_; }
-    const MechRecord& Record(int slot) const { return store_[slot]; }
-    const TurnLog& Log() const { return log_; }
+    int mechCount() const { return static_cast<int>(names_.size()); }
+    const std::string& mechName(int row) const { return names_.at(static_cast<std::size_t>(row)); }
+    const std::vector<std::string>& mechNames() const { return names_; }
+    const MechRecord& record(int slot) const { return store_[slot]; }
+    const TurnLog& log() const { return log_; }
 
     // The selected row, -1 for none. Edits go to its slot; with none, to
     // the scratch slot 0.
-    int Selected() const { return selected_; }
-    void Select(int row);
-    int CurrentMechSlot() const { return caldrix::CurrentMechSlot(selected_); }
+    int selected() const { return selected_; }
+    void select(int row);
+    int currentMechSlot() const { return caldrix::currentMechSlot(selected_); }
 
     // Empties the roster and the history and resets slots 1..256.
-    void NewGame();
+    void newGame();
     // Appends a 'Mech with a default record; false when the roster is full.
-    bool AddMech(const std::string& name);
+    bool addMech(const std::string& name);
     // A 'Mech from a unit file: its name, heat sinks, and no engine hits.
-    bool AddUnit(const UnitFileMech& unit);
+    bool addUnit(const UnitFileMech& unit);
     // Removes the 'Mech and its record; nothing is selected afterwards.
-    bool RemoveMech(int row);
+    bool removeMech(int row);
 
     // Stores one entry as typed; true when it changed the record.
-    template <typename T> bool Set(int slot, T MechRecord::*field, T value) {
+    template <typename T> bool set(int slot, T MechRecord::*field, T value) {
         T& current = store_[slot].*field;
         if (current == value)
             return false;
         current = std::move(value);
-        Changed();
+        changed();
         return true;
     }
 
     // All or nothing: every 'Mech's heat advances one turn, or no record
     // changes at all. Ends with the first 'Mech selected.
-    TurnOutcome NextTurn();
+    TurnOutcome nextTurn();
 
     // The number of the turn Undo takes back, 0 when there is none.
-    int UndoTurnNumber() const;
+    int undoTurnNumber() const;
     // Puts every record back as it was when that Next Turn was pressed.
-    bool Undo();
+    bool undo();
 
-    bool DiceAtTable() const { return diceAtTable_; }
+    bool diceAtTable() const { return diceAtTable_; }
     // The players' choice; the window calls it only when they make one.
-    void SetDiceAtTable(bool atTable);
+    void setDiceAtTable(bool atTable);
 
     // Rises with every change, so that a saver knows when there is something new.
-    std::uint64_t Revision() const { return revision_; }
+    std::uint64_t revision() const { return revision_; }
 
-    GameState State() const;
-    GameView View() const;
+    GameState state() const;
+    GameView view() const;
     // Takes a state that a saved-game reader has checked whole.
-    void Restore(GameState state);
+    void restore(GameState state);
 
 private:
-    void Changed() { ++revision_; }
-    void RosterChanged();
+    void changed() { ++revision_; }
+    void rosterChanged();
 
     RandomSourceInterface& random_;
     DiceQuestionInterface& table_;

@@ -16,16 +16,16 @@
 namespace caldrix {
 
 AutoSave::AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent)
-    : QObject(parent), game_(game), messages_(messages), folder_(DefaultFolder()) {
+    : QObject(parent), game_(game), messages_(messages), folder_(defaultFolder()) {
     settle_.setInterval(kSettleMs); // SaveNow stops it: it fires once per pause
-    connect(&settle_, &QTimer::timeout, this, &AutoSave::SaveNow);
+    connect(&settle_, &QTimer::timeout, this, &AutoSave::saveNow);
 }
 
-QString AutoSave::DefaultFolder() {
+QString AutoSave::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-void AutoSave::StartNewFile() {
+void AutoSave::startNewFile() {
     settle_.stop();
     // Named by the moment it began, and its microsecond, so that the names
     // sort as the games do and two games never share a file.
@@ -38,11 +38,11 @@ void AutoSave::StartNewFile() {
     saved_.reset();
 }
 
-void AutoSave::SaveSoon() {
+void AutoSave::saveSoon() {
     settle_.start();
 }
 
-void AutoSave::SaveNow() {
+void AutoSave::saveNow() {
     settle_.stop();
     if (holds_ > 0) {
         wanted_ = true;
@@ -50,8 +50,8 @@ void AutoSave::SaveNow() {
     }
     wanted_ = false;
     // An empty game is not worth a file: it would only push out an older one.
-    const bool empty = game_.MechNames().empty() && game_.Log().Entries().empty();
-    if (current_.isEmpty() || (saved_ && game_.Revision() <= *saved_) || empty)
+    const bool empty = game_.mechNames().empty() && game_.log().entries().empty();
+    if (current_.isEmpty() || (saved_ && game_.revision() <= *saved_) || empty)
         return;
     QString problem;
     if (!QDir(folder_).exists()) { // made once, for its owner alone
@@ -61,11 +61,11 @@ void AutoSave::SaveNow() {
             problem = QStringLiteral("the folder cannot be made");
     }
     if (problem.isEmpty())
-        problem = WriteGameFile(current_, Json());
+        problem = writeGameFile(current_, json());
     if (!problem.isEmpty()) {
         const Hold quiet(*this); // no save from inside its own message
         if (!failing_)
-            messages_.Inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "
+            messages_.inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "
                                             "goes on, and Caldrix keeps trying.")
                                  .arg(folder_, problem));
         failing_ = true;
@@ -73,17 +73,17 @@ void AutoSave::SaveNow() {
     }
     failing_ = false;
     const bool newFile = !saved_;
-    saved_ = game_.Revision();
+    saved_ = game_.revision();
     if (newFile) // only a game's first file can push out the oldest
-        Prune();
+        prune();
 }
 
-void AutoSave::Release() {
+void AutoSave::release() {
     if (--holds_ == 0 && wanted_)
-        SaveNow();
+        saveNow();
 }
 
-bool AutoSave::IsAutoSaveName(const QString& fileName) {
+bool AutoSave::isAutoSaveName(const QString& fileName) {
     // The start's date and time, then its microsecond since 1970 in 16
     // digits: a player's own "game-10.caldrix" is never taken for one.
     static const QRegularExpression name(
@@ -91,22 +91,22 @@ bool AutoSave::IsAutoSaveName(const QString& fileName) {
     return name.match(fileName).hasMatch();
 }
 
-QStringList AutoSave::Files() const {
+QStringList AutoSave::files() const {
     QDir dir(folder_);
     QStringList files = dir.entryList({QStringLiteral("game-*") + kGameFileSuffix}, QDir::Files,
                                       QDir::Name | QDir::Reversed);
-    files.removeIf([](const QString& name) { return !IsAutoSaveName(name); });
+    files.removeIf([](const QString& name) { return !isAutoSaveName(name); });
     return files; // the fixed width of every part sorts them by their start
 }
 
-void AutoSave::Prune() {
-    const QStringList files = Files();
-    for (qsizetype i = kKept; i < files.size(); ++i)
-        QFile::remove(QDir(folder_).filePath(files[i]));
+void AutoSave::prune() {
+    const QStringList names = files();
+    for (qsizetype i = kKept; i < names.size(); ++i)
+        QFile::remove(QDir(folder_).filePath(names[i]));
 }
 
-QString AutoSave::LastGame() const {
-    for (const QString& name : Files()) {
+QString AutoSave::lastGame() const {
+    for (const QString& name : files()) {
         const QString path = QDir(folder_).filePath(name);
         if (path != current_)
             return path;

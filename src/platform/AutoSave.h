@@ -27,21 +27,21 @@ public:
     AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent = nullptr);
 
     // QStandardPaths' AppDataLocation; tests point it elsewhere.
-    static QString DefaultFolder();
-    void SetFolder(const QString& folder) { folder_ = folder; }
-    QString Folder() const { return folder_; }
+    static QString defaultFolder();
+    void setFolder(const QString& folder) { folder_ = folder; }
+    QString folder() const { return folder_; }
 
     // A new game goes into a file of its own; the older ones stay.
-    void StartNewFile();
+    void startNewFile();
     // The game goes on in an autosave it was opened from.
-    void ContinueIn(const QString& path) { current_ = path; }
-    QString CurrentFile() const { return current_; }
+    void continueIn(const QString& path) { current_ = path; }
+    QString currentFile() const { return current_; }
 
     // After an edit: saves once the edits have settled for a second.
-    void SaveSoon();
+    void saveSoon();
     // After a turn, an undo, a roster change: saves at once, or, while an
     // operation holds the saves, as soon as the last hold ends.
-    void SaveNow();
+    void saveNow();
 
     // Held for the whole of an operation whose boxes and questions let
     // the event loop run: the game is written only as it is between
@@ -49,7 +49,7 @@ public:
     class Hold {
     public:
         explicit Hold(AutoSave& saver) : saver_(saver) { ++saver_.holds_; }
-        ~Hold() { saver_.Release(); }
+        ~Hold() { saver_.release(); }
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
@@ -58,19 +58,19 @@ public:
     };
 
     // The newest autosave that is not the game in progress, or empty.
-    QString LastGame() const;
+    QString lastGame() const;
 
     // The game's JSON through the autosave's writer, which already holds
     // the text of all that a long game never changes again.
-    QByteArray Json() { return writer_.Json(game_.View()); }
+    QByteArray json() { return writer_.json(game_.view()); }
 
     // True for the names StartNewFile gives, and only for those.
-    static bool IsAutoSaveName(const QString& fileName);
+    static bool isAutoSaveName(const QString& fileName);
 
 private:
-    QStringList Files() const;
-    void Prune();
-    void Release();
+    QStringList files() const;
+    void prune();
+    void release();
 
     const Game& game_;
     GameWriter writer_; // keeps what a long game never changes again

@@ -16,28 +16,28 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert); // Enter never adds the text to the list
     setCompleter(nullptr);                // no inline completion: "Jum" stays "Jum"
-    NameComboByAccessibleName(this);
+    nameComboByAccessibleName(this);
     connect(this, &QComboBox::editTextChanged, this, [this] {
-        FollowText();
+        followText();
         if (!picking_)
-            emit Change();
+            emit change();
     });
     connect(this, &QComboBox::activated, this, [this] {
         picking_ = false;
-        emit Click();
+        emit click();
     });
     // Typing always ends a pick that never came (a popup closed unchosen).
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { picking_ = false; });
 }
 
-void ComboBox::SetText(const QString& text) {
+void ComboBox::setText(const QString& text) {
     picking_ = false;
     if (currentText() != text)
         setEditText(text);
-    FollowText();
+    followText();
 }
 
-void ComboBox::FollowText() {
+void ComboBox::followText() {
     const QString text = currentText();
     const int index = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index == currentIndex())

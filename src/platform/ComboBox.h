@@ -16,13 +16,13 @@ public:
     explicit ComboBox(QWidget* parent = nullptr);
 
     // Sets the text field; raises Change when the text changes.
-    void SetText(const QString& text);
+    void setText(const QString& text);
 
     void hidePopup() override;
 
 signals:
-    void Change();
-    void Click();
+    void change();
+    void click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -32,7 +32,7 @@ private:
     // The list's current item is the one whose text is shown, or none, so
     // the arrow keys and the list step from what the player sees. Moved
     // without raising a handler.
-    void FollowText();
+    void followText();
 
     // Qt puts a picked item's text into the field before it reports the
     // pick; while a pick is under way that text change is not a Change.

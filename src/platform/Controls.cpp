@@ -65,7 +65,7 @@ public:
     }
 };
 
-QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
@@ -78,9 +78,9 @@ QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-void InstallAccessibleFactory() {
+void installAccessibleFactory() {
     static const bool installed = [] {
-        QAccessible::installFactory(AccessibleFactory);
+        QAccessible::installFactory(accessibleFactory);
         return true;
     }();
     (void)installed;
@@ -88,7 +88,7 @@ void InstallAccessibleFactory() {
 
 } // namespace
 
-QString Breakable(const QString& text) {
+QString breakable(const QString& text) {
     QString out;
     int run = 0;
     for (const QChar c : text) {
@@ -102,22 +102,22 @@ QString Breakable(const QString& text) {
     return out;
 }
 
-void CapTypedText(QLineEdit* box) {
+void capTypedText(QLineEdit* box) {
     box->setMaxLength(kMaxText);
 }
 
-void NameComboByAccessibleName(QComboBox* combo) {
-    InstallAccessibleFactory();
+void nameComboByAccessibleName(QComboBox* combo) {
+    installAccessibleFactory();
     combo->setProperty(kNamedCombo, true);
 }
 
-void NameLabelByText(QLabel* label) {
-    InstallAccessibleFactory();
+void nameLabelByText(QLabel* label) {
+    installAccessibleFactory();
     label->setProperty(kNameByText, true);
 }
 
-void SetAccessibleValue(QWidget* widget, const QString& value) {
-    InstallAccessibleFactory();
+void setAccessibleValue(QWidget* widget, const QString& value) {
+    installAccessibleFactory();
     if (widget->property(kValue).toString() == value)
         return;
     const bool first = !widget->property(kValue).isValid();
@@ -132,12 +132,12 @@ void SetAccessibleValue(QWidget* widget, const QString& value) {
     }
 }
 
-int SelectedIndex(const QListWidget* list) {
+int selectedIndex(const QListWidget* list) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void SetSelectedIndex(QListWidget* list, int row) {
+void setSelectedIndex(QListWidget* list, int row) {
     if (!list->item(row)) { // -1, or no such row
         list->selectionModel()->clear();
         return;
@@ -145,12 +145,12 @@ void SetSelectedIndex(QListWidget* list, int row) {
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
-void SetBoxText(QLineEdit* box, const QString& text) {
+void setBoxText(QLineEdit* box, const QString& text) {
     if (box->text() != text)
         box->setText(text);
 }
 
-void SetOptionSelected(QRadioButton* option, bool selected) {
+void setOptionSelected(QRadioButton* option, bool selected) {
     if (option->isChecked() == selected)
         return;
     if (selected) {
@@ -163,19 +163,19 @@ void SetOptionSelected(QRadioButton* option, bool selected) {
     option->setAutoExclusive(exclusive);
 }
 
-void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum) {
+void makeStepScrollBar(QScrollBar* bar, int minimum, int maximum) {
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(false);
 }
 
-void MakePlainLabel(QLabel* label) {
+void makePlainLabel(QLabel* label) {
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, QRect rect) {
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, QRect rect) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
     frame->setGeometry(rect);
@@ -186,11 +186,11 @@ QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& captio
     return frame;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                   Qt::Alignment horizontal) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
-    MakePlainLabel(label);
+    makePlainLabel(label);
     label->setGeometry(rect);
     label->setAlignment(horizontal | Qt::AlignTop);
     return label;

@@ -27,58 +27,58 @@ class QWidget;
 namespace caldrix::platform {
 
 // Layouts are given in twips; 15 twips make one device-independent pixel.
-constexpr int Px(int twips) {
+constexpr int px(int twips) {
     return twips / 15;
 }
 // The engine's UTF-8 text as Qt shows it.
-inline QString ToQ(std::string_view text) {
+inline QString toQ(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline QRect TwipRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
+inline QRect twipRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
 }
 
 // The selected row, -1 while no row is highlighted. Qt's current row is not
 // used: it can point at an item that is not selected.
-int SelectedIndex(const QListWidget* list);
+int selectedIndex(const QListWidget* list);
 // Selects a row, or clears the selection and the current row for -1.
-void SetSelectedIndex(QListWidget* list, int row);
+void setSelectedIndex(QListWidget* list, int row);
 
 // Sets a text box's text, raising its change handler when the text changes.
 // Equal text is left alone: re-laying it out is most of a load's cost.
-void SetBoxText(QLineEdit* box, const QString& text);
+void setBoxText(QLineEdit* box, const QString& text);
 
 // Selects or deselects an option button. Deselecting the selected button of
 // an exclusive group needs the exclusivity suspended; it raises no handler.
-void SetOptionSelected(QRadioButton* option, bool selected);
+void setOptionSelected(QRadioButton* option, bool selected);
 
 // A vertical scroll bar whose change handler runs on every step and on
 // release of the thumb, not while the thumb is dragged.
-void MakeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
+void makeStepScrollBar(QScrollBar* bar, int minimum, int maximum);
 
 // A very long word (a file name, a 'Mech's name) may break anywhere, so
 // that a wrapping label stays within the screen: a zero-width space every
 // 40 characters of it.
-QString Breakable(const QString& text);
+QString breakable(const QString& text);
 
 // Text boxes that take as much as a saved game holds (Qt's own limit is
 // 32,767 characters): whatever is typed can be opened again.
-void CapTypedText(QLineEdit* box);
+void capTypedText(QLineEdit* box);
 
 // Screen readers: an empty label has no name of its own (not its frame's
 // caption), and a combo box is named by its accessible name.
-void NameLabelByText(QLabel* label);
+void nameLabelByText(QLabel* label);
 // What a screen reader reads as the widget's value ("level 12").
-void SetAccessibleValue(QWidget* widget, const QString& value);
-void NameComboByAccessibleName(QComboBox* combo);
+void setAccessibleValue(QWidget* widget, const QString& value);
+void nameComboByAccessibleName(QComboBox* combo);
 
 // Labels show their text literally: no markup, no mnemonics.
-void MakePlainLabel(QLabel* label);
+void makePlainLabel(QLabel* label);
 // A frame that shows the button face, not the window's grey.
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, QRect rect);
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, QRect rect);
 // A plain label named `name` at `rect`, its text at the top.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                   Qt::Alignment horizontal = Qt::AlignLeft);
 
 } // namespace caldrix::platform

@@ -13,8 +13,8 @@ DialogWindow::DialogWindow(const QString& name, const QString& caption, QSize cl
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    MakeFixedWindow(this, caption, minimizeBox);
-    setFont(ProgramFont(8));
+    makeFixedWindow(this, caption, minimizeBox);
+    setFont(programFont(8));
     setFixedSize(client);
     // Escape and the close control both end in finished(); "Ok!" only hides.
     connect(this, &QDialog::finished, this, &DialogWindow::closedByUser);

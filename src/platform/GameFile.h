@@ -21,8 +21,8 @@ inline constexpr int kGameFileVersion = 1;
 inline const QString kGameFileSuffix = QStringLiteral(".caldrix");
 
 struct GameFileResult {
-    std::optional<GameState> State;
-    QString Problem; // why the file cannot be opened, "it is not JSON"
+    std::optional<GameState> state;
+    QString problem; // why the file cannot be opened, "it is not JSON"
 };
 
 // Writes a game's JSON document. It keeps the text of what a game never
@@ -31,29 +31,29 @@ struct GameFileResult {
 // is new; each piece is written by Qt's JSON classes.
 class GameWriter {
 public:
-    QByteArray Json(const GameView& game);
+    QByteArray json(const GameView& game);
 
 private:
     struct Piece {
-        QByteArray Json;
-        bool Undone = false; // history: the entry's mark when written
+        QByteArray json;
+        bool undone = false; // history: the entry's mark when written
         // Undo: the turn of the step after it. History entries are never
         // reused, so a step taken back and replaced changes this too.
-        std::size_t Next = 0;
+        std::size_t next = 0;
     };
     std::optional<std::uint64_t> generation_; // the game the pieces come from
     std::vector<Piece> history_, undo_;
 };
 
-QByteArray GameToJson(const GameState& state);
-GameFileResult GameFromJson(const QByteArray& bytes);
+QByteArray gameToJson(const GameState& state);
+GameFileResult gameFromJson(const QByteArray& bytes);
 
 // Never more than the limit is read; a failed read gives only the problem.
-GameFileResult ReadGameFile(const QString& path);
+GameFileResult readGameFile(const QString& path);
 // Through QSaveFile, so a file is never left half-written. Empty when saved.
-QString WriteGameFile(const QString& path, const QByteArray& json);
+QString writeGameFile(const QString& path, const QByteArray& json);
 
 // "Atlas.caldrix could not be opened: it is not JSON"
-QString OpenProblem(const QString& path, const QString& problem);
+QString openProblem(const QString& path, const QString& problem);
 
 } // namespace caldrix

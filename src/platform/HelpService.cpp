@@ -17,7 +17,7 @@
 namespace caldrix {
 
 HelpService::HelpService(MessageBoxInterface& messages, QObject* parent)
-    : QObject(parent), messages_(messages), folders_(DefaultSearchFolders()) {
+    : QObject(parent), messages_(messages), folders_(defaultSearchFolders()) {
     if (qApp)
         qApp->installEventFilter(this);
 }
@@ -28,13 +28,13 @@ HelpService::~HelpService() {
     delete window_;
 }
 
-QStringList HelpService::DefaultSearchFolders() {
+QStringList HelpService::defaultSearchFolders() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     return {exeDir, QDir(exeDir).filePath(QStringLiteral("../share/caldrix")),
             QStringLiteral(CALDRIX_DATA_DIR)};
 }
 
-QString HelpService::FindHelpFile() const {
+QString HelpService::findHelpFile() const {
     if (fileName_.isEmpty())
         return {};
     for (const QString& folder : folders_) {
@@ -45,11 +45,11 @@ QString HelpService::FindHelpFile() const {
     return {};
 }
 
-void HelpService::ShowHelp() {
-    const QString path = FindHelpFile();
+void HelpService::showHelp() {
+    const QString path = findHelpFile();
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        messages_.Inform(QStringLiteral("The help file %1 could not be found").arg(fileName_));
+        messages_.inform(QStringLiteral("The help file %1 could not be found").arg(fileName_));
         return;
     }
     // The file is our own HTML document, whatever its extension says.
@@ -61,10 +61,10 @@ void HelpService::ShowHelp() {
              {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
             connect(new QShortcut(keys, window_), &QShortcut::activated, window_, &QWidget::close);
         window_->setWindowTitle(QStringLiteral("Caldrix Help"));
-        window_->setWindowIcon(platform::ProgramIcon());
-        window_->resize(platform::Px(8400), platform::Px(7800));
-        platform::CentreOver(window_, owner_);
-        platform::FitOnScreen(window_, owner_);
+        window_->setWindowIcon(platform::programIcon());
+        window_->resize(platform::px(8400), platform::px(7800));
+        platform::centreOver(window_, owner_);
+        platform::fitOnScreen(window_, owner_);
     }
     window_->setHtml(QString::fromUtf8(file.readAll()));
     window_->show();
@@ -75,7 +75,7 @@ bool HelpService::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-            ShowHelp();
+            showHelp();
             return true;
         }
     }

@@ -17,7 +17,7 @@ class HelpInterface {
 public:
     virtual ~HelpInterface() = default;
     // Names the help file by its bare file name.
-    virtual void SetHelpFile(const QString& fileName) = 0;
+    virtual void setHelpFile(const QString& fileName) = 0;
 };
 
 // Looks for the named file beside the executable, then in the installed
@@ -29,16 +29,16 @@ public:
     ~HelpService() override;
 
     // The folders searched, in order; tests point them elsewhere.
-    void SetSearchFolders(const QStringList& folders) { folders_ = folders; }
-    static QStringList DefaultSearchFolders();
+    void setSearchFolders(const QStringList& folders) { folders_ = folders; }
+    static QStringList defaultSearchFolders();
 
     // The help window opens centred over this window (the main window).
-    void SetOwner(QWidget* owner) { owner_ = owner; }
-    void SetHelpFile(const QString& fileName) override { fileName_ = fileName; }
-    QString HelpFile() const { return fileName_; }
-    QString FindHelpFile() const;
-    void ShowHelp();
-    QTextBrowser* HelpWindow() const { return window_; }
+    void setOwner(QWidget* owner) { owner_ = owner; }
+    void setHelpFile(const QString& fileName) override { fileName_ = fileName; }
+    QString helpFile() const { return fileName_; }
+    QString findHelpFile() const;
+    void showHelp();
+    QTextBrowser* helpWindow() const { return window_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

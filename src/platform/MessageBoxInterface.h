@@ -12,9 +12,9 @@ class MessageBoxInterface {
 public:
     virtual ~MessageBoxInterface() = default;
     // Text, an OK button, no icon; the title "Caldrix" unless one is given.
-    virtual void Inform(const QString& text, const QString& title = {}) = 0;
+    virtual void inform(const QString& text, const QString& title = {}) = 0;
     // Yes and No with the stop icon, No the default. True for Yes.
-    virtual bool ConfirmYesNo(const QString& text, const QString& title) = 0;
+    virtual bool confirmYesNo(const QString& text, const QString& title) = 0;
 };
 
 inline const QString kApplicationTitle = QStringLiteral("Caldrix");

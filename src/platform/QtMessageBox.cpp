@@ -16,10 +16,10 @@ namespace caldrix {
 
 namespace {
 
-void Prepare(QMessageBox& box, const QWidget* owner) {
+void prepare(QMessageBox& box, const QWidget* owner) {
     box.setTextFormat(Qt::PlainText);
-    platform::KeepOnScreen(&box, owner);
-    box.setWindowIcon(platform::ProgramIcon());
+    platform::keepOnScreen(&box, owner);
+    box.setWindowIcon(platform::programIcon());
     // Wide enough that the title "Caldrix" is never cut, however short the text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(240, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
@@ -28,24 +28,24 @@ void Prepare(QMessageBox& box, const QWidget* owner) {
 
 } // namespace
 
-QWidget* QtMessageBox::Parent() const {
+QWidget* QtMessageBox::parent() const {
     QWidget* active = QApplication::activeWindow();
     if (active && !qobject_cast<QMessageBox*>(active) && active->isVisible())
         return active;
     return owner_ && owner_->isVisible() ? owner_.data() : active;
 }
 
-void QtMessageBox::Inform(const QString& text, const QString& title) {
+void QtMessageBox::inform(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kApplicationTitle : title,
-                    platform::Breakable(text), QMessageBox::Ok, Parent());
-    Prepare(box, owner_);
+                    platform::breakable(text), QMessageBox::Ok, parent());
+    prepare(box, owner_);
     box.exec();
 }
 
-bool QtMessageBox::ConfirmYesNo(const QString& text, const QString& title) {
+bool QtMessageBox::confirmYesNo(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Critical, title.isEmpty() ? kApplicationTitle : title, text,
-                    QMessageBox::Yes | QMessageBox::No, Parent());
-    Prepare(box, owner_);
+                    QMessageBox::Yes | QMessageBox::No, parent());
+    prepare(box, owner_);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

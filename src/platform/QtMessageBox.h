@@ -14,12 +14,12 @@ namespace caldrix {
 // to: the active window of the program, else the owner (the main window).
 class QtMessageBox : public MessageBoxInterface {
 public:
-    void SetOwner(QWidget* owner) { owner_ = owner; }
-    void Inform(const QString& text, const QString& title = {}) override;
-    bool ConfirmYesNo(const QString& text, const QString& title) override;
+    void setOwner(QWidget* owner) { owner_ = owner; }
+    void inform(const QString& text, const QString& title = {}) override;
+    bool confirmYesNo(const QString& text, const QString& title) override;
 
 private:
-    QWidget* Parent() const;
+    QWidget* parent() const;
     QPointer<QWidget> owner_;
 };
 

@@ -13,7 +13,7 @@
 
 namespace caldrix::platform {
 
-QFont ProgramFont(qreal points, bool bold) {
+QFont programFont(qreal points, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("Carlito"), QStringLiteral("Liberation Sans Narrow"),
                       QStringLiteral("Liberation Sans")});
@@ -25,29 +25,29 @@ QFont ProgramFont(qreal points, bool bold) {
     return font;
 }
 
-QIcon ProgramIcon() {
+QIcon programIcon() {
     QIcon icon;
     for (const char* file : {":/caldrix-16.png", ":/caldrix-32.png", ":/caldrix-48.png"})
         icon.addFile(QString::fromLatin1(file));
     return icon;
 }
 
-QIcon AboutIcon() {
+QIcon aboutIcon() {
     return QIcon(QStringLiteral(":/about-32.png"));
 }
 
-void ApplyTheme(QApplication& app) {
+void applyTheme(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
-    app.setFont(ProgramFont(8));
+    app.setFont(programFont(8));
 }
 
-QString ContactLine() {
+QString contactLine() {
     const QString contact = QStringLiteral(CALDRIX_CONTACT);
     return contact.isEmpty() ? QStringLiteral("Version " CALDRIX_VERSION) : contact;
 }
 
-void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox) {
+void makeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox) {
     window->setWindowTitle(caption);
     const Qt::WindowType type = window->inherits("QDialog") ? Qt::Dialog : Qt::Window;
     Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -57,9 +57,9 @@ void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox) 
     window->setWindowFlags(flags);
 }
 
-void CentreOver(QWidget* window, const QWidget* over) {
+void centreOver(QWidget* window, const QWidget* over) {
     if (!over || !over->isVisible()) {
-        CentreOnScreen(window);
+        centreOnScreen(window);
         return;
     }
     QRect frame = window->frameGeometry();
@@ -67,7 +67,7 @@ void CentreOver(QWidget* window, const QWidget* over) {
     window->move(frame.topLeft());
 }
 
-void CentreOnScreen(QWidget* window) {
+void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen(); // the primary screen until it is on one
     if (!screen)
         return;
@@ -78,14 +78,14 @@ void CentreOnScreen(QWidget* window) {
 
 namespace {
 
-QRect Available(const QWidget* window, const QWidget* over) {
+QRect available(const QWidget* window, const QWidget* over) {
     const QScreen* screen = (over ? over : window)->screen();
     return screen ? screen->availableGeometry() : QRect();
 }
 
 // The window manager's frame around the window, or, before it is shown,
 // around the main window.
-QMargins FrameOf(const QWidget* window, const QWidget* over) {
+QMargins frameOf(const QWidget* window, const QWidget* over) {
     const QWidget* framed = window->isVisible() || !over ? window : over;
     const QRect frame = framed->frameGeometry(), inner = framed->geometry();
     return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
@@ -94,11 +94,11 @@ QMargins FrameOf(const QWidget* window, const QWidget* over) {
 
 } // namespace
 
-void FitOnScreen(QWidget* window, const QWidget* over) {
-    const QRect area = Available(window, over);
+void fitOnScreen(QWidget* window, const QWidget* over) {
+    const QRect area = available(window, over);
     if (area.isEmpty())
         return;
-    const QMargins frame = FrameOf(window, over);
+    const QMargins frame = frameOf(window, over);
     const QSize room = area.size().shrunkBy(frame);
     if (window->width() > room.width() || window->height() > room.height())
         window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
@@ -110,13 +110,13 @@ void FitOnScreen(QWidget* window, const QWidget* over) {
     window->move(outer.topLeft());
 }
 
-void PlaceBeside(QWidget* window, const QWidget* over, bool leftFirst) {
-    FitOnScreen(window, over);
+void placeBeside(QWidget* window, const QWidget* over, bool leftFirst) {
+    fitOnScreen(window, over);
     if (!over || !over->isVisible())
         return;
-    const QRect area = Available(window, over);
+    const QRect area = available(window, over);
     const QRect main = over->frameGeometry();
-    const QSize outer = window->size().grownBy(FrameOf(window, over));
+    const QSize outer = window->size().grownBy(frameOf(window, over));
     const QPoint right(main.right() + 1, main.top()), left(main.left() - outer.width(), main.top());
     for (const QPoint at : {leftFirst ? left : right, leftFirst ? right : left,
                             QPoint(main.left(), main.bottom() + 1),
@@ -147,7 +147,7 @@ protected:
         // and a dialog centres itself on its window. Moved before that, it
         // would stay where it was put, at the screen's corner.
         watched->event(event);
-        FitOnScreen(static_cast<QWidget*>(watched), over_);
+        fitOnScreen(static_cast<QWidget*>(watched), over_);
         return true;
     }
 
@@ -157,7 +157,7 @@ private:
 
 } // namespace
 
-void KeepOnScreen(QWidget* window, const QWidget* over) {
+void keepOnScreen(QWidget* window, const QWidget* over) {
     new FitWhenShown(window, over);
 }
 

@@ -13,34 +13,34 @@ namespace caldrix::platform {
 
 // The program's dialog font at a given size. The layouts were drawn for a
 // narrow 8 pt sans; Carlito keeps every caption inside its fixed rectangle.
-QFont ProgramFont(qreal points, bool bold = false);
+QFont programFont(qreal points, bool bold = false);
 
 // The program's icon, a grey pocket calculator with a red display, and the
 // About box's own. Bitmaps, so that start-up loads no SVG renderer.
-QIcon ProgramIcon();
-QIcon AboutIcon();
+QIcon programIcon();
+QIcon aboutIcon();
 
 // How to reach the makers, as the build was told (CALDRIX_CONTACT); without
 // one, the program's version.
-QString ContactLine();
+QString contactLine();
 
 // Style and font for the whole application.
-void ApplyTheme(QApplication& app);
+void applyTheme(QApplication& app);
 
 // A fixed-size window without a maximize box, and without a minimize box
 // unless asked; centred on its screen.
-void MakeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox = false);
+void makeFixedWindow(QWidget* window, const QString& caption, bool minimizeBox = false);
 // Centred over another window, or on the screen when there is none.
-void CentreOver(QWidget* window, const QWidget* over);
-void CentreOnScreen(QWidget* window);
+void centreOver(QWidget* window, const QWidget* over);
+void centreOnScreen(QWidget* window);
 
 // Every window the program opens lies wholly on the available area of the
 // main window's screen (`over`'s), never larger than that area, at any scale.
-void FitOnScreen(QWidget* window, const QWidget* over);
+void fitOnScreen(QWidget* window, const QWidget* over);
 // Beside `over` where its screen has room for it (right or left first),
 // else fitted over it.
-void PlaceBeside(QWidget* window, const QWidget* over, bool leftFirst = false);
+void placeBeside(QWidget* window, const QWidget* over, bool leftFirst = false);
 // Fits the window each time it is shown, wherever Qt first put it.
-void KeepOnScreen(QWidget* window, const QWidget* over);
+void keepOnScreen(QWidget* window, const QWidget* over);
 
 } // namespace caldrix::platform

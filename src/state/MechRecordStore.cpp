@@ -9,7 +9,7 @@ namespace caldrix {
 
 namespace {
 
-std::size_t Checked(int slot) {
+std::size_t checked(int slot) {
     if (slot < kFirstSlot || slot > kLastSlot)
         throw std::out_of_range("record slot " + std::to_string(slot) + " is outside 0..256");
     return static_cast<std::size_t>(slot);
@@ -17,43 +17,43 @@ std::size_t Checked(int slot) {
 
 } // namespace
 
-MechRecord MechRecord::Defaults() {
+MechRecord MechRecord::defaults() {
     MechRecord r;
-    r.HeatSinks = "1";
-    r.MovementType = "Movement Type";
-    r.HexesJumped = "0";
-    r.AttemptsToStand = "0";
-    r.WeaponHeat = "0";
-    r.WalkingThroughFire = true;
-    r.FireHexes = "0";
-    r.EngineHits = "Engine Hits";
+    r.heatSinks = "1";
+    r.movementType = "Movement Type";
+    r.hexesJumped = "0";
+    r.attemptsToStand = "0";
+    r.weaponHeat = "0";
+    r.walkingThroughFire = true;
+    r.fireHexes = "0";
+    r.engineHits = "Engine Hits";
     return r;
 }
 
 MechRecord& MechRecordStore::operator[](int slot) {
-    return slots_[Checked(slot)];
+    return slots_[checked(slot)];
 }
 
 const MechRecord& MechRecordStore::operator[](int slot) const {
-    return slots_[Checked(slot)];
+    return slots_[checked(slot)];
 }
 
-void MechRecordStore::ResetMechRecord(int slot) {
-    static const MechRecord defaults = MechRecord::Defaults();
+void MechRecordStore::resetMechRecord(int slot) {
+    static const MechRecord defaults = MechRecord::defaults();
     (*this)[slot] = defaults;
 }
 
-void MechRecordStore::ResetMechRecords() {
+void MechRecordStore::resetMechRecords() {
     for (int slot = 1; slot <= kLastSlot; ++slot)
-        ResetMechRecord(slot);
+        resetMechRecord(slot);
 }
 
-void MechRecordStore::RemoveMechRecord(int slot) {
+void MechRecordStore::removeMechRecord(int slot) {
     // Check before shifting, so a bad slot changes nothing at all.
-    Checked(slot);
+    checked(slot);
     for (int i = slot; i < kLastSlot; ++i)
         slots_[static_cast<std::size_t>(i)] = std::move(slots_[static_cast<std::size_t>(i) + 1]);
-    ResetMechRecord(kLastSlot);
+    resetMechRecord(kLastSlot);
 }
 
 } // namespace caldrix

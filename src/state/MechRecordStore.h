@@ -24,30 +24,30 @@ inline constexpr int kMaxText = 1'000'000;
 // One 'Mech's record: what the players entered for it, as typed, and what
 // its last turn produced.
 struct MechRecord {
-    std::string HeatSinks;
-    std::int16_t Heat = 0; // 0..30
-    bool DoubleHeatSinks = false;
-    std::string MovementType;
-    std::string HexesJumped;
-    std::string AttemptsToStand;
-    std::string WeaponHeat;
-    bool Fire = false;
-    bool WalkingThroughFire = false;
-    std::string FireHexes;
-    bool StandingInFire = false;
-    std::string EngineHits;
+    std::string heatSinks;
+    std::int16_t heat = 0; // 0..30
+    bool doubleHeatSinks = false;
+    std::string movementType;
+    std::string hexesJumped;
+    std::string attemptsToStand;
+    std::string weaponHeat;
+    bool fire = false;
+    bool walkingThroughFire = false;
+    std::string fireHexes;
+    bool standingInFire = false;
+    std::string engineHits;
     // The conditions are always the heat scale's own static texts, or empty.
-    std::string_view ConditionMod2Fier;
-    std::string_view ConditionMP;
-    std::string_view ConditionShutdown;
-    std::string_view ConditionAmmoExp;
-    std::int16_t OtherHeat = 0; // 0..32767
+    std::string_view conditionMod2Fier;
+    std::string_view conditionMp;
+    std::string_view conditionShutdown;
+    std::string_view conditionAmmoExp;
+    std::int16_t otherHeat = 0; // 0..32767
 
     bool operator==(const MechRecord&) const = default;
 
     // The record a new 'Mech starts with. The two combo texts are prompts that
     // turn resolution rejects until the players pick a real value.
-    static MechRecord Defaults();
+    static MechRecord defaults();
 };
 
 // The record store: one record per slot. At creation every slot holds empty
@@ -57,20 +57,20 @@ class MechRecordStore {
 public:
     MechRecord& operator[](int slot);
     const MechRecord& operator[](int slot) const;
-    const MechRecord* Slots() const { return slots_.data(); }
+    const MechRecord* allSlots() const { return slots_.data(); }
 
-    void ResetMechRecord(int slot);
+    void resetMechRecord(int slot);
     // Slots 1..256; the scratch slot 0 keeps whatever was written there.
-    void ResetMechRecords();
+    void resetMechRecords();
     // Moves every record above `slot` down by one and resets slot 256.
-    void RemoveMechRecord(int slot);
+    void removeMechRecord(int slot);
 
 private:
     std::array<MechRecord, kSlotCount> slots_{};
 };
 
 // The selected roster index (-1 for none) turned into its record slot.
-inline int CurrentMechSlot(int selectedIndex) {
+inline int currentMechSlot(int selectedIndex) {
     return selectedIndex < 0 ? 0 : selectedIndex + 1;
 }
 

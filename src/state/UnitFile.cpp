@@ -12,19 +12,19 @@ namespace caldrix {
 
 namespace {
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
+    while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
 }
 
-std::string Lower(std::string_view s) {
+std::string lower(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
         return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -34,7 +34,7 @@ std::string Lower(std::string_view s) {
 
 // Text is valid UTF-8 without NUL or other control bytes but tab and line
 // ends: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsText(std::string_view bytes) {
+bool isText(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto c = static_cast<unsigned char>(bytes[i]);
@@ -61,7 +61,7 @@ bool IsText(std::string_view bytes) {
     return true;
 }
 
-std::vector<std::string_view> Lines(std::string_view text) {
+std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -75,38 +75,38 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 } // namespace
 
-UnitFileResult ParseUnitFile(std::string_view bytes) {
+UnitFileResult parseUnitFile(std::string_view bytes) {
     UnitFileResult result;
     if (bytes.size() > kMaxUnitFileBytes) {
-        result.Problem = "it is larger than 1 MB";
+        result.problem = "it is larger than 1 MB";
         return result;
     }
-    if (!IsText(bytes)) {
-        result.Problem = "it is not a text file";
+    if (!isText(bytes)) {
+        result.problem = "it is not a text file";
         return result;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3); // a byte-order mark
 
-    const std::vector<std::string_view> lines = Lines(bytes);
+    const std::vector<std::string_view> lines = splitLines(bytes);
     std::string chassis, model;
     std::optional<std::string_view> sinks;
     // Older files: "Version:" first, then the chassis and the model on lines of their own.
     std::size_t first = 0;
-    while (first < lines.size() && Trim(lines[first]).empty())
+    while (first < lines.size() && trim(lines[first]).empty())
         ++first;
-    if (first < lines.size() && Lower(Trim(lines[first])).starts_with("version:")) {
+    if (first < lines.size() && lower(trim(lines[first])).starts_with("version:")) {
         if (first + 1 < lines.size())
-            chassis = Trim(lines.at(first + 1));
+            chassis = trim(lines.at(first + 1));
         if (first + 2 < lines.size())
-            model = Trim(lines.at(first + 2));
+            model = trim(lines.at(first + 2));
     }
     for (std::string_view line : lines) {
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos)
             continue;
-        const std::string key = Lower(Trim(line.substr(0, colon)));
-        const std::string_view value = Trim(line.substr(colon + 1));
+        const std::string key = lower(trim(line.substr(0, colon)));
+        const std::string_view value = trim(line.substr(colon + 1));
         if (key == "chassis")
             chassis = value;
         else if (key == "model")
@@ -116,16 +116,16 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
     }
 
     if (chassis.empty() && model.empty()) {
-        result.Problem = "it has no 'Mech name";
+        result.problem = "it has no 'Mech name";
         return result;
     }
     std::string name = chassis.empty() ? model : model.empty() ? chassis : chassis + " " + model;
     if (name.size() > static_cast<std::size_t>(kMaxText)) {
-        result.Problem = "its 'Mech name is too long";
+        result.problem = "its 'Mech name is too long";
         return result;
     }
     if (!sinks) {
-        result.Problem = "it has no heat sinks line";
+        result.problem = "it has no heat sinks line";
         return result;
     }
     // The count, held from growing far past the most a record takes.
@@ -135,16 +135,16 @@ UnitFileResult ParseUnitFile(std::string_view bytes) {
     for (auto digit = sinks->begin(); digit != digitsEnd; ++digit)
         count = std::min(count * 10 + (*digit - '0'), 100'000);
     if (digitsEnd == sinks->begin() || count > 32767) {
-        result.Problem = "its heat sinks line does not start with a count from 0 to 32767";
+        result.problem = "its heat sinks line does not start with a count from 0 to 32767";
         return result;
     }
-    const std::string kind = Lower(std::string_view(digitsEnd, sinks->end()));
+    const std::string kind = lower(std::string_view(digitsEnd, sinks->end()));
     UnitFileMech mech;
-    mech.Name = std::move(name);
-    mech.HeatSinks = count;
-    mech.DoubleHeatSinks =
+    mech.name = std::move(name);
+    mech.heatSinks = count;
+    mech.doubleHeatSinks =
         kind.find("double") != std::string::npos || kind.find("laser") != std::string::npos;
-    result.Mech = mech;
+    result.mech = mech;
     return result;
 }
 

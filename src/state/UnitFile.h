@@ -11,20 +11,20 @@ namespace caldrix {
 
 // What a text unit file (.mtf) tells about a 'Mech: its name and heat sinks.
 struct UnitFileMech {
-    std::string Name; // "chassis model"
-    int HeatSinks = 0;
-    bool DoubleHeatSinks = false;
+    std::string name; // "chassis model"
+    int heatSinks = 0;
+    bool doubleHeatSinks = false;
 };
 
 struct UnitFileResult {
-    std::optional<UnitFileMech> Mech;
-    std::string Problem; // why nothing can be added, "it has no heat sinks line"
+    std::optional<UnitFileMech> mech;
+    std::string problem; // why nothing can be added, "it has no heat sinks line"
 };
 
 // Unit files larger than this are not read.
 inline constexpr std::size_t kMaxUnitFileBytes = 1024 * 1024;
 
 // Reads the file's bytes; never throws and never trusts the content.
-UnitFileResult ParseUnitFile(std::string_view bytes);
+UnitFileResult parseUnitFile(std::string_view bytes);
 
 } // namespace caldrix

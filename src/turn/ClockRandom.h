@@ -16,13 +16,13 @@ class ClockRandom : public RandomSourceInterface {
 public:
     ClockRandom();
     explicit ClockRandom(std::uint64_t seed); // fixed seed for tests and benchmarks
-    float NextFloat() override;
-    void Reseed() override;
+    float nextFloat() override;
+    void reseed() override;
 
 private:
-    void Seed(std::uint64_t seed);
-    void SeedFromClocks();
-    std::uint32_t Next();
+    void seedWith(std::uint64_t seed);
+    void seedFromClocks();
+    std::uint32_t next();
 
     std::uint64_t state_ = 0;
     std::uint64_t reseeds_ = 0;

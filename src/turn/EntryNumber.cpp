@@ -17,7 +17,7 @@ constexpr std::string_view kBlanks = " \t", kDigits = "0123456789";
 constexpr std::int64_t kSaturation = std::numeric_limits<std::int32_t>::max();
 
 // The run of digits at the front of `s`, taken off it.
-std::string_view TakeDigits(std::string_view& s) {
+std::string_view takeDigits(std::string_view& s) {
     const std::string_view run = s.substr(0, std::min(s.find_first_not_of(kDigits), s.size()));
     s.remove_prefix(run.size());
     return run;
@@ -25,7 +25,7 @@ std::string_view TakeDigits(std::string_view& s) {
 
 } // namespace
 
-std::optional<EntryNumber> ParseEntryNumber(std::string_view text) {
+std::optional<EntryNumber> parseEntryNumber(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return std::nullopt;
@@ -36,11 +36,11 @@ std::optional<EntryNumber> ParseEntryNumber(std::string_view text) {
         negative = s.starts_with('-');
         s.remove_prefix(1);
     }
-    const std::string_view wholeDigits = TakeDigits(s);
+    const std::string_view wholeDigits = takeDigits(s);
     std::string_view fracDigits;
     if (s.starts_with('.')) {
         s.remove_prefix(1);
-        fracDigits = TakeDigits(s);
+        fracDigits = takeDigits(s);
     }
     if (!s.empty() || wholeDigits.size() + fracDigits.size() == 0)
         return std::nullopt;
@@ -61,26 +61,26 @@ std::optional<EntryNumber> ParseEntryNumber(std::string_view text) {
     }
 
     EntryNumber n;
-    n.Floor = whole;
-    n.Frac = frac;
+    n.floor = whole;
+    n.frac = frac;
     if (negative) {
         // -(w + f) = (-w - 1) + (1 - f) for a non-zero fraction f.
         if (frac == EntryNumber::Fraction::None) {
-            n.Floor = -whole;
+            n.floor = -whole;
         } else {
-            n.Floor = -whole - 1;
+            n.floor = -whole - 1;
             if (frac == EntryNumber::Fraction::BelowHalf)
-                n.Frac = EntryNumber::Fraction::AboveHalf;
+                n.frac = EntryNumber::Fraction::AboveHalf;
             else if (frac == EntryNumber::Fraction::AboveHalf)
-                n.Frac = EntryNumber::Fraction::BelowHalf;
+                n.frac = EntryNumber::Fraction::BelowHalf;
         }
     }
     return n;
 }
 
-std::int64_t RoundedSum(std::int64_t running, const EntryNumber& x) {
-    const std::int64_t base = running + x.Floor;
-    switch (x.Frac) {
+std::int64_t roundedSum(std::int64_t running, const EntryNumber& x) {
+    const std::int64_t base = running + x.floor;
+    switch (x.frac) {
     case EntryNumber::Fraction::None:
     case EntryNumber::Fraction::BelowHalf:
         return base;
@@ -92,8 +92,8 @@ std::int64_t RoundedSum(std::int64_t running, const EntryNumber& x) {
     return base % 2 == 0 ? base : base + 1;
 }
 
-bool FitsInt16(const EntryNumber& x) {
-    const std::int64_t r = Rounded(x);
+bool fitsInt16(const EntryNumber& x) {
+    const std::int64_t r = rounded(x);
     return r >= INT16_MIN && r <= INT16_MAX;
 }
 

@@ -11,71 +11,71 @@ namespace {
 const char* const kDash = "\u2014";
 } // namespace
 
-MechEntries EntriesOf(const MechRecord& r) {
+MechEntries entriesOf(const MechRecord& r) {
     MechEntries e;
-    e.CarriedHeat = r.Heat;
-    e.OtherHeat = r.OtherHeat;
-    e.MovementType = r.MovementType;
-    e.HexesJumped = r.HexesJumped;
-    e.AttemptsToStand = r.AttemptsToStand;
-    e.WeaponHeat = r.WeaponHeat;
-    e.HeatSinks = r.HeatSinks;
-    e.EngineHits = r.EngineHits;
-    e.FireHexes = r.FireHexes;
-    e.DoubleHeatSinks = r.DoubleHeatSinks;
-    e.Fire = r.Fire;
+    e.carriedHeat = r.heat;
+    e.otherHeat = r.otherHeat;
+    e.movementType = r.movementType;
+    e.hexesJumped = r.hexesJumped;
+    e.attemptsToStand = r.attemptsToStand;
+    e.weaponHeat = r.weaponHeat;
+    e.heatSinks = r.heatSinks;
+    e.engineHits = r.engineHits;
+    e.fireHexes = r.fireHexes;
+    e.doubleHeatSinks = r.doubleHeatSinks;
+    e.fire = r.fire;
     // The window selects "Walking Through" whenever its flag is set.
-    e.WalkingThroughFire = r.WalkingThroughFire;
-    e.StandingInFire = r.StandingInFire && !r.WalkingThroughFire;
+    e.walkingThroughFire = r.walkingThroughFire;
+    e.standingInFire = r.standingInFire && !r.walkingThroughFire;
     return e;
 }
 
-MechForecast Forecast(const MechRecord& record) {
+MechForecast forecast(const MechRecord& record) {
     MechForecast f;
-    f.HeatNow = record.Heat;
-    const EntryCheck check = CheckEntries(EntriesOf(record));
-    if (!check.Balance) {
-        f.Problem = check.Messages.front();
+    f.heatNow = record.heat;
+    const EntryCheck check = checkEntries(entriesOf(record));
+    if (!check.balance) {
+        f.problem = check.messages.front();
         return f;
     }
-    f.Balance = *check.Balance;
-    f.Level = f.Balance.NewLevel;
-    f.Mod2Fier = FireModifierText(f.Level);
-    f.MP = MovementPenaltyText(f.Level);
-    f.ShutdownAutomatic = AutomaticShutdown(f.Level);
-    f.ShutdownAvoidOn = ShutdownAvoidOn(f.Level);
-    f.AmmoAvoidOn = AmmoAvoidOn(f.Level);
+    f.balance = *check.balance;
+    f.level = f.balance.newLevel;
+    f.mod2Fier = fireModifierText(f.level);
+    f.mp = movementPenaltyText(f.level);
+    f.shutdownAutomatic = automaticShutdown(f.level);
+    f.shutdownAvoidOn = shutdownAvoidOn(f.level);
+    f.ammoAvoidOn = ammoAvoidOn(f.level);
     return f;
 }
 
-std::string ShutdownText(const MechForecast& f) {
-    if (f.ShutdownAutomatic)
+std::string shutdownText(const MechForecast& f) {
+    if (f.shutdownAutomatic)
         return "automatic";
-    return f.ShutdownAvoidOn ? AvoidOnText(f.ShutdownAvoidOn) : kDash; // 0: no roll
+    return f.shutdownAvoidOn ? avoidOnText(f.shutdownAvoidOn) : kDash; // 0: no roll
 }
 
-std::string AmmoText(const MechForecast& f) {
-    return f.AmmoAvoidOn ? AvoidOnText(f.AmmoAvoidOn) : kDash;
+std::string ammoText(const MechForecast& f) {
+    return f.ammoAvoidOn ? avoidOnText(f.ammoAvoidOn) : kDash;
 }
 
-std::string ForecastLine(const MechForecast& f) {
-    std::string line = "heat " + std::to_string(f.HeatNow);
-    if (f.Problem)
-        return line + ": " + *f.Problem;
-    line += " \u2192 " + std::to_string(f.Level);
+std::string forecastLine(const MechForecast& f) {
+    std::string line = "heat " + std::to_string(f.heatNow);
+    if (f.problem)
+        return line + ": " + *f.problem;
+    line += " \u2192 " + std::to_string(f.level);
     std::string effects;
     auto add = [&effects](std::string_view text) {
         if (!text.empty())
             effects.append(effects.empty() ? "" : ", ").append(text);
     };
-    add(f.MP);
-    add(f.Mod2Fier);
-    if (f.ShutdownAutomatic)
+    add(f.mp);
+    add(f.mod2Fier);
+    if (f.shutdownAutomatic)
         add("shutdown automatic");
-    else if (f.ShutdownAvoidOn)
-        add("shutdown " + AvoidOnText(f.ShutdownAvoidOn));
-    if (f.AmmoAvoidOn)
-        add("ammo explosion " + AvoidOnText(f.AmmoAvoidOn));
+    else if (f.shutdownAvoidOn)
+        add("shutdown " + avoidOnText(f.shutdownAvoidOn));
+    if (f.ammoAvoidOn)
+        add("ammo explosion " + avoidOnText(f.ammoAvoidOn));
     return effects.empty() ? line : line + ": " + effects;
 }
 

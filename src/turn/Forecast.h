@@ -13,31 +13,31 @@ namespace caldrix {
 
 // What the next Next Turn will do to one 'Mech, before any dice are rolled.
 struct MechForecast {
-    int HeatNow = 0;
+    int heatNow = 0;
     // The first message Next Turn would show for this 'Mech, if any.
-    std::optional<std::string> Problem;
-    HeatBalance Balance;       // only when there is no problem
-    int Level = 0;             // the level the turn commits
-    std::string_view Mod2Fier; // the heat scale's static texts
-    std::string_view MP;
-    int ShutdownAvoidOn = 0; // 0: no roll
-    bool ShutdownAutomatic = false;
-    int AmmoAvoidOn = 0; // 0: no roll
+    std::optional<std::string> problem;
+    HeatBalance balance;       // only when there is no problem
+    int level = 0;             // the level the turn commits
+    std::string_view mod2Fier; // the heat scale's static texts
+    std::string_view mp;
+    int shutdownAvoidOn = 0; // 0: no roll
+    bool shutdownAutomatic = false;
+    int ammoAvoidOn = 0; // 0: no roll
 };
 
 // The entries Next Turn reads from a 'Mech's record; they view its texts, so
 // the record must outlive them.
-MechEntries EntriesOf(const MechRecord& record);
+MechEntries entriesOf(const MechRecord& record);
 
 // Uses the very rules of Next Turn; never rolls.
-MechForecast Forecast(const MechRecord& record);
+MechForecast forecast(const MechRecord& record);
 
 // "—", "automatic" or "avoid on 8+ (41.7%)".
-std::string ShutdownText(const MechForecast& forecast);
-std::string AmmoText(const MechForecast& forecast);
+std::string shutdownText(const MechForecast& forecast);
+std::string ammoText(const MechForecast& forecast);
 
 // One line for a roster tooltip:
 // "heat 12 → 16: -3 Movement Points, +2 Modifier to fire, shutdown avoid on 4+ (91.7%)".
-std::string ForecastLine(const MechForecast& forecast);
+std::string forecastLine(const MechForecast& forecast);
 
 } // namespace caldrix

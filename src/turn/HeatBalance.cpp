@@ -12,22 +12,22 @@ namespace caldrix {
 namespace {
 
 // A number that fits the 16-bit range once rounded, or nothing.
-std::optional<EntryNumber> Number16(std::string_view text) {
-    auto n = ParseEntryNumber(text);
-    if (n && !FitsInt16(*n))
+std::optional<EntryNumber> number16(std::string_view text) {
+    auto n = parseEntryNumber(text);
+    if (n && !fitsInt16(*n))
         return std::nullopt;
     return n;
 }
 
 } // namespace
 
-EntryCheck CheckEntries(const MechEntries& e) {
+EntryCheck checkEntries(const MechEntries& e) {
     EntryCheck check;
-    auto fail = [&check](const char* message) { check.Messages.emplace_back(message); };
+    auto fail = [&check](const char* message) { check.messages.emplace_back(message); };
 
     // Wide integers throughout: 32767 other heat on 30 carried heat, or
     // doubled heat sinks of 32767, must clamp rather than overflow.
-    const std::int64_t currentHeat = std::int64_t{e.CarriedHeat} + e.OtherHeat;
+    const std::int64_t currentHeat = std::int64_t{e.carriedHeat} + e.otherHeat;
     std::int64_t turnHeat = 0;
     HeatBalance parts;
     // What the running total gained since the last item.
@@ -38,77 +38,77 @@ EntryCheck CheckEntries(const MechEntries& e) {
     };
 
     // Movement.
-    const std::string_view move = e.MovementType;
+    const std::string_view move = e.movementType;
     if (move == "Stationary") {
     } else if (move == "Walking") {
         turnHeat += 1;
     } else if (move == "Running") {
         turnHeat += 2;
     } else if (move == "Jumping") {
-        if (e.HexesJumped.empty()) {
+        if (e.hexesJumped.empty()) {
             fail(messages::kEnterHexesJumped);
-        } else if (auto hexes = Number16(e.HexesJumped)) {
+        } else if (auto hexes = number16(e.hexesJumped)) {
             // Jumping costs at least 3 heat, also for 0, 1, 2 or negative hexes.
-            turnHeat += hexes->IsBelow(3) ? 3 : Rounded(*hexes);
+            turnHeat += hexes->isBelow(3) ? 3 : rounded(*hexes);
         } else {
             fail(messages::kBadHexesJumped);
         }
     } else {
         fail(messages::kEnterMovementType);
     }
-    item(parts.Movement);
+    item(parts.movement);
 
     // Attempts to stand and weapon heat: an empty box is no heat; the
     // fraction is resolved after adding to the running total.
     auto addEntry = [&](std::string_view text, const char* badMessage) {
         if (text.empty())
             return;
-        if (auto n = Number16(text))
-            turnHeat = RoundedSum(turnHeat, *n);
+        if (auto n = number16(text))
+            turnHeat = roundedSum(turnHeat, *n);
         else
             fail(badMessage);
     };
-    addEntry(e.AttemptsToStand, messages::kBadAttemptsToStand);
-    item(parts.Standing);
-    addEntry(e.WeaponHeat, messages::kBadWeaponHeat);
-    item(parts.Weapons);
+    addEntry(e.attemptsToStand, messages::kBadAttemptsToStand);
+    item(parts.standing);
+    addEntry(e.weaponHeat, messages::kBadWeaponHeat);
+    item(parts.weapons);
 
     // Fire counts only while the fire box is ticked.
-    if (e.Fire && e.WalkingThroughFire) {
-        if (e.FireHexes.empty())
+    if (e.fire && e.walkingThroughFire) {
+        if (e.fireHexes.empty())
             fail(messages::kEnterFireHexes);
         else
-            addEntry(e.FireHexes, messages::kBadFireHexes);
-    } else if (e.Fire && e.StandingInFire) {
+            addEntry(e.fireHexes, messages::kBadFireHexes);
+    } else if (e.fire && e.standingInFire) {
         turnHeat += 1;
     }
-    item(parts.Fire);
+    item(parts.fire);
 
     // Heat sinks, counted once every entry has passed.
-    const std::optional<EntryNumber> sinks = Number16(e.HeatSinks);
-    if (e.HeatSinks.empty())
+    const std::optional<EntryNumber> sinks = number16(e.heatSinks);
+    if (e.heatSinks.empty())
         fail(messages::kEnterHeatSinks);
     else if (!sinks)
         fail(messages::kBadHeatSinks);
 
     // Engine hits are alternatives: the second hit adds 10 in all.
-    if (e.EngineHits == "None") {
-    } else if (e.EngineHits == "1st Engine Hit") {
+    if (e.engineHits == "None") {
+    } else if (e.engineHits == "1st Engine Hit") {
         turnHeat += 5;
-    } else if (e.EngineHits == "2nd Engine Hit") {
+    } else if (e.engineHits == "2nd Engine Hit") {
         turnHeat += 10;
     } else {
         fail(messages::kEnterEngineHits);
     }
-    item(parts.Engine);
+    item(parts.engine);
 
-    if (check.Messages.empty()) {
-        parts.HeatSinkCount = Rounded(*sinks) * (e.DoubleHeatSinks ? 2 : 1);
-        const std::int64_t level = currentHeat + turnHeat - parts.HeatSinkCount;
-        parts.TurnHeat = turnHeat;
-        parts.NewLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30));
-        parts.Other = e.OtherHeat;
-        check.Balance = parts;
+    if (check.messages.empty()) {
+        parts.heatSinkCount = rounded(*sinks) * (e.doubleHeatSinks ? 2 : 1);
+        const std::int64_t level = currentHeat + turnHeat - parts.heatSinkCount;
+        parts.turnHeat = turnHeat;
+        parts.newLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30));
+        parts.other = e.otherHeat;
+        check.balance = parts;
     }
     return check;
 }

@@ -13,50 +13,50 @@ namespace caldrix {
 
 // One 'Mech's entries for a turn, viewing the texts of its record.
 struct MechEntries {
-    std::int16_t CarriedHeat = 0;
-    std::int16_t OtherHeat = 0;
-    std::string_view MovementType;
-    std::string_view HexesJumped;
-    std::string_view AttemptsToStand;
-    std::string_view WeaponHeat;
-    std::string_view HeatSinks;
-    std::string_view EngineHits;
-    std::string_view FireHexes;
-    bool DoubleHeatSinks = false;
-    bool Fire = false;
-    bool WalkingThroughFire = false; // the "Walking Through" option is selected
-    bool StandingInFire = false;     // the "Standing In" option is selected
+    std::int16_t carriedHeat = 0;
+    std::int16_t otherHeat = 0;
+    std::string_view movementType;
+    std::string_view hexesJumped;
+    std::string_view attemptsToStand;
+    std::string_view weaponHeat;
+    std::string_view heatSinks;
+    std::string_view engineHits;
+    std::string_view fireHexes;
+    bool doubleHeatSinks = false;
+    bool fire = false;
+    bool walkingThroughFire = false; // the "Walking Through" option is selected
+    bool standingInFire = false;     // the "Standing In" option is selected
 };
 
 // The new heat level and the heat of the turn, item by item as on the
 // record sheet. Fractions are resolved on the running total, so each item is
 // what it added to that total.
 struct HeatBalance {
-    std::int64_t TurnHeat = 0;      // heat generated this turn
-    std::int64_t HeatSinkCount = 0; // heat sunk this turn
-    std::int16_t NewLevel = 0;      // 0..30
+    std::int64_t turnHeat = 0;      // heat generated this turn
+    std::int64_t heatSinkCount = 0; // heat sunk this turn
+    std::int16_t newLevel = 0;      // 0..30
 
-    std::int64_t Movement = 0; // movement or jumping
-    std::int64_t Standing = 0; // attempts to stand
-    std::int64_t Weapons = 0;
-    std::int64_t Fire = 0;
-    std::int64_t Engine = 0;
-    std::int64_t Other = 0; // other heat, added to the heat carried in
+    std::int64_t movement = 0; // movement or jumping
+    std::int64_t standing = 0; // attempts to stand
+    std::int64_t weapons = 0;
+    std::int64_t fire = 0;
+    std::int64_t engine = 0;
+    std::int64_t other = 0; // other heat, added to the heat carried in
 };
 
 // Validation and balance in one pass, in the order the players see the
 // messages: movement, attempts to stand, weapon heat, fire, heat sinks,
 // engine hits. The balance is there only when no entry failed.
 struct EntryCheck {
-    std::vector<std::string> Messages;
-    std::optional<HeatBalance> Balance;
+    std::vector<std::string> messages;
+    std::optional<HeatBalance> balance;
 };
 
-EntryCheck CheckEntries(const MechEntries& entries);
+EntryCheck checkEntries(const MechEntries& entries);
 
 // The new heat level and its parts; nothing when an entry is invalid.
-inline std::optional<HeatBalance> ComputeHeatBalance(const MechEntries& entries) {
-    return CheckEntries(entries).Balance;
+inline std::optional<HeatBalance> computeHeatBalance(const MechEntries& entries) {
+    return checkEntries(entries).balance;
 }
 
 namespace messages {

@@ -10,83 +10,83 @@
 
 namespace caldrix {
 
-const char* FireModifierText(int level) {
-    return HeatScaleAt(level).FireModifier;
+const char* fireModifierText(int level) {
+    return heatScaleAt(level).fireModifier;
 }
 
-const char* MovementPenaltyText(int level) {
-    return HeatScaleAt(level).MovementPenalty;
+const char* movementPenaltyText(int level) {
+    return heatScaleAt(level).movementPenalty;
 }
 
-int ShutdownAvoidOn(int level) {
-    return std::max(HeatScaleAt(level).ShutdownAvoidOn, 0);
+int shutdownAvoidOn(int level) {
+    return std::max(heatScaleAt(level).shutdownAvoidOn, 0);
 }
 
-bool AutomaticShutdown(int level) {
-    return HeatScaleAt(level).ShutdownAvoidOn == kShutsDownWithoutRoll;
+bool automaticShutdown(int level) {
+    return heatScaleAt(level).shutdownAvoidOn == kShutsDownWithoutRoll;
 }
 
-int AmmoAvoidOn(int level) {
-    return HeatScaleAt(level).AmmoAvoidOn;
+int ammoAvoidOn(int level) {
+    return heatScaleAt(level).ammoAvoidOn;
 }
 
-int RollDie(RandomSourceInterface& random) {
+int rollDie(RandomSourceInterface& random) {
     // 6 * r is exact in double for a float r, so each face covers exactly
     // one sixth of [0, 1); in float three values near 1/3, 2/3 and 5/6
     // would round up to the next face.
-    const double face = 6.0 * static_cast<double>(random.NextFloat()) + 1.0;
+    const double face = 6.0 * static_cast<double>(random.nextFloat()) + 1.0;
     // A source that strays outside [0, 1) still gives a real die.
     return std::clamp(static_cast<int>(face), 1, 6);
 }
 
-std::optional<Dice> GeneratorDice::Roll(Danger, int, int) {
+std::optional<Dice> GeneratorDice::roll(Danger, int, int) {
     Dice dice; // Die1 first
-    dice.Die1 = static_cast<std::int16_t>(RollDie(random_));
-    dice.Die2 = static_cast<std::int16_t>(RollDie(random_));
-    dice.DiceTotal = static_cast<std::int16_t>(dice.Die1 + dice.Die2);
+    dice.die1 = static_cast<std::int16_t>(rollDie(random_));
+    dice.die2 = static_cast<std::int16_t>(rollDie(random_));
+    dice.diceTotal = static_cast<std::int16_t>(dice.die1 + dice.die2);
     return dice;
 }
 
-std::optional<HeatEffects> ApplyHeatEffects(int level, DiceSourceInterface& dice) {
+std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice) {
     HeatEffects effects;
-    effects.Mod2Fier = FireModifierText(level);
-    effects.MP = MovementPenaltyText(level);
+    effects.mod2Fier = fireModifierText(level);
+    effects.mp = movementPenaltyText(level);
 
     // True when the danger strikes; nothing when the turn was abandoned.
     auto strikes = [&](Danger danger, int avoidOn) -> std::optional<bool> {
-        const std::optional<Dice> rolled = dice.Roll(danger, level, avoidOn);
+        const std::optional<Dice> rolled = dice.roll(danger, level, avoidOn);
         if (!rolled)
             return std::nullopt;
-        const bool avoided = rolled->DiceTotal >= avoidOn;
-        effects.Rolls.push_back({danger, avoidOn, *rolled, avoided});
+        const bool avoided = rolled->diceTotal >= avoidOn;
+        effects.rolls.push_back({danger, avoidOn, *rolled, avoided});
         return !avoided;
     };
 
-    if (AutomaticShutdown(level)) {
-        effects.Shutdown = conditions::kShutdown;
-    } else if (const int avoidOn = ShutdownAvoidOn(level)) { // 0: no roll
+    if (automaticShutdown(level)) {
+        effects.shutdown = conditions::kShutdown;
+    } else if (const int avoidOn = shutdownAvoidOn(level)) { // 0: no roll
         const auto hit = strikes(Danger::Shutdown, avoidOn);
         if (!hit)
             return std::nullopt;
         if (*hit)
-            effects.Shutdown = conditions::kShutdown;
+            effects.shutdown = conditions::kShutdown;
     }
-    if (const int avoidOn = AmmoAvoidOn(level)) {
+    if (const int avoidOn = ammoAvoidOn(level)) {
         const auto hit = strikes(Danger::AmmoExplosion, avoidOn);
         if (!hit)
             return std::nullopt;
         if (*hit)
-            effects.AmmoExp = conditions::kAmmoExplosion;
+            effects.ammoExp = conditions::kAmmoExplosion;
     }
     return effects;
 }
 
-HeatEffects ApplyHeatEffects(int level, RandomSourceInterface& random) {
+HeatEffects applyHeatEffects(int level, RandomSourceInterface& random) {
     GeneratorDice dice(random);
-    return *ApplyHeatEffects(level, dice); // the generator never abandons a turn
+    return *applyHeatEffects(level, dice); // the generator never abandons a turn
 }
 
-int AvoidChanceTenths(int avoidOn) {
+int avoidChanceTenths(int avoidOn) {
     int ways = 0;
     for (int a = 1; a <= 6; ++a)
         for (int b = 1; b <= 6; ++b)
@@ -94,8 +94,8 @@ int AvoidChanceTenths(int avoidOn) {
     return static_cast<int>(std::lround(ways * 1000.0 / 36.0)); // tenths of a percent
 }
 
-std::string AvoidOnText(int avoidOn) {
-    const int tenths = AvoidChanceTenths(avoidOn);
+std::string avoidOnText(int avoidOn) {
+    const int tenths = avoidChanceTenths(avoidOn);
     return "avoid on " + std::to_string(avoidOn) + "+ (" + std::to_string(tenths / 10) + "." +
            std::to_string(tenths % 10) + "%)";
 }

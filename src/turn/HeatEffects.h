@@ -20,10 +20,10 @@ inline constexpr int kHighestTotal = 12;
 // The dice of one avoidance roll. Dice typed in at the table give only the
 // total: Die1 and Die2 stay 0.
 struct Dice {
-    std::int16_t Die1 = 0;
-    std::int16_t Die2 = 0;
-    std::int16_t DiceTotal = 0;
-    bool AtTable = false;
+    std::int16_t die1 = 0;
+    std::int16_t die2 = 0;
+    std::int16_t diceTotal = 0;
+    bool atTable = false;
     bool operator==(const Dice&) const = default;
 };
 
@@ -31,21 +31,21 @@ enum class Danger { Shutdown, AmmoExplosion };
 
 // One roll made for a 'Mech, as the turn history lists it.
 struct RollRecord {
-    Danger Kind = Danger::Shutdown;
-    int AvoidOn = 0;
-    Dice Rolled;
-    bool Avoided = false;
+    Danger kind = Danger::Shutdown;
+    int avoidOn = 0;
+    Dice rolled;
+    bool avoided = false;
     bool operator==(const RollRecord&) const = default;
 };
 
 // The four condition texts that a heat level brings (the heat scale's static
 // texts) and the rolls made for them.
 struct HeatEffects {
-    std::string_view Mod2Fier;
-    std::string_view MP;
-    std::string_view Shutdown;
-    std::string_view AmmoExp;
-    std::vector<RollRecord> Rolls;
+    std::string_view mod2Fier;
+    std::string_view mp;
+    std::string_view shutdown;
+    std::string_view ammoExp;
+    std::vector<RollRecord> rolls;
     bool operator==(const HeatEffects&) const = default;
 };
 
@@ -54,14 +54,14 @@ struct HeatEffects {
 class DiceSourceInterface {
 public:
     virtual ~DiceSourceInterface() = default;
-    virtual std::optional<Dice> Roll(Danger danger, int level, int avoidOn) = 0;
+    virtual std::optional<Dice> roll(Danger danger, int level, int avoidOn) = 0;
 };
 
 // Two dice from the random generator, Die1 first.
 class GeneratorDice : public DiceSourceInterface {
 public:
     explicit GeneratorDice(RandomSourceInterface& random) : random_(random) {}
-    std::optional<Dice> Roll(Danger danger, int level, int avoidOn) override;
+    std::optional<Dice> roll(Danger danger, int level, int avoidOn) override;
 
 private:
     RandomSourceInterface& random_;
@@ -69,24 +69,24 @@ private:
 
 // The rules of the heat scale, by level 0..30, read from its one table. An
 // avoid-on number of 0 means no roll; level 30 shuts down without one.
-const char* FireModifierText(int level);
-const char* MovementPenaltyText(int level);
-int ShutdownAvoidOn(int level);
-int AmmoAvoidOn(int level);
-bool AutomaticShutdown(int level);
+const char* fireModifierText(int level);
+const char* movementPenaltyText(int level);
+int shutdownAvoidOn(int level);
+int ammoAvoidOn(int level);
+bool automaticShutdown(int level);
 
 // The integer part of 6 * r + 1, r in [0, 1) in single precision.
-int RollDie(RandomSourceInterface& random);
+int rollDie(RandomSourceInterface& random);
 
 // The effects of a heat level 0..30, the shutdown roll before the
 // ammunition roll. Nothing when the dice source abandons the turn.
-std::optional<HeatEffects> ApplyHeatEffects(int level, DiceSourceInterface& dice);
-HeatEffects ApplyHeatEffects(int level, RandomSourceInterface& random);
+std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice);
+HeatEffects applyHeatEffects(int level, RandomSourceInterface& random);
 
 // The chance that two dice reach `avoidOn`, in tenths of a percent (917 for 4+).
-int AvoidChanceTenths(int avoidOn);
+int avoidChanceTenths(int avoidOn);
 // "avoid on 8+ (41.7%)".
-std::string AvoidOnText(int avoidOn);
+std::string avoidOnText(int avoidOn);
 
 namespace conditions {
 inline constexpr const char* kShutdown = "Shutdown!!!";

@@ -55,7 +55,7 @@ const std::array<HeatScaleLevel, kHeatLevels> kHeatScale = {{
     {"Shutdown", k4, m5, kShutsDownWithoutRoll, 8}, // 30
 }};
 
-const HeatScaleLevel& HeatScaleAt(int level) {
+const HeatScaleLevel& heatScaleAt(int level) {
     return kHeatScale[static_cast<std::size_t>(std::clamp(level, 0, kHeatLevels - 1))];
 }
 

@@ -11,11 +11,11 @@ namespace caldrix {
 // One level of the heat scale: the text the panel prints beside it for the
 // players (typos and all, as on their chart), and the rules of the level.
 struct HeatScaleLevel {
-    const char* ScaleText;
-    const char* FireModifier;    // condition text, empty below level 8
-    const char* MovementPenalty; // condition text, empty below level 5
-    int ShutdownAvoidOn;         // 0: no roll; kShutsDownWithoutRoll at 30
-    int AmmoAvoidOn;             // 0: no roll
+    const char* scaleText;
+    const char* fireModifier;    // condition text, empty below level 8
+    const char* movementPenalty; // condition text, empty below level 5
+    int shutdownAvoidOn;         // 0: no roll; kShutsDownWithoutRoll at 30
+    int ammoAvoidOn;             // 0: no roll
 };
 
 inline constexpr int kHeatLevels = 31;
@@ -34,6 +34,6 @@ inline constexpr std::uint32_t kRed = 0xFF0000;
 } // namespace scale_colours
 
 // The level clamped into 0..30, so that a stray value never indexes outside the table.
-const HeatScaleLevel& HeatScaleAt(int level);
+const HeatScaleLevel& heatScaleAt(int level);
 
 } // namespace caldrix

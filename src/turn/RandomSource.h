@@ -10,8 +10,8 @@ namespace caldrix {
 class RandomSourceInterface {
 public:
     virtual ~RandomSourceInterface() = default;
-    virtual float NextFloat() = 0;
-    virtual void Reseed() = 0;
+    virtual float nextFloat() = 0;
+    virtual void reseed() = 0;
 };
 
 } // namespace caldrix

@@ -14,21 +14,21 @@ namespace caldrix {
 
 // One 'Mech's part in a completed turn.
 struct MechTurnLine {
-    std::string Name;
-    int Before = 0;
-    int After = 0;
-    std::int64_t TurnHeat = 0;
-    HeatEffects Effects; // the four texts and every roll made
+    std::string name;
+    int before = 0;
+    int after = 0;
+    std::int64_t turnHeat = 0;
+    HeatEffects effects; // the four texts and every roll made
     bool operator==(const MechTurnLine&) const = default;
 };
 
 struct LogEntry {
     enum class Kind { Turn, Note };
-    Kind What = Kind::Note;
-    int Number = 0;                  // turns only
-    std::vector<MechTurnLine> Mechs; // turns only
-    bool Undone = false;             // turns only
-    std::string Text;                // notes only: failed turns, 'Mechs added and removed
+    Kind what = Kind::Note;
+    int number = 0;                  // turns only
+    std::vector<MechTurnLine> mechs; // turns only
+    bool undone = false;             // turns only
+    std::string text;                // notes only: failed turns, 'Mechs added and removed
     bool operator==(const LogEntry&) const = default;
 };
 
@@ -41,37 +41,37 @@ public:
     static constexpr int kLastTurn = std::numeric_limits<int>::max() - 1;
 
     // The number the next completed turn will get.
-    int NextTurnNumber() const { return completed_ + 1; }
+    int nextTurnNumber() const { return completed_ + 1; }
 
     // Gives the entry's index, for marking it undone later.
-    std::size_t AddTurn(std::vector<MechTurnLine> mechs);
+    std::size_t addTurn(std::vector<MechTurnLine> mechs);
     // One line per problem, "Atlas: Enter Heat Sinks".
-    void AddFailedTurn(const std::vector<std::string>& problems);
-    void AddCancelledTurn();
-    void AddMechAdded(const std::string& name);
-    void AddMechRemoved(const std::string& name);
+    void addFailedTurn(const std::vector<std::string>& problems);
+    void addCancelledTurn();
+    void addMechAdded(const std::string& name);
+    void addMechRemoved(const std::string& name);
     // A turn taken back: it stays in the history, marked, and its number is given again.
-    void MarkUndone(std::size_t entry);
-    void Clear();
+    void markUndone(std::size_t entry);
+    void clear();
     // A whole history, as a saved game holds it.
-    void Restore(std::vector<LogEntry> entries);
+    void restore(std::vector<LogEntry> entries);
 
-    const std::vector<LogEntry>& Entries() const { return entries_; }
+    const std::vector<LogEntry>& entries() const { return entries_; }
     // Changes whenever the history is replaced as a whole (a new game, an
     // opened one), so that a view of it knows to start again.
-    std::uint64_t Generation() const { return generation_; }
+    std::uint64_t generation() const { return generation_; }
 
     // Tab-separated, one row per 'Mech and turn, for a spreadsheet.
-    std::string AsText() const;
+    std::string asText() const;
 
 private:
-    void AddNote(std::string text);
+    void addNote(std::string text);
     std::vector<LogEntry> entries_;
     int completed_ = 0;
     std::uint64_t generation_ = 0;
 };
 
 // "shutdown, avoid on 8+: 3 + 4 = 7, avoided" (at the table: "rolled 7 at the table").
-std::string RollText(const RollRecord& roll);
+std::string rollText(const RollRecord& roll);
 
 } // namespace caldrix

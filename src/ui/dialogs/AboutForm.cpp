@@ -13,15 +13,15 @@
 
 namespace caldrix {
 
-using platform::TwipRect;
+using platform::twipRect;
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect,
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect rect,
                   qreal points) {
     QLabel* label =
-        platform::MakeLabel(parent, QString::fromLatin1(name), caption, rect, Qt::AlignHCenter);
-    label->setFont(platform::ProgramFont(points));
+        platform::makeLabel(parent, QString::fromLatin1(name), caption, rect, Qt::AlignHCenter);
+    label->setFont(platform::programFont(points));
     return label;
 }
 
@@ -29,34 +29,34 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 
 AboutForm::AboutForm(QWidget* parent)
     : DialogWindow(QStringLiteral("AboutForm"), QStringLiteral("About"),
-                   QSize(platform::Px(6825), platform::Px(2610)), false, parent) {
-    setWindowIcon(platform::AboutIcon());
+                   QSize(platform::px(6825), platform::px(2610)), false, parent) {
+    setWindowIcon(platform::aboutIcon());
 
     auto* frame1 = new QGroupBox(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(TwipRect(120, 0, 6615, 1095));
-    MakeLabel(frame1, "Label1", QStringLiteral("Caldrix"), TwipRect(120, 240, 6375, 375), 18);
-    MakeLabel(frame1, "Label5", QStringLiteral("Version " CALDRIX_VERSION),
-              TwipRect(120, 720, 6375, 255), 12);
+    frame1->setGeometry(twipRect(120, 0, 6615, 1095));
+    makeLabel(frame1, "Label1", QStringLiteral("Caldrix"), twipRect(120, 240, 6375, 375), 18);
+    makeLabel(frame1, "Label5", QStringLiteral("Version " CALDRIX_VERSION),
+              twipRect(120, 720, 6375, 255), 12);
 
     auto* frame2 = new QGroupBox(this);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(TwipRect(120, 1080, 6615, 1455));
-    MakeLabel(frame2, "Label2", QStringLiteral("By:"), TwipRect(120, 120, 6375, 255), 8);
-    MakeLabel(frame2, "Label3", QStringLiteral("The Caldrix team"), TwipRect(120, 480, 6375, 375),
+    frame2->setGeometry(twipRect(120, 1080, 6615, 1455));
+    makeLabel(frame2, "Label2", QStringLiteral("By:"), twipRect(120, 120, 6375, 255), 8);
+    makeLabel(frame2, "Label3", QStringLiteral("The Caldrix team"), twipRect(120, 480, 6375, 375),
               13.5);
-    MakeLabel(frame2, "Label4", platform::ContactLine(), TwipRect(120, 960, 6375, 375), 13.5);
+    makeLabel(frame2, "Label4", platform::contactLine(), twipRect(120, 960, 6375, 375), 13.5);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Ok"));
-    ok->setGeometry(TwipRect(5520, 2040, 1095, 375));
+    ok->setGeometry(twipRect(5520, 2040, 1095, 375));
     ok->raise();
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &AboutForm::Accept);
-    platform::CentreOnScreen(this);
+    connect(ok, &QPushButton::clicked, this, &AboutForm::closeByOk);
+    platform::centreOnScreen(this);
 }
 
-void AboutForm::Accept() {
+void AboutForm::closeByOk() {
     hide();
 }
 

@@ -12,7 +12,7 @@ class AboutForm : public platform::DialogWindow {
     Q_OBJECT
 public:
     explicit AboutForm(QWidget* parent = nullptr);
-    void Accept();
+    void closeByOk();
 };
 
 } // namespace caldrix

@@ -18,7 +18,7 @@ namespace caldrix {
 
 namespace {
 
-void SetCell(QTableWidget* table, int row, int column, const QString& text, bool problem = false) {
+void setCell(QTableWidget* table, int row, int column, const QString& text, bool problem = false) {
     QTableWidgetItem* item = table->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
@@ -42,7 +42,7 @@ void SetCell(QTableWidget* table, int row, int column, const QString& text, bool
 HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("HeatForecast"));
     setWindowTitle(QStringLiteral("Caldrix Heat Forecast"));
-    setWindowIcon(platform::ProgramIcon());
+    setWindowIcon(platform::programIcon());
     setModal(false);
 
     table_ = new QTableWidget(0, Columns, this);
@@ -62,68 +62,68 @@ HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent),
 
     breakdown_ = new QLabel(this);
     breakdown_->setObjectName(QStringLiteral("ForecastBreakdown"));
-    platform::MakePlainLabel(breakdown_);
+    platform::makePlainLabel(breakdown_);
     breakdown_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addWidget(breakdown_);
-    SizeColumns();
+    sizeColumns();
     // Room for the frame and the scroll bar beside the columns.
-    resize(table_->horizontalHeader()->length() + platform::Px(720), platform::Px(5400));
+    resize(table_->horizontalHeader()->length() + platform::px(720), platform::px(5400));
 
-    connect(table_, &QTableWidget::itemSelectionChanged, this, &HeatForecast::ShowBreakdown);
-    RefreshAll();
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &HeatForecast::showBreakdown);
+    refreshAll();
 }
 
-void HeatForecast::RefreshAll() {
-    const int count = game_.MechCount();
+void HeatForecast::refreshAll() {
+    const int count = game_.mechCount();
     if (table_->rowCount() != count)
         table_->setRowCount(count);
     for (int row = 0; row < count; ++row)
-        RefreshRow(row);
-    SizeColumns();
-    ShowBreakdown();
+        refreshRow(row);
+    sizeColumns();
+    showBreakdown();
 }
 
-void HeatForecast::RefreshRow(int row) {
+void HeatForecast::refreshRow(int row) {
     if (row >= table_->rowCount()) // a 'Mech the table does not show yet
         return;
-    const MechForecast f = Forecast(game_.Record(row + 1));
-    SetCell(table_, row, Name, platform::ToQ(game_.MechName(row)));
-    SetCell(table_, row, HeatNow, QString::number(f.HeatNow));
-    if (f.Problem) {
+    const MechForecast f = forecast(game_.record(row + 1));
+    setCell(table_, row, Name, platform::toQ(game_.mechName(row)));
+    setCell(table_, row, HeatNow, QString::number(f.heatNow));
+    if (f.problem) {
         for (int column : {TurnHeat, Sunk, Movement, Fire, Shutdown, Ammo})
-            SetCell(table_, row, column, QString());
-        SetCell(table_, row, Level, platform::ToQ(*f.Problem), true);
+            setCell(table_, row, column, QString());
+        setCell(table_, row, Level, platform::toQ(*f.problem), true);
     } else {
-        SetCell(table_, row, TurnHeat, QString::number(f.Balance.TurnHeat));
-        SetCell(table_, row, Sunk, QString::number(f.Balance.HeatSinkCount));
-        SetCell(table_, row, Level, QString::number(f.Level));
-        SetCell(table_, row, Movement, platform::ToQ(f.MP));
-        SetCell(table_, row, Fire, platform::ToQ(f.Mod2Fier));
-        SetCell(table_, row, Shutdown, platform::ToQ(ShutdownText(f)));
-        SetCell(table_, row, Ammo, platform::ToQ(AmmoText(f)));
+        setCell(table_, row, TurnHeat, QString::number(f.balance.turnHeat));
+        setCell(table_, row, Sunk, QString::number(f.balance.heatSinkCount));
+        setCell(table_, row, Level, QString::number(f.level));
+        setCell(table_, row, Movement, platform::toQ(f.mp));
+        setCell(table_, row, Fire, platform::toQ(f.mod2Fier));
+        setCell(table_, row, Shutdown, platform::toQ(shutdownText(f)));
+        setCell(table_, row, Ammo, platform::toQ(ammoText(f)));
     }
     if (table_->currentRow() == row)
-        ShowBreakdown();
+        showBreakdown();
 }
 
-void HeatForecast::SizeColumns() {
+void HeatForecast::sizeColumns() {
     // What each column can ever hold; the names only when the roster changes.
     QList<QStringList> texts(Columns);
     texts[HeatNow] = texts[Level] = {QStringLiteral("30")};
     texts[TurnHeat] = {QStringLiteral("-0000000")};
     texts[Sunk] = {QStringLiteral("-000000")};
     for (const HeatScaleLevel& level : kHeatScale)
-        texts[Movement] << platform::ToQ(level.MovementPenalty),
-            texts[Fire] << platform::ToQ(level.FireModifier);
+        texts[Movement] << platform::toQ(level.movementPenalty),
+            texts[Fire] << platform::toQ(level.fireModifier);
     texts[Shutdown] << QStringLiteral("automatic");
     for (int avoidOn = 2; avoidOn <= 12; ++avoidOn)
-        texts[Shutdown] << platform::ToQ(AvoidOnText(avoidOn)),
-            texts[Ammo] << platform::ToQ(AvoidOnText(avoidOn));
-    for (int row = 0; row < game_.MechCount(); ++row)
-        texts[Name] << platform::ToQ(game_.MechName(row));
+        texts[Shutdown] << platform::toQ(avoidOnText(avoidOn)),
+            texts[Ammo] << platform::toQ(avoidOnText(avoidOn));
+    for (int row = 0; row < game_.mechCount(); ++row)
+        texts[Name] << platform::toQ(game_.mechName(row));
     QFont bold = table_->font();
     bold.setBold(true);
     const QFontMetrics cell(table_->font()), problem(bold),
@@ -142,27 +142,27 @@ void HeatForecast::SizeColumns() {
     }
 }
 
-void HeatForecast::ShowBreakdown() {
+void HeatForecast::showBreakdown() {
     const int row = table_->currentRow();
-    if (row < 0 || row >= game_.MechCount()) {
+    if (row < 0 || row >= game_.mechCount()) {
         breakdown_->setText(tr("Select a 'Mech to see its heat of this turn item by item."));
         return;
     }
-    const MechForecast f = Forecast(game_.Record(row + 1));
+    const MechForecast f = forecast(game_.record(row + 1));
     // A name that is one long word must not widen the window past the screen.
-    const QString name = platform::Breakable(platform::ToQ(game_.MechName(row)));
-    if (f.Problem) {
-        breakdown_->setText(tr("%1: %2").arg(name, platform::ToQ(*f.Problem)));
+    const QString name = platform::breakable(platform::toQ(game_.mechName(row)));
+    if (f.problem) {
+        breakdown_->setText(tr("%1: %2").arg(name, platform::toQ(*f.problem)));
         return;
     }
-    const HeatBalance& b = f.Balance;
+    const HeatBalance& b = f.balance;
     const auto n = [](std::int64_t value) { return QString::number(value); };
     // One pass of arg(), so a name holding "%1" stays as typed.
     breakdown_->setText(tr("%1: movement %2, attempts to stand %3, weapons %4, other heat %5, "
                            "fire %6, engine hits %7, minus heat sinks %8: heat %9 becomes %10.")
-                            .arg(name, n(b.Movement), n(b.Standing), n(b.Weapons), n(b.Other),
-                                 n(b.Fire), n(b.Engine), n(b.HeatSinkCount), n(f.HeatNow),
-                                 n(f.Level)));
+                            .arg(name, n(b.movement), n(b.standing), n(b.weapons), n(b.other),
+                                 n(b.fire), n(b.engine), n(b.heatSinkCount), n(f.heatNow),
+                                 n(f.level)));
 }
 
 } // namespace caldrix

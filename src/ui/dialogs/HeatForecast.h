@@ -21,14 +21,14 @@ public:
 
     explicit HeatForecast(const Game& game, QWidget* parent = nullptr);
 
-    void RefreshAll();
-    void RefreshRow(int row);
-    QTableWidget* Table() const { return table_; }
-    QLabel* Breakdown() const { return breakdown_; }
+    void refreshAll();
+    void refreshRow(int row);
+    QTableWidget* table() const { return table_; }
+    QLabel* breakdown() const { return breakdown_; }
 
 private:
-    void ShowBreakdown();
-    void SizeColumns();
+    void showBreakdown();
+    void sizeColumns();
 
     const Game& game_;
     QTableWidget* table_ = nullptr;

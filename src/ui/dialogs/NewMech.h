@@ -15,9 +15,9 @@ class NewMech : public platform::DialogWindow {
     Q_OBJECT
 public:
     explicit NewMech(QWidget* parent = nullptr);
-    void Accept();
+    void chooseName();
     // Shown with its name selected, so typing replaces it.
-    void ShowSelected();
+    void showSelected();
 
 signals:
     void nameChosen(const QString& name);

@@ -25,14 +25,14 @@ public:
 
     explicit PickMechs(QWidget* parent = nullptr);
 
-    void Start();
-    void FollowCount();
-    void ContinueWithNames();
+    void start();
+    void followCount();
+    void continueWithNames();
 
     // The names of the rows in use, in row order.
-    QStringList ChosenNames() const;
+    QStringList chosenNames() const;
 
-    std::int16_t NumMechs = 0;
+    std::int16_t numMechs = 0;
 
 signals:
     // "Ok!": the dialog is hidden; the names go to the roster.

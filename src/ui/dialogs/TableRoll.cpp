@@ -19,19 +19,19 @@ namespace caldrix {
 TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TableRoll"));
     setWindowTitle(kApplicationTitle);
-    setWindowIcon(platform::ProgramIcon());
+    setWindowIcon(platform::programIcon());
     setModal(true);
 
     auto* text = new QLabel(question, this);
     text->setObjectName(QStringLiteral("TableRollText"));
-    platform::MakePlainLabel(text);
+    platform::makePlainLabel(text);
     text->setWordWrap(true);
     total_ = new QLineEdit(this);
     total_->setObjectName(QStringLiteral("TableRollTotal"));
     total_->setAccessibleName(tr("Total of the two dice"));
     why_ = new QLabel(this);
     why_->setObjectName(QStringLiteral("TableRollWhy"));
-    platform::MakePlainLabel(why_);
+    platform::makePlainLabel(why_);
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QDialogButtonBox::Ok);
@@ -41,7 +41,7 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
     ok_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(total_, &QLineEdit::textChanged, this, &TableRoll::Check);
+    connect(total_, &QLineEdit::textChanged, this, &TableRoll::check);
 
     // The question, the total with the reason beside it, the buttons.
     auto* entry = new QHBoxLayout;
@@ -51,12 +51,12 @@ TableRoll::TableRoll(const QString& question, QWidget* parent) : QDialog(parent)
     layout->addWidget(text);
     layout->addLayout(entry);
     layout->addWidget(buttons);
-    setMinimumWidth(platform::Px(5400));
-    Check();
+    setMinimumWidth(platform::px(5400));
+    check();
     total_->setFocus();
 }
 
-std::optional<int> TableRoll::Total() const {
+std::optional<int> TableRoll::total() const {
     bool number; // toInt() always sets it
     const int total = total_->text().trimmed().toInt(&number);
     if (!number || total < kLowestTotal || total > kHighestTotal)
@@ -64,18 +64,18 @@ std::optional<int> TableRoll::Total() const {
     return total;
 }
 
-void TableRoll::Check() {
-    const bool good = Total().has_value();
+void TableRoll::check() {
+    const bool good = total().has_value();
     ok_->setEnabled(good);
     why_->setText(good ? QString() : tr("Type a whole number from 2 to 12"));
 }
 
-std::optional<int> QtTableRoll::AskTotal(const QString& question) {
+std::optional<int> QtTableRoll::askTotal(const QString& question) {
     TableRoll box(question, owner_);
-    platform::KeepOnScreen(&box, owner_);
+    platform::keepOnScreen(&box, owner_);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return box.Total();
+    return box.total();
 }
 
 } // namespace caldrix

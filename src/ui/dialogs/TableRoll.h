@@ -19,14 +19,14 @@ namespace caldrix {
 class TableRollInterface {
 public:
     virtual ~TableRollInterface() = default;
-    virtual std::optional<int> AskTotal(const QString& question) = 0;
+    virtual std::optional<int> askTotal(const QString& question) = 0;
 };
 
 // The question in a TableRoll box, modal over the main window.
 class QtTableRoll : public TableRollInterface {
 public:
-    void SetOwner(QWidget* owner) { owner_ = owner; }
-    std::optional<int> AskTotal(const QString& question) override;
+    void setOwner(QWidget* owner) { owner_ = owner; }
+    std::optional<int> askTotal(const QString& question) override;
 
 private:
     QPointer<QWidget> owner_;
@@ -39,10 +39,10 @@ class TableRoll : public QDialog {
     Q_OBJECT
 public:
     explicit TableRoll(const QString& question, QWidget* parent = nullptr);
-    std::optional<int> Total() const;
+    std::optional<int> total() const;
 
 private:
-    void Check();
+    void check();
 
     QLineEdit* total_ = nullptr;
     QLabel* why_ = nullptr;

@@ -24,24 +24,24 @@ namespace caldrix {
 namespace {
 
 // One entry as a player reads it: a note, or a turn with a line per 'Mech.
-QStringList Lines(const LogEntry& entry) {
-    if (entry.What == LogEntry::Kind::Note)
-        return {QString::fromStdString(entry.Text)};
+QStringList linesOf(const LogEntry& entry) {
+    if (entry.what == LogEntry::Kind::Note)
+        return {QString::fromStdString(entry.text)};
     QStringList lines{QStringLiteral("Turn %1%2")
-                          .arg(entry.Number)
-                          .arg(entry.Undone ? QStringLiteral(" (undone)") : QString())};
-    for (const MechTurnLine& m : entry.Mechs) {
+                          .arg(entry.number)
+                          .arg(entry.undone ? QStringLiteral(" (undone)") : QString())};
+    for (const MechTurnLine& m : entry.mechs) {
         QStringList parts{QStringLiteral("heat %1 \u2192 %2 (turn heat %3)")
-                              .arg(m.Before)
-                              .arg(m.After)
-                              .arg(m.TurnHeat)};
+                              .arg(m.before)
+                              .arg(m.after)
+                              .arg(m.turnHeat)};
         for (const std::string_view text :
-             {m.Effects.Mod2Fier, m.Effects.MP, m.Effects.Shutdown, m.Effects.AmmoExp})
+             {m.effects.mod2Fier, m.effects.mp, m.effects.shutdown, m.effects.ammoExp})
             if (!text.empty())
-                parts << platform::ToQ(text);
-        for (const RollRecord& roll : m.Effects.Rolls)
-            parts << QString::fromStdString(RollText(roll));
-        lines << QStringLiteral("    ") + QString::fromStdString(m.Name) + QStringLiteral(": ") +
+                parts << platform::toQ(text);
+        for (const RollRecord& roll : m.effects.rolls)
+            parts << QString::fromStdString(rollText(roll));
+        lines << QStringLiteral("    ") + QString::fromStdString(m.name) + QStringLiteral(": ") +
                      parts.join(QStringLiteral("; "));
     }
     return lines;
@@ -52,7 +52,7 @@ QStringList Lines(const LogEntry& entry) {
 TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent), log_(log) {
     setObjectName(QStringLiteral("TurnHistory"));
     setWindowTitle(QStringLiteral("Caldrix Turn History"));
-    setWindowIcon(platform::ProgramIcon());
+    setWindowIcon(platform::programIcon());
     setModal(false);
 
     text_ = new QPlainTextEdit(this);
@@ -66,9 +66,9 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
     auto* copy = new QPushButton(tr("&Copy"), this);
     copy->setObjectName(QStringLiteral("HistoryCopy"));
     copy->setAutoDefault(false); // Enter in the window presses nothing
-    connect(copy, &QPushButton::clicked, this, &TurnHistory::CopyHistory);
+    connect(copy, &QPushButton::clicked, this, &TurnHistory::copyHistory);
     auto* shortcut = new QShortcut(QKeySequence::Copy, this);
-    connect(shortcut, &QShortcut::activated, this, &TurnHistory::CopyHistory);
+    connect(shortcut, &QShortcut::activated, this, &TurnHistory::copyHistory);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -76,33 +76,33 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addLayout(buttons);
-    resize(platform::Px(9600), platform::Px(6000));
-    Refresh();
+    resize(platform::px(9600), platform::px(6000));
+    refresh();
 }
 
-void TurnHistory::Refresh() {
-    const std::vector<LogEntry>& entries = log_.Entries();
-    if (log_.Generation() != generation_ || entries.size() < shown_.size()) {
-        Rebuild(); // another game
+void TurnHistory::refresh() {
+    const std::vector<LogEntry>& entries = log_.entries();
+    if (log_.generation() != generation_ || entries.size() < shown_.size()) {
+        rebuild(); // another game
         return;
     }
     QTextDocument* document = text_->document();
     // An undone turn changes its first line only.
     for (std::size_t i = 0; i < shown_.size(); ++i) {
-        if (entries[i].Undone == shown_[i].Undone)
+        if (entries[i].undone == shown_[i].undone)
             continue;
-        QTextCursor cursor(document->findBlockByNumber(shown_[i].Block));
+        QTextCursor cursor(document->findBlockByNumber(shown_[i].block));
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        cursor.insertText(Lines(entries[i]).first());
-        shown_[i].Undone = entries[i].Undone;
+        cursor.insertText(linesOf(entries[i]).first());
+        shown_[i].undone = entries[i].undone;
     }
     if (entries.size() == shown_.size())
         return;
     QStringList added;
     int block = document->isEmpty() ? 0 : document->blockCount();
     for (std::size_t i = shown_.size(); i < entries.size(); ++i) {
-        const QStringList lines = Lines(entries[i]);
-        shown_.push_back({block, entries[i].Undone});
+        const QStringList lines = linesOf(entries[i]);
+        shown_.push_back({block, entries[i].undone});
         block += static_cast<int>(lines.size());
         added << lines;
     }
@@ -112,15 +112,15 @@ void TurnHistory::Refresh() {
     text_->ensureCursorVisible();
 }
 
-void TurnHistory::Rebuild() {
-    generation_ = log_.Generation();
+void TurnHistory::rebuild() {
+    generation_ = log_.generation();
     text_->clear();
     shown_.clear();
-    Refresh();
+    refresh();
 }
 
-void TurnHistory::CopyHistory() {
-    QApplication::clipboard()->setText(QString::fromStdString(log_.AsText()));
+void TurnHistory::copyHistory() {
+    QApplication::clipboard()->setText(QString::fromStdString(log_.asText()));
 }
 
 } // namespace caldrix

@@ -21,20 +21,20 @@ public:
     explicit TurnHistory(const TurnLog& log, QWidget* parent = nullptr);
 
     // Adds what is new in the history; rewrites only what changed.
-    void Refresh();
-    void CopyHistory();
-    QPlainTextEdit* Text() const { return text_; }
+    void refresh();
+    void copyHistory();
+    QPlainTextEdit* text() const { return text_; }
 
 private:
     // Writes the whole history afresh.
-    void Rebuild();
+    void rebuild();
 
     const TurnLog& log_;
     QPlainTextEdit* text_ = nullptr;
     // Per shown entry: its first line's block and whether it was shown undone.
     struct Shown {
-        int Block = 0;
-        bool Undone = false;
+        int block = 0;
+        bool undone = false;
     };
     std::vector<Shown> shown_;
     std::uint64_t generation_ = 0; // the history shown

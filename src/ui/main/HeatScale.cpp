@@ -9,23 +9,23 @@
 
 namespace caldrix {
 
-using platform::Px;
-using platform::TwipRect;
+using platform::px;
+using platform::twipRect;
 
 namespace {
 
-QColor Colour(std::uint32_t rgb) {
+QColor colour(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-void SetBackground(QLabel* label, const QColor& colour) {
+void setBackground(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
 }
 
-void SetTextColour(QLabel* label, const QColor& colour) {
+void setTextColour(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -33,30 +33,30 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 } // namespace
 
-void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
+void HeatScale::build(QWidget* upperFrame, QWidget* lowerFrame) {
     panel_ = upperFrame;
-    platform::SetAccessibleValue(panel_, QStringLiteral("level 0"));
+    platform::setAccessibleValue(panel_, QStringLiteral("level 0"));
     panel_->setAccessibleName(QStringLiteral("Heat Scale"));
     for (int level = 0; level < kLevels; ++level) {
         QWidget* frame = level >= 6 ? upperFrame : lowerFrame;
 
         auto* cell = new QLabel(QStringLiteral("%1").arg(level, 2, 10, QLatin1Char('0')), frame);
         cell->setObjectName(QStringLiteral("Label2(%1)").arg(level));
-        platform::MakePlainLabel(cell);
+        platform::makePlainLabel(cell);
         // Each level 240 twips above the one below it: 30 at 360 down to 6, 5 at 240 down to 0.
-        cell->setGeometry(TwipRect(120, (level >= 6 ? 7560 : 1440) - 240 * level, 255, 255));
+        cell->setGeometry(twipRect(120, (level >= 6 ? 7560 : 1440) - 240 * level, 255, 255));
         cell->setFrameShape(QFrame::Box);
-        cell->setIndent(Px(15)); // one pixel
+        cell->setIndent(px(15)); // one pixel
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         auto* effect = new QLabel(
-            QString::fromLatin1(kHeatScale[static_cast<std::size_t>(level)].ScaleText), frame);
+            QString::fromLatin1(kHeatScale[static_cast<std::size_t>(level)].scaleText), frame);
         effect->setObjectName(QStringLiteral("Label3(%1)").arg(level));
-        platform::MakePlainLabel(effect);
-        effect->setGeometry(TwipRect(480, 0, 2175, 255));
+        platform::makePlainLabel(effect);
+        effect->setGeometry(twipRect(480, 0, 2175, 255));
         effect->setGeometry(effect->geometry().translated(0, cell->y()));
         effect->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        platform::NameLabelByText(effect);
+        platform::nameLabelByText(effect);
 
         // Screen readers announce the level and whether it is lit.
         cell->setAccessibleName(QStringLiteral("Heat level %1").arg(level));
@@ -69,27 +69,27 @@ void HeatScale::Build(QWidget* upperFrame, QWidget* lowerFrame) {
     }
     // The colours at creation: level 0 lit, a few cells grey, one black text.
     for (int level : {29, 3, 2, 1})
-        SetBackground(cells_[level], Colour(scale_colours::kLightGrey));
-    SetBackground(cells_[0], Colour(scale_colours::kLightRed));
-    SetTextColour(effects_[5], Colour(scale_colours::kBlack));
+        setBackground(cells_[level], colour(scale_colours::kLightGrey));
+    setBackground(cells_[0], colour(scale_colours::kLightRed));
+    setTextColour(effects_[5], colour(scale_colours::kBlack));
 }
 
-void HeatScale::Paint(int level) {
-    platform::SetAccessibleValue(panel_, QStringLiteral("level %1").arg(level));
+void HeatScale::paint(int level) {
+    platform::setAccessibleValue(panel_, QStringLiteral("level %1").arg(level));
     for (int j = 0; j < kLevels; ++j)
-        SetLook(j, j <= level ? Look::Lit : Look::Dark);
+        setLook(j, j <= level ? Look::Lit : Look::Dark);
 }
 
-void HeatScale::SetLook(int level, Look look) {
+void HeatScale::setLook(int level, Look look) {
     if (looks_.at(level) == look) // at(): a level off the scale fails loudly
         return;
     looks_[level] = look;
     const bool lit = look == Look::Lit;
-    SetBackground(cells_[level],
-                  Colour(lit ? scale_colours::kLightRed : scale_colours::kLightGrey));
+    setBackground(cells_[level],
+                  colour(lit ? scale_colours::kLightRed : scale_colours::kLightGrey));
     cells_[level]->setAccessibleDescription(lit ? QStringLiteral("lit")
                                                 : QStringLiteral("not lit"));
-    SetTextColour(effects_[level], Colour(lit ? scale_colours::kRed : scale_colours::kBlack));
+    setTextColour(effects_[level], colour(lit ? scale_colours::kRed : scale_colours::kBlack));
 }
 
 } // namespace caldrix

@@ -20,18 +20,18 @@ public:
 
     // Builds both label arrays in their two frames: levels 30..6 in the left
     // frame, 5..0 in the middle one.
-    void Build(QWidget* upperFrame, QWidget* lowerFrame);
+    void build(QWidget* upperFrame, QWidget* lowerFrame);
 
     // Cells 0..level lit light red with red texts, the rest light grey with
     // black texts.
-    void Paint(int level);
+    void paint(int level);
 
-    QLabel* Cell(int level) const { return cells_[level]; }
-    QLabel* Effect(int level) const { return effects_[level]; }
+    QLabel* cell(int level) const { return cells_[level]; }
+    QLabel* effect(int level) const { return effects_[level]; }
 
 private:
     enum class Look { Initial, Dark, Lit };
-    void SetLook(int level, Look look);
+    void setLook(int level, Look look);
 
     QWidget* panel_ = nullptr; // reads the level out to screen readers
     std::array<QLabel*, kLevels> cells_{};

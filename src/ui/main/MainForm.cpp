@@ -23,32 +23,32 @@
 
 namespace caldrix {
 
-using platform::TwipRect;
+using platform::twipRect;
 
 namespace {
 const QColor kWindowGrey{192, 192, 192};
 } // namespace
 
 MainForm::MainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services), game_(services.Random, *this),
-      autoSave_(game_, services.Messages) {
+    : QMainWindow(parent), services_(services), game_(services.random, *this),
+      autoSave_(game_, services.messages) {
     setObjectName(QStringLiteral("MainForm"));
-    BuildLayout();
-    UpdateDeleteMech();
+    buildLayout();
+    updateDeleteMech();
 }
 
 MainForm::~MainForm() {
-    DeleteDialogs();
+    deleteDialogs();
 }
 
-void MainForm::BuildLayout() {
-    platform::MakeFixedWindow(this, kApplicationTitle);
-    setWindowIcon(platform::ProgramIcon());
-    setFont(platform::ProgramFont(8));
+void MainForm::buildLayout() {
+    platform::makeFixedWindow(this, kApplicationTitle);
+    setWindowIcon(platform::programIcon());
+    setFont(platform::programFont(8));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(platform::Px(9540), platform::Px(6705));
+    client->setFixedSize(platform::px(9540), platform::px(6705));
     QPalette clientPalette = client->palette();
     clientPalette.setColor(QPalette::Window, kWindowGrey);
     client->setPalette(clientPalette);
@@ -57,57 +57,57 @@ void MainForm::BuildLayout() {
 
     // Heat scale: levels 30..6 on the left, 5..0 at the top of the middle.
     QGroupBox* frame2 =
-        platform::MakeFrame(client, QStringLiteral("Frame2"), QStringLiteral("Heat Scale"),
-                            TwipRect(120, 0, 2775, 6615));
+        platform::makeFrame(client, QStringLiteral("Frame2"), QStringLiteral("Heat Scale"),
+                            twipRect(120, 0, 2775, 6615));
     QGroupBox* frame1 =
-        platform::MakeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Heat Scale"),
-                            TwipRect(2880, 0, 3495, 1815));
-    scale_.Build(frame2, frame1);
+        platform::makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Heat Scale"),
+                            twipRect(2880, 0, 3495, 1815));
+    scale_.build(frame2, frame1);
 
-    MechNames = new RosterList(client);
-    MechNames->setObjectName(QStringLiteral("MechNames"));
-    MechNames->setGeometry(TwipRect(3000, 1920, 3255, 2430));
-    MechNames->setSelectionMode(QAbstractItemView::SingleSelection);
-    MechNames->setSortingEnabled(false);
+    mechNames_ = new RosterList(client);
+    mechNames_->setObjectName(QStringLiteral("MechNames"));
+    mechNames_->setGeometry(twipRect(3000, 1920, 3255, 2430));
+    mechNames_->setSelectionMode(QAbstractItemView::SingleSelection);
+    mechNames_->setSortingEnabled(false);
     // One line per 'Mech; spares laying out all 256 names on every selection.
-    MechNames->setUniformItemSizes(true);
-    MechNames->setAccessibleName(QStringLiteral("'Mechs in play"));
-    connect(MechNames, &QListWidget::itemSelectionChanged, this, [this] {
+    mechNames_->setUniformItemSizes(true);
+    mechNames_->setAccessibleName(QStringLiteral("'Mechs in play"));
+    connect(mechNames_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!quietSelection_)
-            SelectFromList();
-        UpdateDeleteMech();
+            selectFromList();
+        updateDeleteMech();
     });
 
     // Title panel.
-    QGroupBox* frame6 = platform::MakeFrame(client, QStringLiteral("Frame6"), QString(),
-                                            TwipRect(2880, 4440, 3495, 1575));
+    QGroupBox* frame6 = platform::makeFrame(client, QStringLiteral("Frame6"), QString(),
+                                            twipRect(2880, 4440, 3495, 1575));
     const auto title = [frame6](const char* name, const QString& caption, int top, int height,
                                 qreal points) {
-        QLabel* label = platform::MakeLabel(frame6, QString::fromLatin1(name), caption,
-                                            TwipRect(120, top, 3255, height), Qt::AlignHCenter);
-        label->setFont(platform::ProgramFont(points));
+        QLabel* label = platform::makeLabel(frame6, QString::fromLatin1(name), caption,
+                                            twipRect(120, top, 3255, height), Qt::AlignHCenter);
+        label->setFont(platform::programFont(points));
     };
     title("Label1", QStringLiteral("Caldrix"), 240, 375, 18);
     title("Label8", QStringLiteral("By:"), 600, 255, 8);
     title("Label9", QStringLiteral("The Caldrix team"), 840, 255, 12);
-    title("Label10", platform::ContactLine(), 1080, 255, 9.75);
+    title("Label10", platform::contactLine(), 1080, 255, 9.75);
 
     auto* nextTurn = new QPushButton(QStringLiteral("Next Turn"), client);
     nextTurn->setObjectName(QStringLiteral("NextTurn"));
-    nextTurn->setGeometry(TwipRect(5160, 6240, 1095, 375));
+    nextTurn->setGeometry(twipRect(5160, 6240, 1095, 375));
     // Enter on the focused button presses it; Enter in a box never does.
     nextTurn->setAutoDefault(true);
-    connect(nextTurn, &QPushButton::clicked, this, &MainForm::NextTurn);
+    connect(nextTurn, &QPushButton::clicked, this, &MainForm::nextTurn);
 
     panel_ = new MechPanel(game_, scale_, client);
-    connect(panel_, &MechPanel::edited, this, &MainForm::Edited);
+    connect(panel_, &MechPanel::edited, this, &MainForm::edited);
 
-    BuildMenus();
-    BuildRosterMenu();
+    buildMenus();
+    buildRosterMenu();
 
     // Focus order; disabled controls are skipped.
-    QList<QWidget*> order = panel_->FocusOrder();
-    order << nextTurn << MechNames << panel_->OtherHeatBar();
+    QList<QWidget*> order = panel_->focusOrder();
+    order << nextTurn << mechNames_ << panel_->otherHeatBar();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     order.first()->setFocus();
@@ -116,7 +116,7 @@ void MainForm::BuildLayout() {
     setFixedSize(sizeHint());
 }
 
-void MainForm::BuildMenus() {
+void MainForm::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
     const auto menu = [bar](const char* name, const QString& caption) {
@@ -132,55 +132,55 @@ void MainForm::BuildMenus() {
         return action;
     };
     QMenu* file = menu("File", QStringLiteral("&File"));
-    entry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::StartNewGame);
+    entry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::startNewGame);
     file->addSeparator()->setObjectName(QStringLiteral("Heiphen2"));
-    entry(file, "Exit", QStringLiteral("&Exit"), &MainForm::Quit);
+    entry(file, "Exit", QStringLiteral("&Exit"), &MainForm::quit);
     QMenu* mechs = menu("mnuMechs", QStringLiteral("&Mechs"));
-    entry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::ShowNewMech);
-    mnuDeleteMech =
-        entry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), &MainForm::DeleteMech);
+    entry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::showNewMech);
+    mnuDeleteMech_ =
+        entry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), &MainForm::deleteMech);
     QMenu* help = menu("Help", QStringLiteral("&Help"));
-    entry(help, "About", QStringLiteral("&About"), &MainForm::ShowAbout);
+    entry(help, "About", QStringLiteral("&About"), &MainForm::showAbout);
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
 
-bool MainForm::Start(const QString& gameFile) {
-    services_.Help.SetHelpFile(QStringLiteral("caldrix.hlp"));
-    const bool opened = !gameFile.isEmpty() && OpenGame(gameFile);
+bool MainForm::start(const QString& gameFile) {
+    services_.help.setHelpFile(QStringLiteral("caldrix.hlp"));
+    const bool opened = !gameFile.isEmpty() && openGame(gameFile);
     if (!opened) {
-        ShowPickMechs();
-        game_.NewGame();
-        autoSave_.StartNewFile();
-        panel_->OtherHeatBar()->setValue(0);
+        showPickMechs();
+        game_.newGame();
+        autoSave_.startNewFile();
+        panel_->otherHeatBar()->setValue(0);
     }
-    UpdateResume();
-    platform::CentreOnScreen(this);
+    updateResume();
+    platform::centreOnScreen(this);
     return opened;
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
     // Form_QueryUnload: any request to close the main window ends the program.
-    EndProgram();
+    endProgram();
     event->accept();
 }
 
-void MainForm::Quit() {
-    EndProgram();
+void MainForm::quit() {
+    endProgram();
 }
 
-void MainForm::EndProgram() {
+void MainForm::endProgram() {
     if (ended_)
         return;
     ended_ = true;
-    autoSave_.SaveNow(); // the edits of the last second too
+    autoSave_.saveNow(); // the edits of the last second too
     // Every window goes at once; no dialog gets to run a handler of its own.
-    DeleteDialogs();
+    deleteDialogs();
     hide();
     emit programEnded();
 }
 
-void MainForm::DeleteDialogs() {
+void MainForm::deleteDialogs() {
     delete pickMechs_;
     delete newMech_;
     delete aboutForm_;
@@ -191,115 +191,115 @@ void MainForm::DeleteDialogs() {
     retired_.clear();
 }
 
-void MainForm::Retire(QWidget* dialog) {
+void MainForm::retire(QWidget* dialog) {
     retired_.removeAll(nullptr);
     retired_.append(dialog);
 }
 
 // ---- Selection and the roster ------------------------------------------------
 
-void MainForm::SelectFromList() {
-    game_.Select(platform::SelectedIndex(MechNames));
-    const int slot = game_.CurrentMechSlot();
+void MainForm::selectFromList() {
+    game_.select(platform::selectedIndex(mechNames_));
+    const int slot = game_.currentMechSlot();
     if (slot > 0) // nothing selected: the scratch slot is never shown
-        panel_->LoadMechRecord(slot);
+        panel_->loadMechRecord(slot);
 }
 
-void MainForm::UpdateDeleteMech() {
-    mnuDeleteMech->setEnabled(platform::SelectedIndex(MechNames) >= 0);
+void MainForm::updateDeleteMech() {
+    mnuDeleteMech_->setEnabled(platform::selectedIndex(mechNames_) >= 0);
 }
 
-void MainForm::ShowMech(int row) {
-    if (platform::SelectedIndex(MechNames) != row)
-        platform::SetSelectedIndex(MechNames, row); // its handler selects and loads it
+void MainForm::showMech(int row) {
+    if (platform::selectedIndex(mechNames_) != row)
+        platform::setSelectedIndex(mechNames_, row); // its handler selects and loads it
     else
-        SelectFromList(); // selected already: shown again from its record
+        selectFromList(); // selected already: shown again from its record
 }
 
-void MainForm::SyncRoster() {
-    const std::vector<std::string>& names = game_.MechNames();
+void MainForm::syncRoster() {
+    const std::vector<std::string>& names = game_.mechNames();
     const int count = static_cast<int>(names.size());
     quietSelection_ = true;
-    while (MechNames->count() > count)
-        delete MechNames->takeItem(MechNames->count() - 1);
+    while (mechNames_->count() > count)
+        delete mechNames_->takeItem(mechNames_->count() - 1);
     for (int row = 0; row < count; ++row) {
         const QString name = QString::fromStdString(names[static_cast<std::size_t>(row)]);
-        if (row >= MechNames->count())
-            MechNames->addItem(name);
-        else if (MechNames->item(row)->text() != name)
-            MechNames->item(row)->setText(name);
-        RosterList::SetLevel(MechNames->item(row), game_.Record(row + 1).Heat);
+        if (row >= mechNames_->count())
+            mechNames_->addItem(name);
+        else if (mechNames_->item(row)->text() != name)
+            mechNames_->item(row)->setText(name);
+        RosterList::setLevel(mechNames_->item(row), game_.record(row + 1).heat);
     }
-    if (platform::SelectedIndex(MechNames) != game_.Selected())
-        platform::SetSelectedIndex(MechNames, game_.Selected());
+    if (platform::selectedIndex(mechNames_) != game_.selected())
+        platform::setSelectedIndex(mechNames_, game_.selected());
     quietSelection_ = false;
-    UpdateDeleteMech();
+    updateDeleteMech();
 }
 
-void MainForm::AppendMechNames(const QStringList& names) {
+void MainForm::appendMechNames(const QStringList& names) {
     const AutoSave::Hold hold(autoSave_);
     bool refused = false;
     for (const QString& name : names) {
-        if (!game_.AddMech(name.toStdString())) {
+        if (!game_.addMech(name.toStdString())) {
             refused = true;
             break;
         }
     }
-    GameChanged();
+    gameChanged();
     if (refused)
-        services_.Messages.Inform(kRosterFullMessage);
+        services_.messages.inform(kRosterFullMessage);
 }
 
-void MainForm::ShowGame() {
-    GameChanged(); // the list first: then the selected 'Mech can be shown
-    if (game_.Selected() >= 0)
-        ShowMech(game_.Selected());
+void MainForm::showGame() {
+    gameChanged(); // the list first: then the selected 'Mech can be shown
+    if (game_.selected() >= 0)
+        showMech(game_.selected());
 }
 
 // ---- Turns -----------------------------------------------------------------
 
-void MainForm::NextTurn() {
-    if (game_.MechCount() == 0)
+void MainForm::nextTurn() {
+    if (game_.mechCount() == 0)
         return; // no 'Mechs, no turn
     // The questions and messages run the event loop: nothing is saved
     // until the turn has ended and the window shows where it ends.
     const AutoSave::Hold hold(autoSave_);
-    const TurnOutcome outcome = game_.NextTurn();
+    const TurnOutcome outcome = game_.nextTurn();
     // Behind each message the window shows the 'Mech it is about.
-    for (const TurnMessage& message : outcome.Messages) {
-        ShowMech(message.Row);
-        services_.Messages.Inform(QString::fromStdString(message.Text));
+    for (const TurnMessage& message : outcome.messages) {
+        showMech(message.row);
+        services_.messages.inform(QString::fromStdString(message.text));
     }
     // Every way ends on the first 'Mech, shown from its record.
-    ShowMech(0);
-    GameChanged();
+    showMech(0);
+    gameChanged();
 }
 
-std::optional<int> MainForm::AskTotal(const RollRequest& request, const std::string& question) {
-    ShowMech(request.Row);
-    return services_.TableRoll.AskTotal(QString::fromStdString(question));
+std::optional<int> MainForm::askTotal(const RollRequest& request, const std::string& question) {
+    showMech(request.row);
+    return services_.tableRoll.askTotal(QString::fromStdString(question));
 }
 
-void MainForm::UndoTurn() {
-    if (!game_.Undo())
+void MainForm::undoTurn() {
+    if (!game_.undo())
         return;
-    ShowMech(0);
-    GameChanged();
+    showMech(0);
+    gameChanged();
 }
 
 // ---- Dialogs -----------------------------------------------------------------
 
-void MainForm::ShowPickMechs() {
+void MainForm::showPickMechs() {
     if (!pickMechs_) {
         pickMechs_ = new PickMechs;
         connect(pickMechs_, &PickMechs::continued, this, [this](const QStringList& names) {
             show();
-            AppendMechNames(names);
+            appendMechNames(names);
         });
         // Closed with its close control during a new game: bring the
         // hidden main window back rather than leave no window at all.
         connect(pickMechs_, &PickMechs::closedByUser, this, [this] {
-            Retire(pickMechs_);
+            retire(pickMechs_);
             pickMechs_ = nullptr;
             if (!ended_)
                 show();
@@ -309,133 +309,133 @@ void MainForm::ShowPickMechs() {
     pickMechs_->activateWindow();
 }
 
-void MainForm::StartNewGame() {
+void MainForm::startNewGame() {
     hide();
-    ShowPickMechs();
-    autoSave_.SaveNow(); // the game ending stays in the autosaves
-    game_.NewGame();
-    autoSave_.StartNewFile();
-    GameChanged();
+    showPickMechs();
+    autoSave_.saveNow(); // the game ending stays in the autosaves
+    game_.newGame();
+    autoSave_.startNewFile();
+    gameChanged();
 }
 
 // ---- Saved games -----------------------------------------------------------
 
-bool MainForm::OpenGame(const QString& path) {
-    return OpenGame(path, false);
+bool MainForm::openGame(const QString& path) {
+    return openGame(path, false);
 }
 
-bool MainForm::OpenGame(const QString& path, bool resume) {
+bool MainForm::openGame(const QString& path, bool resume) {
     const AutoSave::Hold hold(autoSave_);
-    GameFileResult read = ReadGameFile(path);
-    if (!read.State) {
-        services_.Messages.Inform(OpenProblem(path, read.Problem));
+    GameFileResult read = readGameFile(path);
+    if (!read.state) {
+        services_.messages.inform(openProblem(path, read.problem));
         return false;
     }
-    autoSave_.SaveNow();
-    game_.Restore(std::move(*read.State));
+    autoSave_.saveNow();
+    game_.restore(std::move(*read.state));
     if (resume)
-        autoSave_.ContinueIn(path);
+        autoSave_.continueIn(path);
     else
-        autoSave_.StartNewFile();
+        autoSave_.startNewFile();
     // An opened game needs no new-game dialog.
     if (pickMechs_)
         pickMechs_->hide();
     show();
-    ShowGame();
-    UpdateResume(); // the game replaced may now be the one to resume
+    showGame();
+    updateResume(); // the game replaced may now be the one to resume
     return true;
 }
 
-void MainForm::ChooseGameToOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), GameFolder(),
+void MainForm::chooseGameToOpen() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), gameFolder(),
                                                       tr("Caldrix games (*.caldrix)"));
     if (path.isEmpty())
         return;
     gameFolder_ = QFileInfo(path).absolutePath();
-    OpenGame(path);
+    openGame(path);
 }
 
-void MainForm::ChooseWhereToSave() {
-    SaveGameAs(QFileDialog::getSaveFileName(this, tr("Save Game As"), GameFolder(),
+void MainForm::chooseWhereToSave() {
+    saveGameAs(QFileDialog::getSaveFileName(this, tr("Save Game As"), gameFolder(),
                                             tr("Caldrix games (*.caldrix)")));
 }
 
-void MainForm::SaveGameAs(QString path) {
+void MainForm::saveGameAs(QString path) {
     if (path.isEmpty())
         return; // the player cancelled
     if (!path.endsWith(kGameFileSuffix))
         path += kGameFileSuffix;
     gameFolder_ = QFileInfo(path).absolutePath();
-    const QString problem = WriteGameFile(path, autoSave_.Json());
+    const QString problem = writeGameFile(path, autoSave_.json());
     if (!problem.isEmpty())
-        services_.Messages.Inform(
+        services_.messages.inform(
             QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
 }
 
-QString MainForm::GameFolder() const {
+QString MainForm::gameFolder() const {
     // The player's own documents: the autosaves' folder is theirs alone.
     return gameFolder_.isEmpty()
                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                : gameFolder_;
 }
 
-void MainForm::ResumeLastGame() {
-    const QString last = autoSave_.LastGame();
+void MainForm::resumeLastGame() {
+    const QString last = autoSave_.lastGame();
     if (!last.isEmpty())
-        OpenGame(last, true);
+        openGame(last, true);
 }
 
-void MainForm::UpdateResume() {
-    const QString last = autoSave_.LastGame();
-    mnuResumeGame->setEnabled(!last.isEmpty());
-    if (game_.MechCount() > 0)
+void MainForm::updateResume() {
+    const QString last = autoSave_.lastGame();
+    mnuResumeGame_->setEnabled(!last.isEmpty());
+    if (game_.mechCount() > 0)
         return;
     QString hint = tr("Right-click here for saved games and the turn tools");
     if (!last.isEmpty()) {
-        if (const GameFileResult read = ReadGameFile(last); read.State) {
+        if (const GameFileResult read = readGameFile(last); read.state) {
             TurnLog log;
-            log.Restore(read.State->Log);
-            const auto mechs = static_cast<int>(read.State->Names.size());
+            log.restore(read.state->log);
+            const auto mechs = static_cast<int>(read.state->names.size());
             hint = tr("Right-click here to resume your last game (%1 %2, turn %3)")
                        .arg(mechs)
                        .arg(mechs == 1 ? tr("'Mech") : tr("'Mechs"))
-                       .arg(log.NextTurnNumber());
+                       .arg(log.nextTurnNumber());
         }
     }
-    MechNames->SetHint(hint);
+    mechNames_->setHint(hint);
 }
 
-void MainForm::ShowNewMech() {
+void MainForm::showNewMech() {
     if (!newMech_) {
         newMech_ = new NewMech;
         connect(newMech_, &NewMech::nameChosen, this,
-                [this](const QString& name) { AppendMechNames({name}); });
+                [this](const QString& name) { appendMechNames({name}); });
         connect(newMech_, &NewMech::closedByUser, this, [this] {
-            Retire(newMech_);
+            retire(newMech_);
             newMech_ = nullptr;
         });
     }
-    newMech_->ShowSelected();
+    newMech_->showSelected();
 }
 
-void MainForm::DeleteMech() {
-    const int row = platform::SelectedIndex(MechNames);
+void MainForm::deleteMech() {
+    const int row = platform::selectedIndex(mechNames_);
     if (row < 0)
         return; // the menu entry is disabled then; keep roster and records in step
     const AutoSave::Hold hold(autoSave_);
-    if (!services_.Messages.ConfirmYesNo(QStringLiteral("Delete currently selected 'Mech"),
+    if (!services_.messages.confirmYesNo(QStringLiteral("Delete currently selected 'Mech"),
                                          QStringLiteral("Delete 'Mech")))
         return;
-    game_.RemoveMech(row);
+    game_.removeMech(row);
     // The window is not reloaded: it goes on showing the removed 'Mech.
-    GameChanged();
+    gameChanged();
 }
 
-void MainForm::ShowAbout() {
+void MainForm::showAbout() {
     if (!aboutForm_) {
         aboutForm_ = new AboutForm;
         connect(aboutForm_, &AboutForm::closedByUser, this, [this] {
-            Retire(aboutForm_);
+            retire(aboutForm_);
             aboutForm_ = nullptr;
         });
     }

@@ -31,10 +31,10 @@ inline const QString kRosterFullMessage =
 
 // What the main window needs from outside; tests pass doubles.
 struct MainFormServices {
-    MessageBoxInterface& Messages;
-    RandomSourceInterface& Random;
-    HelpInterface& Help;
-    TableRollInterface& TableRoll;
+    MessageBoxInterface& messages;
+    RandomSourceInterface& random;
+    HelpInterface& help;
+    TableRollInterface& tableRoll;
 };
 
 // The main window. It owns the game and shows it: the heat scale, the
@@ -49,44 +49,44 @@ public:
     // Start-up set-up, run once before the window is first shown. With a
     // saved game that opens, the game replaces the new-game dialog.
     // True when the game given opened.
-    bool Start(const QString& gameFile = {});
+    bool start(const QString& gameFile = {});
 
     // The game the window shows. Whoever changes it from outside the
     // window's own handlers calls ShowGame afterwards.
-    Game& CurrentGame() { return game_; }
-    void ShowGame();
+    Game& currentGame() { return game_; }
+    void showGame();
 
-    void NextTurn();
-    void SelectFromList();
-    void StartNewGame();
-    void Quit();
-    void ShowNewMech();
-    void DeleteMech();
-    void ShowAbout();
+    void nextTurn();
+    void selectFromList();
+    void startNewGame();
+    void quit();
+    void showNewMech();
+    void deleteMech();
+    void showAbout();
 
     // The turn tools of the roster's context menu.
-    void ShowForecast();
-    void ShowHistory();
-    void UndoTurn();
+    void showForecast();
+    void showHistory();
+    void undoTurn();
     // Adds one 'Mech per unit file, in order; a message for each file refused.
-    void AddUnitFiles(const QStringList& paths);
+    void addUnitFiles(const QStringList& paths);
 
     // Saved games. Opening replaces the game in progress, which stays in the
     // autosaves; a file that cannot be opened changes nothing. True when opened.
-    bool OpenGame(const QString& path);
+    bool openGame(const QString& path);
     // Writes the game to `path`, adding ".caldrix" when missing; a message
     // when it cannot.
-    void SaveGameAs(QString path);
-    void ChooseGameToOpen();
-    void ChooseWhereToSave();
-    void ResumeLastGame();
-    AutoSave& Saver() { return autoSave_; }
+    void saveGameAs(QString path);
+    void chooseGameToOpen();
+    void chooseWhereToSave();
+    void resumeLastGame();
+    AutoSave& saver() { return autoSave_; }
 
-    PickMechs* PickMechsDialog() const { return pickMechs_; }
-    NewMech* NewMechDialog() const { return newMech_; }
-    AboutForm* AboutDialog() const { return aboutForm_; }
-    HeatForecast* ForecastWindow() const { return forecast_; }
-    TurnHistory* HistoryWindow() const { return history_; }
+    PickMechs* pickMechsDialog() const { return pickMechs_; }
+    NewMech* newMechDialog() const { return newMech_; }
+    AboutForm* aboutDialog() const { return aboutForm_; }
+    HeatForecast* forecastWindow() const { return forecast_; }
+    TurnHistory* historyWindow() const { return history_; }
 
 signals:
     // The program ends: the main window is closed or File > Exit chosen.
@@ -97,46 +97,46 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildLayout();
-    void BuildMenus();
-    void BuildRosterMenu();
-    void ShowRosterMenu(const QPoint& position);
-    void ShowPickMechs();
-    bool OpenGame(const QString& path, bool resume);
+    void buildLayout();
+    void buildMenus();
+    void buildRosterMenu();
+    void showRosterMenu(const QPoint& position);
+    void showPickMechs();
+    bool openGame(const QString& path, bool resume);
     // Where Open Game and Save Game As start.
-    QString GameFolder() const;
+    QString gameFolder() const;
     // The empty roster's hint and the Resume entry follow the last autosave.
-    void UpdateResume();
-    void EndProgram();
+    void updateResume();
+    void endProgram();
     // Appends names to the roster, refusing those past 256 'Mechs.
-    void AppendMechNames(const QStringList& names);
+    void appendMechNames(const QStringList& names);
     // Selects a row and shows its 'Mech from its record, selected or not before.
-    void ShowMech(int row);
+    void showMech(int row);
     // Delete Mech is greyed while no 'Mech is selected.
-    void UpdateDeleteMech();
+    void updateDeleteMech();
     // The roster list follows the game's names and selection, quietly.
-    void SyncRoster();
+    void syncRoster();
     // The game changed as a whole: the list, the tool windows, the menus follow.
-    void GameChanged();
-    void Edited(int slot);
+    void gameChanged();
+    void edited(int slot);
     // Forget a dialog closed by its close control: it is already on its way out.
-    void Retire(QWidget* dialog);
-    void DeleteDialogs();
+    void retire(QWidget* dialog);
+    void deleteDialogs();
 
     // DiceQuestionInterface: the players see the 'Mech they roll for.
-    std::optional<int> AskTotal(const RollRequest& request, const std::string& question) override;
+    std::optional<int> askTotal(const RollRequest& request, const std::string& question) override;
 
     MainFormServices services_;
     Game game_;
     HeatScale scale_;
     AutoSave autoSave_;
     MechPanel* panel_ = nullptr;
-    RosterList* MechNames = nullptr;
-    QAction* mnuDeleteMech = nullptr;
-    QMenu* RosterMenu = nullptr;
-    QAction* mnuUndoTurn = nullptr;
-    QAction* mnuTableDice = nullptr;
-    QAction* mnuResumeGame = nullptr;
+    RosterList* mechNames_ = nullptr;
+    QAction* mnuDeleteMech_ = nullptr;
+    QMenu* rosterMenu_ = nullptr;
+    QAction* mnuUndoTurn_ = nullptr;
+    QAction* mnuTableDice_ = nullptr;
+    QAction* mnuResumeGame_ = nullptr;
     QString gameFolder_; // where the player last opened or saved a game
     bool quietSelection_ = false;
     bool ended_ = false;

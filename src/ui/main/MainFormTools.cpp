@@ -29,7 +29,7 @@ namespace caldrix {
 namespace {
 
 // The local .mtf files among dropped URLs.
-QStringList UnitFilePaths(const QMimeData* mime) {
+QStringList unitFilePaths(const QMimeData* mime) {
     QStringList paths;
     if (!mime || !mime->hasUrls())
         return paths;
@@ -41,79 +41,79 @@ QStringList UnitFilePaths(const QMimeData* mime) {
 }
 
 // Reads one unit file safely: never more than the limit, never trusted.
-UnitFileResult ReadUnitFile(const QString& path) {
+UnitFileResult readUnitFile(const QString& path) {
     UnitFileResult result;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        result.Problem = "it cannot be read";
+        result.problem = "it cannot be read";
         return result;
     }
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxUnitFileBytes) + 1);
     if (file.error() != QFile::NoError) {
-        result.Problem = "it cannot be read";
+        result.problem = "it cannot be read";
         return result;
     }
-    return ParseUnitFile(
+    return parseUnitFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace
 
-void MainForm::BuildRosterMenu() {
-    RosterMenu = new QMenu(this);
-    RosterMenu->setObjectName(QStringLiteral("RosterMenu"));
+void MainForm::buildRosterMenu() {
+    rosterMenu_ = new QMenu(this);
+    rosterMenu_->setObjectName(QStringLiteral("RosterMenu"));
     const auto entry = [this](const char* name, const QString& caption) {
-        QAction* action = RosterMenu->addAction(caption);
+        QAction* action = rosterMenu_->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         addAction(action); // its shortcut works anywhere in the main window
         return action;
     };
     QAction* forecast = entry("mnuForecast", tr("Heat &Forecast"));
     QAction* history = entry("mnuHistory", tr("Turn &History"));
-    mnuUndoTurn = entry("mnuUndoTurn", tr("&Undo Last Turn"));
-    mnuUndoTurn->setShortcut(QKeySequence::Undo);
-    mnuUndoTurn->setEnabled(false);
-    RosterMenu->addSeparator();
-    mnuTableDice = entry("mnuTableDice", tr("Roll Dice at the &Table"));
-    mnuTableDice->setCheckable(true);
+    mnuUndoTurn_ = entry("mnuUndoTurn", tr("&Undo Last Turn"));
+    mnuUndoTurn_->setShortcut(QKeySequence::Undo);
+    mnuUndoTurn_->setEnabled(false);
+    rosterMenu_->addSeparator();
+    mnuTableDice_ = entry("mnuTableDice", tr("Roll Dice at the &Table"));
+    mnuTableDice_->setCheckable(true);
     QAction* unitFiles = entry("mnuUnitFiles", tr("&Add 'Mechs from Unit Files\u2026"));
-    RosterMenu->addSeparator();
+    rosterMenu_->addSeparator();
     QAction* open = entry("mnuOpenGame", tr("&Open Game\u2026"));
     open->setShortcut(QKeySequence::Open);
     QAction* save = entry("mnuSaveGame", tr("&Save Game As\u2026"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuResumeGame = entry("mnuResumeGame", tr("&Resume Last Game"));
-    connect(open, &QAction::triggered, this, &MainForm::ChooseGameToOpen);
-    connect(save, &QAction::triggered, this, &MainForm::ChooseWhereToSave);
-    connect(mnuResumeGame, &QAction::triggered, this, &MainForm::ResumeLastGame);
+    mnuResumeGame_ = entry("mnuResumeGame", tr("&Resume Last Game"));
+    connect(open, &QAction::triggered, this, &MainForm::chooseGameToOpen);
+    connect(save, &QAction::triggered, this, &MainForm::chooseWhereToSave);
+    connect(mnuResumeGame_, &QAction::triggered, this, &MainForm::resumeLastGame);
 
-    connect(forecast, &QAction::triggered, this, &MainForm::ShowForecast);
-    connect(history, &QAction::triggered, this, &MainForm::ShowHistory);
-    connect(mnuUndoTurn, &QAction::triggered, this, &MainForm::UndoTurn);
-    connect(mnuTableDice, &QAction::toggled, this, [this](bool atTable) {
-        game_.SetDiceAtTable(atTable);
-        autoSave_.SaveSoon();
+    connect(forecast, &QAction::triggered, this, &MainForm::showForecast);
+    connect(history, &QAction::triggered, this, &MainForm::showHistory);
+    connect(mnuUndoTurn_, &QAction::triggered, this, &MainForm::undoTurn);
+    connect(mnuTableDice_, &QAction::toggled, this, [this](bool atTable) {
+        game_.setDiceAtTable(atTable);
+        autoSave_.saveSoon();
     });
     connect(unitFiles, &QAction::triggered, this, [this] {
-        AddUnitFiles(QFileDialog::getOpenFileNames(this, tr("Add 'Mechs from Unit Files"),
+        addUnitFiles(QFileDialog::getOpenFileNames(this, tr("Add 'Mechs from Unit Files"),
                                                    QString(), tr("Unit files (*.mtf)")));
     });
 
     // Right click anywhere on the list, the Menu key or Shift+F10 open it;
     // hovering a 'Mech shows its forecast; unit files may be dropped on it.
-    MechNames->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(MechNames, &QListWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { ShowRosterMenu(MechNames->viewport()->mapToGlobal(at)); });
-    MechNames->viewport()->installEventFilter(this);
-    MechNames->viewport()->setAcceptDrops(true);
+    mechNames_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mechNames_, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showRosterMenu(mechNames_->viewport()->mapToGlobal(at)); });
+    mechNames_->viewport()->installEventFilter(this);
+    mechNames_->viewport()->setAcceptDrops(true);
 }
 
-void MainForm::ShowRosterMenu(const QPoint& position) {
-    RosterMenu->popup(position);
+void MainForm::showRosterMenu(const QPoint& position) {
+    rosterMenu_->popup(position);
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-    QListWidget* list = MechNames;
+    QListWidget* list = mechNames_;
     if (watched != list->viewport())
         return QMainWindow::eventFilter(watched, event);
 
@@ -125,14 +125,14 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
             QToolTip::hideText();
             return true;
         }
-        const std::string line = ForecastLine(Forecast(game_.Record(row + 1)));
+        const std::string line = forecastLine(forecast(game_.record(row + 1)));
         QToolTip::showText(help->globalPos(), QString::fromStdString(line), list->viewport());
         return true;
     }
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDropEvent*>(event);
-        if (UnitFilePaths(drag->mimeData()).isEmpty())
+        if (unitFilePaths(drag->mimeData()).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -140,11 +140,11 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QStringList paths = UnitFilePaths(drop->mimeData());
+        const QStringList paths = unitFilePaths(drop->mimeData());
         if (paths.isEmpty())
             return true;
         drop->acceptProposedAction();
-        AddUnitFiles(paths);
+        addUnitFiles(paths);
         return true;
     }
     default:
@@ -152,71 +152,71 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void MainForm::ShowForecast() {
+void MainForm::showForecast() {
     if (!forecast_) {
         forecast_ = new HeatForecast(game_);
-        platform::PlaceBeside(forecast_, this);
+        platform::placeBeside(forecast_, this);
     }
-    forecast_->RefreshAll();
+    forecast_->refreshAll();
     forecast_->show();
     forecast_->raise();
     forecast_->activateWindow();
 }
 
-void MainForm::ShowHistory() {
+void MainForm::showHistory() {
     if (!history_) {
-        history_ = new TurnHistory(game_.Log());
-        platform::PlaceBeside(history_, this, true);
+        history_ = new TurnHistory(game_.log());
+        platform::placeBeside(history_, this, true);
     }
-    history_->Refresh();
+    history_->refresh();
     history_->show();
     history_->raise();
     history_->activateWindow();
 }
 
-void MainForm::AddUnitFiles(const QStringList& paths) {
+void MainForm::addUnitFiles(const QStringList& paths) {
     const AutoSave::Hold hold(autoSave_);
     bool full = false;
     for (const QString& path : paths) {
-        if (game_.MechCount() >= kMaxMechs) {
+        if (game_.mechCount() >= kMaxMechs) {
             full = true;
             break;
         }
-        const UnitFileResult result = ReadUnitFile(path);
-        if (!result.Mech) {
+        const UnitFileResult result = readUnitFile(path);
+        if (!result.mech) {
             // One pass of arg(): file names are shown as they are.
-            services_.Messages.Inform(
+            services_.messages.inform(
                 QStringLiteral("%1 was not added: %2")
-                    .arg(QFileInfo(path).fileName(), QString::fromStdString(result.Problem)));
+                    .arg(QFileInfo(path).fileName(), QString::fromStdString(result.problem)));
             continue;
         }
-        game_.AddUnit(*result.Mech);
+        game_.addUnit(*result.mech);
     }
-    GameChanged();
+    gameChanged();
     if (full)
-        services_.Messages.Inform(kRosterFullMessage);
+        services_.messages.inform(kRosterFullMessage);
 }
 
-void MainForm::Edited(int slot) {
-    autoSave_.SaveSoon();
+void MainForm::edited(int slot) {
+    autoSave_.saveSoon();
     if (slot >= 1 && forecast_ && forecast_->isVisible())
-        forecast_->RefreshRow(slot - 1);
+        forecast_->refreshRow(slot - 1);
 }
 
-void MainForm::GameChanged() {
-    SyncRoster();
-    const int undo = game_.UndoTurnNumber();
-    mnuUndoTurn->setEnabled(undo > 0);
-    mnuUndoTurn->setText(undo > 0 ? tr("&Undo Turn %1").arg(undo) : tr("&Undo Last Turn"));
-    const QSignalBlocker showOnly(mnuTableDice); // showing the game is no toggle by the player
-    mnuTableDice->setChecked(game_.DiceAtTable());
+void MainForm::gameChanged() {
+    syncRoster();
+    const int undo = game_.undoTurnNumber();
+    mnuUndoTurn_->setEnabled(undo > 0);
+    mnuUndoTurn_->setText(undo > 0 ? tr("&Undo Turn %1").arg(undo) : tr("&Undo Last Turn"));
+    const QSignalBlocker showOnly(mnuTableDice_); // showing the game is no toggle by the player
+    mnuTableDice_->setChecked(game_.diceAtTable());
     if (forecast_ && forecast_->isVisible())
-        forecast_->RefreshAll();
+        forecast_->refreshAll();
     if (history_ && history_->isVisible())
-        history_->Refresh();
-    autoSave_.SaveNow();
-    if (game_.MechCount() == 0) // the hint shows only on an empty roster
-        UpdateResume();
+        history_->refresh();
+    autoSave_.saveNow();
+    if (game_.mechCount() == 0) // the hint shows only on an empty roster
+        updateResume();
 }
 
 } // namespace caldrix

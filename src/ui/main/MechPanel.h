@@ -33,60 +33,60 @@ public:
     MechPanel(Game& game, HeatScale& scale, QWidget* client);
 
     // Shows one slot: its level on the heat scale, its entries, its conditions.
-    void LoadMechRecord(int slot);
+    void loadMechRecord(int slot);
 
     // The panel's controls in keyboard order, and the one that comes last in the window.
-    QList<QWidget*> FocusOrder() const;
-    QScrollBar* OtherHeatBar() const { return OtherHeat; }
+    QList<QWidget*> focusOrder() const;
+    QScrollBar* otherHeatBar() const { return otherHeat_; }
 
 signals:
     // An entry of the record in `slot` changed.
     void edited(int slot);
 
 private:
-    void Build(QWidget* client);
-    void Connect();
-    template <typename T> void Store(T MechRecord::*field, T value);
-    void SetFireInputsEnabled();
-    void ChooseFireOption(bool walking);
+    void build(QWidget* client);
+    void connectControls();
+    template <typename T> void store(T MechRecord::*field, T value);
+    void setFireInputsEnabled();
+    void chooseFireOption(bool walking);
 
-    void HeatSinks_Change();
-    void DHS_Click();
-    void EngineHits_Change();
-    void EngineHits_Click();
-    void MovementType_Change();
-    void MovementType_Click();
-    void HexesJumpedText_Change();
-    void AttemptsToStand_Change();
-    void HeatGeneratedByWeapons_Change();
-    void OtherHeat_Change();
-    void Fire_Click();
-    void WalkingThroughFire_Click();
-    void StandingInFire_Click();
-    void WalkingThroughFireHexes_Change();
+    void heatSinksChange();
+    void dhsClick();
+    void engineHitsChange();
+    void engineHitsClick();
+    void movementTypeChange();
+    void movementTypeClick();
+    void hexesJumpedTextChange();
+    void attemptsToStandChange();
+    void heatGeneratedByWeaponsChange();
+    void otherHeatChange();
+    void fireClick();
+    void walkingThroughFireClick();
+    void standingInFireClick();
+    void walkingThroughFireHexesChange();
 
     Game& game_;
     HeatScale& scale_;
 
-    platform::ComboBox* MovementType = nullptr;
-    QLabel* HexesJumpedLabel = nullptr;
-    QLineEdit* HexesJumpedText = nullptr;
-    QLineEdit* AttemptsToStand = nullptr;
-    QLineEdit* HeatGeneratedByWeapons = nullptr;
-    QCheckBox* Fire = nullptr;
-    QScrollBar* OtherHeat = nullptr;
-    QLabel* OtherHeatText = nullptr;
-    QRadioButton* WalkingThroughFire = nullptr;
-    QLineEdit* WalkingThroughFireHexes = nullptr;
-    QLabel* Label6 = nullptr;
-    QRadioButton* StandingInFire = nullptr;
-    QLineEdit* HeatSinks = nullptr;
-    QCheckBox* DHS = nullptr;
-    platform::ComboBox* EngineHits = nullptr;
-    QLabel* ConditionShutdown = nullptr;
-    QLabel* ConditionAmmoExp = nullptr;
-    QLabel* ConditionMod2Fier = nullptr;
-    QLabel* ConditionMP = nullptr;
+    platform::ComboBox* movementType_ = nullptr;
+    QLabel* hexesJumpedLabel_ = nullptr;
+    QLineEdit* hexesJumpedText_ = nullptr;
+    QLineEdit* attemptsToStand_ = nullptr;
+    QLineEdit* heatGeneratedByWeapons_ = nullptr;
+    QCheckBox* fire_ = nullptr;
+    QScrollBar* otherHeat_ = nullptr;
+    QLabel* otherHeatText_ = nullptr;
+    QRadioButton* walkingThroughFire_ = nullptr;
+    QLineEdit* walkingThroughFireHexes_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QRadioButton* standingInFire_ = nullptr;
+    QLineEdit* heatSinks_ = nullptr;
+    QCheckBox* dhs_ = nullptr;
+    platform::ComboBox* engineHits_ = nullptr;
+    QLabel* conditionShutdown_ = nullptr;
+    QLabel* conditionAmmoExp_ = nullptr;
+    QLabel* conditionMod2Fier_ = nullptr;
+    QLabel* conditionMp_ = nullptr;
 };
 
 } // namespace caldrix

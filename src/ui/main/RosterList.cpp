@@ -32,7 +32,7 @@ public:
                     option.rect.height() - 2);
         painter->save();
         // A level with an effect wears the heat scale's lit colour.
-        const bool effect = *FireModifierText(level) || *MovementPenaltyText(level);
+        const bool effect = *fireModifierText(level) || *movementPenaltyText(level);
         if (effect)
             painter->fillRect(badge, QColor::fromRgb(scale_colours::kLightRed));
         painter->setPen(effect ? QColor(Qt::black)
@@ -50,14 +50,14 @@ RosterList::RosterList(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new LevelDelegate(this));
 }
 
-void RosterList::SetLevel(QListWidgetItem* item, int level) {
+void RosterList::setLevel(QListWidgetItem* item, int level) {
     if (item->data(kLevelRole) == QVariant(level))
         return;
     item->setData(kLevelRole, level);
     item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("heat %1").arg(level));
 }
 
-void RosterList::SetHint(const QString& hint) {
+void RosterList::setHint(const QString& hint) {
     if (hint_ == hint)
         return;
     hint_ = hint;
@@ -66,7 +66,7 @@ void RosterList::SetHint(const QString& hint) {
 
 void RosterList::paintEvent(QPaintEvent* event) {
     QListWidget::paintEvent(event);
-    const QString hint = ShownHint();
+    const QString hint = shownHint();
     if (hint.isEmpty())
         return;
     QPainter painter(viewport());

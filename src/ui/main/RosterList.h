@@ -17,10 +17,10 @@ public:
     explicit RosterList(QWidget* parent = nullptr);
 
     // The level a row shows, also given to screen readers ("heat 12").
-    static void SetLevel(QListWidgetItem* item, int level);
-    void SetHint(const QString& hint);
+    static void setLevel(QListWidgetItem* item, int level);
+    void setHint(const QString& hint);
     // The hint shows only while the roster is empty.
-    QString ShownHint() const { return count() > 0 ? QString() : hint_; }
+    QString shownHint() const { return count() > 0 ? QString() : hint_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
