@@ -315,7 +315,7 @@ private slots:
                               "1 30: Ammo explosion not avoided with 2.\nB is at heat 30. Roll "
                               "two dice against an ammunition explosion: 8 or more avoids it."}));
         const MechRecord& b = t.game.record(2);
-        QVERIFY(b.conditionShutdown == "Shutdown!!!" && b.conditionAmmoExp == "Ammo Explosion!!!");
+        QVERIFY(b.conditionShutdown == "Shutdown!!!" && b.conditionAmmo == "Ammo Explosion!!!");
         QVERIFY(t.random.draws == 0 && t.random.reseeds == 4); // at the start, before each 'Mech
 
         // Cancel Turn, or a total no pair of dice gives: nothing changes.

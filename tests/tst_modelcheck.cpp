@@ -159,8 +159,8 @@ private slots:
                         rolls += e.rolls.size();
                         hot += f.level >= 14;
                         r.heat = std::int16_t(f.level);
-                        std::tie(r.conditionMod2Fier, r.conditionMp) = std::tie(f.mod2Fier, f.mp);
-                        std::tie(r.conditionShutdown, r.conditionAmmoExp) =
+                        std::tie(r.conditionFire, r.conditionMovement) = std::tie(f.mod2Fier, f.mp);
+                        std::tie(r.conditionShutdown, r.conditionAmmo) =
                             std::tie(e.shutdown, e.ammoExp);
                         r.attemptsToStand = r.weaponHeat = "0";
                     }

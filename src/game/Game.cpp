@@ -166,10 +166,10 @@ TurnOutcome Game::nextTurn() {
         MechRecord& record = store_[row + 1];
         if (diceAtTable_) {
             // While the players roll, the record shows what is already certain.
-            record.conditionMod2Fier = fireModifierText(record.heat);
-            record.conditionMp = movementPenaltyText(record.heat);
+            record.conditionFire = fireModifierText(record.heat);
+            record.conditionMovement = movementPenaltyText(record.heat);
             record.conditionShutdown = {};
-            record.conditionAmmoExp = {};
+            record.conditionAmmo = {};
             table.about(row, names_[static_cast<std::size_t>(row)]);
         }
         std::optional<HeatEffects> effects = applyHeatEffects(record.heat, dice);
@@ -181,10 +181,10 @@ TurnOutcome Game::nextTurn() {
             outcome.what = TurnOutcome::Result::Cancelled;
             return outcome;
         }
-        record.conditionMod2Fier = effects->mod2Fier;
-        record.conditionMp = effects->mp;
+        record.conditionFire = effects->mod2Fier;
+        record.conditionMovement = effects->mp;
         record.conditionShutdown = effects->shutdown;
-        record.conditionAmmoExp = effects->ammoExp;
+        record.conditionAmmo = effects->ammoExp;
         lines.push_back({names_[static_cast<std::size_t>(row)],
                          before[static_cast<std::size_t>(row)].heat, record.heat,
                          balances[static_cast<std::size_t>(row)].turnHeat, std::move(*effects)});

@@ -46,10 +46,10 @@ QJsonObject recordJson(const MechRecord& r, const MechRecord* base = nullptr) {
     put("fireHexes", &MechRecord::fireHexes, platform::toQ(r.fireHexes));
     put("standingInFire", &MechRecord::standingInFire, r.standingInFire);
     put("engineHits", &MechRecord::engineHits, platform::toQ(r.engineHits));
-    put("conditionFire", &MechRecord::conditionMod2Fier, platform::toQ(r.conditionMod2Fier));
-    put("conditionMovement", &MechRecord::conditionMp, platform::toQ(r.conditionMp));
+    put("conditionFire", &MechRecord::conditionFire, platform::toQ(r.conditionFire));
+    put("conditionMovement", &MechRecord::conditionMovement, platform::toQ(r.conditionMovement));
     put("conditionShutdown", &MechRecord::conditionShutdown, platform::toQ(r.conditionShutdown));
-    put("conditionAmmoExplosion", &MechRecord::conditionAmmoExp, platform::toQ(r.conditionAmmoExp));
+    put("conditionAmmoExplosion", &MechRecord::conditionAmmo, platform::toQ(r.conditionAmmo));
     put("otherHeat", &MechRecord::otherHeat, r.otherHeat);
     return o;
 }
@@ -220,10 +220,10 @@ MechRecord recordFrom(const QJsonValue& value) {
     r.standingInFire = flag(o, "standingInFire");
     r.engineHits = text(o, "engineHits");
     const Conditions c = conditionsOf(o);
-    r.conditionMod2Fier = c.fire;
-    r.conditionMp = c.movement;
+    r.conditionFire = c.fire;
+    r.conditionMovement = c.movement;
     r.conditionShutdown = c.shutdown;
-    r.conditionAmmoExp = c.ammo;
+    r.conditionAmmo = c.ammo;
     r.otherHeat = static_cast<std::int16_t>(
         number(o, "otherHeat", 0, std::numeric_limits<std::int16_t>::max()));
     return r;

@@ -37,10 +37,10 @@ struct MechRecord {
     bool standingInFire = false;
     std::string engineHits;
     // The conditions are always the heat scale's own static texts, or empty.
-    std::string_view conditionMod2Fier;
-    std::string_view conditionMp;
+    std::string_view conditionFire;
+    std::string_view conditionMovement;
     std::string_view conditionShutdown;
-    std::string_view conditionAmmoExp;
+    std::string_view conditionAmmo;
     std::int16_t otherHeat = 0; // 0..32767
 
     bool operator==(const MechRecord&) const = default;

@@ -300,9 +300,9 @@ void MechPanel::loadMechRecord(int slot) {
     dhs_->setChecked(r.doubleHeatSinks);
     engineHits_->setText(platform::toQ(r.engineHits));
 
-    conditionMod2Fier_->setText(platform::toQ(r.conditionMod2Fier));
-    conditionMp_->setText(platform::toQ(r.conditionMp));
-    conditionAmmoExp_->setText(platform::toQ(r.conditionAmmoExp));
+    conditionMod2Fier_->setText(platform::toQ(r.conditionFire));
+    conditionMp_->setText(platform::toQ(r.conditionMovement));
+    conditionAmmoExp_->setText(platform::toQ(r.conditionAmmo));
     conditionShutdown_->setText(platform::toQ(r.conditionShutdown));
 }
 

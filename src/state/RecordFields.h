@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "state/MechRecordStore.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace caldrix {
+
+// Which of the heat scale's texts a condition may hold.
+enum class ConditionKind { Fire, Movement, Shutdown, Ammo };
+
+// One field of a 'Mech's record, described once: its key in a saved game,
+// the control that shows it, and what it may hold. The saved-game reader and
+// writer and the window's panel all go through this table, so a new field is
+// one row here and one control.
+struct RecordField {
+    using Text = std::string MechRecord::*;
+    using Number = std::int16_t MechRecord::*;
+    using Tick = bool MechRecord::*; // a tick box: 0 or 1 in a saved game
+    struct Flag {                    // an option button: true or false in a saved game
+        bool MechRecord::*member;
+    };
+    struct Condition {
+        std::string_view MechRecord::*member;
+        ConditionKind kind;
+    };
+
+    const char* key;     // in a saved game
+    const char* control; // the objectName of the control that shows it
+    std::variant<Text, Number, Tick, Flag, Condition> member;
+    int low = 0, high = 0; // numbers only: the range a saved game may hold
+};
+
+inline constexpr int kMaxLevel = 30;
+inline constexpr int kMaxOtherHeat = 32767;
+
+inline const std::array<RecordField, 17> kRecordFields{{
+    {"heatSinks", "HeatSinks", &MechRecord::heatSinks},
+    {"heat", "", &MechRecord::heat, 0, kMaxLevel},
+    {"doubleHeatSinks", "DHS", &MechRecord::doubleHeatSinks},
+    {"movementType", "MovementType", &MechRecord::movementType},
+    {"hexesJumped", "HexesJumpedText", &MechRecord::hexesJumped},
+    {"attemptsToStand", "AttemptsToStand", &MechRecord::attemptsToStand},
+    {"weaponHeat", "HeatGeneratedByWeapons", &MechRecord::weaponHeat},
+    {"fire", "Fire", &MechRecord::fire},
+    {"walkingThroughFire", "WalkingThroughFire",
+     RecordField::Flag{&MechRecord::walkingThroughFire}},
+    {"fireHexes", "WalkingThroughFireHexes", &MechRecord::fireHexes},
+    {"standingInFire", "StandingInFire", RecordField::Flag{&MechRecord::standingInFire}},
+    {"engineHits", "EngineHits", &MechRecord::engineHits},
+    {"conditionFire", "ConditionMod2Fier",
+     RecordField::Condition{&MechRecord::conditionFire, ConditionKind::Fire}},
+    {"conditionMovement", "ConditionMP",
+     RecordField::Condition{&MechRecord::conditionMovement, ConditionKind::Movement}},
+    {"conditionShutdown", "ConditionShutdown",
+     RecordField::Condition{&MechRecord::conditionShutdown, ConditionKind::Shutdown}},
+    {"conditionAmmoExplosion", "ConditionAmmoExp",
+     RecordField::Condition{&MechRecord::conditionAmmo, ConditionKind::Ammo}},
+    {"otherHeat", "OtherHeat", &MechRecord::otherHeat, 0, kMaxOtherHeat},
+}};
+
+} // namespace caldrix
