@@ -11,11 +11,13 @@
 #include "turn/ClockRandom.h"
 #include "ui/main/MainForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -37,8 +39,8 @@ public:
     void setHelpFile(const QString&) override {}
 };
 
-void fill(MainForm& form, int count, int nameLength = 8) {
-    form.currentGame().restore(bench::mixedGame(form.currentGame().state(), count, nameLength));
+void fill(Game& game, MainForm& form, int count, int nameLength = 8) {
+    game.restore(bench::mixedGame(game.state(), count, nameLength));
     form.showGame();
 }
 
@@ -51,17 +53,20 @@ int main(int argc, char* argv[]) {
     ClockRandom random(7);
     NoHelp help;
     QTemporaryDir saves;
-    MainForm form(MainFormServices{messages, random, help, messages});
-    form.saver().setFolder(saves.path());
+    Game game(random);
+    MainForm form(MainFormServices{game, messages, help, messages, saves.path()});
     form.start();
-    form.show();
+    const auto choose = [&form](const char* entry) {
+        form.findChild<QAction*>(QLatin1String(entry))->trigger();
+    };
+    auto* nextTurn = form.findChild<QPushButton*>(QStringLiteral("NextTurn"));
     QApplication::processEvents();
     constexpr int kMechs = 256;
     auto* list = form.findChild<QListWidget*>(QStringLiteral("MechNames"));
 
     std::vector<double> loads, turns;
     for (int round = 0; round < 20; ++round) {
-        fill(form, kMechs);
+        fill(game, form, kMechs);
         loads.push_back(bench::micros([&] {
                             for (int row = 0; row < kMechs; ++row)
                                 list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
@@ -71,8 +76,8 @@ int main(int argc, char* argv[]) {
     }
     // Full turns; the entries are put back before each, as the players would.
     for (int round = 0; round < 30; ++round) {
-        fill(form, kMechs);
-        turns.push_back(bench::micros([&] { form.nextTurn(); }) / 1000.0);
+        fill(game, form, kMechs);
+        turns.push_back(bench::micros([&] { nextTurn->click(); }) / 1000.0);
         QApplication::processEvents(); // let the window repaint between turns
     }
 
@@ -92,48 +97,48 @@ int main(int argc, char* argv[]) {
         }
         return bench::median(times);
     };
-    fill(form, kMechs);
+    fill(game, form, kMechs);
     const double closed = keystrokes();
-    form.showForecast();
+    choose("mnuForecast");
     QApplication::processEvents();
     const double open = keystrokes();
-    form.forecastWindow()->hide();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("HeatForecast"))
+            window->hide();
 
     // 100 turns of 256 'Mechs with 60-character names, then Next Turn with
     // the history closed and open; a turn's autosave is part of its cost.
-    fill(form, kMechs, 60);
+    fill(game, form, kMechs, 60);
     for (int turn = 0; turn < 100; ++turn)
-        form.nextTurn();
+        nextTurn->click();
     auto moreTurns = [&] {
         std::vector<double> times;
         for (int turn = 0; turn < 10; ++turn) {
-            times.push_back(bench::micros([&] { form.nextTurn(); }) / 1000.0);
+            times.push_back(bench::micros([&] { nextTurn->click(); }) / 1000.0);
             QApplication::processEvents();
         }
         return bench::median(times);
     };
     const double historyClosed = moreTurns();
-    form.showHistory();
+    choose("mnuHistory");
     QApplication::processEvents();
     const double historyOpen = moreTurns();
 
     // Saving a game of 256 'Mechs (short names) with 100 turns of history.
-    fill(form, kMechs);
+    fill(game, form, kMechs);
     for (int turn = 0; turn < 100; ++turn)
-        form.currentGame().nextTurn();
+        game.nextTurn();
     // The first save writes everything; the autosave after the next turn
     // only what is new.
     GameWriter writer;
     const QString file = saves.filePath(QStringLiteral("bench.caldrix"));
     const double first =
-        bench::micros([&] { writeGameFile(file, writer.json(form.currentGame().view())); }) /
-        1000.0;
+        bench::micros([&] { writeGameFile(file, writer.json(game.view())); }) / 1000.0;
     std::vector<double> saving;
     for (int round = 0; round < 10; ++round) {
-        form.currentGame().nextTurn();
-        saving.push_back(
-            bench::micros([&] { writeGameFile(file, writer.json(form.currentGame().view())); }) /
-            1000.0);
+        game.nextTurn();
+        saving.push_back(bench::micros([&] { writeGameFile(file, writer.json(game.view())); }) /
+                         1000.0);
     }
     const qint64 bytes = QFileInfo(saves.filePath(QStringLiteral("bench.caldrix"))).size();
 

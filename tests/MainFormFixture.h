@@ -9,9 +9,17 @@
 #include "Records.h"
 #include "platform/ComboBox.h"
 #include "platform/HelpService.h"
+#include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/HeatForecast.h"
+#include "ui/dialogs/NewMech.h"
+#include "ui/dialogs/PickMechs.h"
+#include "ui/dialogs/TurnHistory.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/RosterList.h"
+#include "ui/main/SavedGames.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,20 +68,32 @@ inline const QColor kLightGrey{192, 192, 192}, kLightRed{255, 128, 128}, kBlack{
 struct Fixture {
     ScriptedMessageBox messages;
     SequenceRandom random{{0.0f}};
+    mutable Game game{random}; // the window changes it; tests set it up
     RecordingHelp help;
     QTemporaryDir saves; // the autosaves of this window alone
     std::unique_ptr<MainForm> form;
 
     explicit Fixture(const QString& gameFile = {})
-        : form(std::make_unique<MainForm>(MainFormServices{messages, random, help, messages})) {
-        form->saver().setFolder(saves.path());
+        : form(std::make_unique<MainForm>(
+              MainFormServices{game, messages, help, messages, saves.path()})) {
         form->start(gameFile);
-        form->show();
     }
-    Game& play() const { return form->currentGame(); }
+    Game& play() const { return game; }
     template <typename T = QWidget> T* find(const QString& name) const {
         return form->findChild<T*>(name);
     }
+    // A window of the program's own, found by its name.
+    template <typename T> static T* window(const QString& name) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name)
+                return qobject_cast<T*>(w);
+        return nullptr;
+    }
+    // A menu entry chosen, as by the player.
+    void trigger(const QString& name) const { find<QAction>(name)->trigger(); }
+    void nextTurn() const { find<QPushButton>("NextTurn")->click(); }
+    SavedGames* saved() const { return find<SavedGames>("SavedGames"); }
+    AutoSave* saver() const { return find<AutoSave>("AutoSave"); }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
     platform::ComboBox* combo(const QString& name) const { return find<platform::ComboBox>(name); }
     QCheckBox* check(const QString& name) const { return find<QCheckBox>(name); }

@@ -59,7 +59,7 @@ private slots:
     // offers the same count and names.
     void newGame() {
         Fixture f;
-        PickMechs* pick = f.form->pickMechsDialog();
+        PickMechs* pick = Fixture::window<PickMechs>("PickMechs");
         QStringList chain, enabled;
         const auto rows = [&] {
             enabled << QString();
@@ -83,7 +83,7 @@ private slots:
         const QStringList names{"Mech # 1", "<b>x</b> & %1 &&", "Mech # 3", "Mech # 4"};
         QVERIFY(!pick->isVisible() && f.form->isVisible() && f.selected() == -1);
         QCOMPARE(rosterNames(f), names);
-        f.form->startNewGame();
+        f.trigger("StartNewGame");
         QVERIFY(pick->isVisible() && !f.form->isVisible() && f.roster()->count() == 0);
         in<QPushButton>(pick, "Continue")->click();
         QCOMPARE(rosterNames(f), names);
@@ -94,20 +94,22 @@ private slots:
     // the hidden main window back.
     void closedAndReopenedAtOnce() {
         Fixture f;
-        f.form->showNewMech(), f.form->showAbout();
-        in<QScrollBar>(f.form->pickMechsDialog(), "NumMechsScroll")->setValue(5);
-        f.form->startNewGame();
-        QList<QPointer<QWidget>> first{f.form->pickMechsDialog(), f.form->newMechDialog(),
-                                       f.form->aboutDialog()};
+        f.trigger("mnuNewMech"), f.trigger("About");
+        in<QScrollBar>(Fixture::window<PickMechs>("PickMechs"), "NumMechsScroll")->setValue(5);
+        f.trigger("StartNewGame");
+        QList<QPointer<QWidget>> first{Fixture::window<PickMechs>("PickMechs"),
+                                       Fixture::window<NewMech>("NewMech"),
+                                       Fixture::window<AboutForm>("AboutForm")};
         first[0]->close();
         QTest::keyClick(first[1], Qt::Key_Escape);
         first[2]->close();
         QVERIFY(f.form->isVisible());
-        f.form->startNewGame();
-        f.form->showNewMech(), f.form->showAbout();
+        f.trigger("StartNewGame");
+        f.trigger("mnuNewMech"), f.trigger("About");
         runDeferredDeletes();
-        const QList<QWidget*> again{f.form->pickMechsDialog(), f.form->newMechDialog(),
-                                    f.form->aboutDialog()};
+        const QList<QWidget*> again{Fixture::window<PickMechs>("PickMechs"),
+                                    Fixture::window<NewMech>("NewMech"),
+                                    Fixture::window<AboutForm>("AboutForm")};
         for (int i = 0; i < 3; ++i)
             QVERIFY(first[i].isNull() && again[i] && again[i]->isVisible());
         QCOMPARE(in<QScrollBar>(again[0], "NumMechsScroll")->value(), 1); // created afresh
@@ -117,25 +119,25 @@ private slots:
     // presses it, in the main window's boxes it presses nothing.
     void newMechAndAbout() {
         Fixture f;
-        f.form->showNewMech();
-        QLineEdit* name = in(f.form->newMechDialog(), "NewMechName");
+        f.trigger("mnuNewMech");
+        QLineEdit* name = in(Fixture::window<NewMech>("NewMech"), "NewMechName");
         QTest::keyClicks(name, " Mad & Cat "); // its name was selected: typing replaces it
         QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
-        f.form->showNewMech();
+        f.trigger("mnuNewMech");
         QCOMPARE(name->text(), QString(" Mad & Cat ")); // kept while hidden
         name->clear();
         QTest::keyClick(name, Qt::Key_Return);
-        QTest::keyClick(in(f.form->pickMechsDialog(), "Mech1(1)"), Qt::Key_Return);
+        QTest::keyClick(in(Fixture::window<PickMechs>("PickMechs"), "Mech1(1)"), Qt::Key_Return);
         QCOMPARE(rosterNames(f), (QStringList{" Mad & Cat ", "", "Mech # 1"}));
         QTest::keyClick(f.edit("HeatSinks"), Qt::Key_Return);
         QVERIFY(f.messages.shown.isEmpty());
         QTest::keyClick(f.find<QPushButton>("NextTurn"), Qt::Key_Return);
         QCOMPARE(f.messages.shown.size(), 9); // three fresh 'Mechs' prompts
 
-        f.form->showAbout();
-        AboutForm* about = f.form->aboutDialog();
-        f.form->showAbout();
-        QVERIFY(f.form->aboutDialog() == about && about->isVisible());
+        f.trigger("About");
+        AboutForm* about = Fixture::window<AboutForm>("AboutForm");
+        f.trigger("About");
+        QVERIFY(Fixture::window<AboutForm>("AboutForm") == about && about->isVisible());
         QCOMPARE(in<QLabel>(about, "Label4")->text(), "Version " CALDRIX_VERSION);
         QTest::keyClick(in<QPushButton>(about, "Ok"), Qt::Key_Return);
         QVERIFY(!about->isVisible());
@@ -158,7 +160,7 @@ private slots:
         QCOMPARE(rosterNames(f), (QStringList{"B", "C"}));
         QVERIFY(f.selected() == -1 && !del->isEnabled());
         QCOMPARE(f.edit("HeatSinks")->text(), QString("A's")); // not reloaded
-        f.form->deleteMech();                                  // nothing selected: nothing asked
+        f.trigger("mnuDeleteMech");                            // nothing selected: nothing asked
         QCOMPARE(f.messages.shown.size(), 2);
     }
 
@@ -203,8 +205,9 @@ private slots:
                       big = write(dir, "big.mtf",
                                   "chassis:A\nheat sinks:1\n" + QByteArray(1 << 20, ' '));
         f.roster(QStringList(253, "M"));
-        f.form->addUnitFiles({good, write(dir, "<i>Bad & %1.mtf", {}), big,
-                              dir.filePath("missing.mtf"), good, good, good});
+        emit f.find<RosterList>("MechNames")
+            ->unitFilesDropped({good, write(dir, "<i>Bad & %1.mtf", {}), big,
+                                dir.filePath("missing.mtf"), good, good, good});
         QCOMPARE(rosterNames(f).mid(253), QStringList(3, "Atlas AS7-D"));
         const MechRecord& unit = f.play().record(256); // its heat sinks, no engine hits
         QCOMPARE(QString::fromStdString(unit.heatSinks + unit.engineHits) +
@@ -215,7 +218,7 @@ private slots:
                               "big.mtf was not added: it is larger than 1 MB",
                               "missing.mtf was not added: it cannot be read",
                               "The roster is full: a game holds at most 256 'Mechs"}));
-        f.form->startNewGame();
+        f.trigger("StartNewGame");
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(dir.filePath("notes.txt"))});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -241,7 +244,7 @@ private slots:
         QTest::keyClick(f.edit("HeatSinks"), Qt::Key_F1);
         QCOMPARE(f.messages.shown, QStringList{"The help file caldrix.hlp could not be found"});
         help.setSearchFolders({decoy.path(), CALDRIX_RESOURCES_DIR});
-        QTest::keyClick(in(f.form->pickMechsDialog(), "Mech1(1)"), Qt::Key_F1);
+        QTest::keyClick(in(Fixture::window<PickMechs>("PickMechs"), "Mech1(1)"), Qt::Key_F1);
         QVERIFY(help.helpWindow()->toPlainText().contains("Resume Last Game") &&
                 !help.helpWindow()->windowIcon().isNull());
         QCOMPARE(help.helpWindow()->frameGeometry().center(), f.form->frameGeometry().center());
@@ -295,22 +298,23 @@ private slots:
     // selected 'Mech; a file that cannot be opened says why and changes nothing.
     void openAtStart() {
         Fixture f(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix");
-        QVERIFY(!f.form->pickMechsDialog() && f.roster()->count() == 4 && f.selected() == 1);
-        QVERIFY(f.form->saver().currentFile().startsWith(f.saves.path())); // not into the file
+        QVERIFY(!Fixture::window<PickMechs>("PickMechs") && f.roster()->count() == 4 &&
+                f.selected() == 1);
+        QVERIFY(f.saver()->currentFile().startsWith(f.saves.path())); // not into the file
         QCOMPARE(f.paintErrors(f.play().record(2).heat), QString());
         const GameState before = f.play().state();
         QTemporaryDir dir;
         const QString bad = write(dir, "<b>bad&amp; %1.caldrix", "{\"format\": 1}");
-        QVERIFY(!f.form->openGame(bad) && f.play().state() == before);
+        QVERIFY(!f.saved()->open(bad) && f.play().state() == before);
         QCOMPARE(
             f.messages.shown,
             QStringList{"<b>bad&amp; %1.caldrix could not be opened: it is not a Caldrix game"});
-        f.form->saveGameAs(dir.filePath("copy")); // named as a game
+        f.saved()->saveAs(dir.filePath("copy")); // named as a game
         QVERIFY(readGameFile(dir.filePath("copy.caldrix")).state == before);
-        f.form->saveGameAs(dir.filePath("none/x.caldrix"));
+        f.saved()->saveAs(dir.filePath("none/x.caldrix"));
         QVERIFY(f.messages.shown.last().startsWith("x.caldrix could not be saved: "));
         Fixture g(bad); // the usual start
-        QVERIFY(g.form->pickMechsDialog()->isVisible());
+        QVERIFY(Fixture::window<PickMechs>("PickMechs")->isVisible());
     }
 
     // Every change is kept: a turn at once, the last edits when the window
@@ -327,23 +331,23 @@ private slots:
         QVERIFY(!resume->isEnabled() && !f.find<QAction>("mnuUndoTurn")->isEnabled());
         QCOMPARE(hint(f), QString("Right-click here for saved games and the turn tools"));
         f.roster({"A", "B"}, {"move=Running", ""});
-        QVERIFY(QFile::exists(f.form->saver().currentFile()) && hint(f).isEmpty()); // a game
-        f.form->nextTurn();
-        const QString first = f.form->saver().currentFile();
+        QVERIFY(QFile::exists(f.saver()->currentFile()) && hint(f).isEmpty()); // a game
+        f.nextTurn();
+        const QString first = f.saver()->currentFile();
         QVERIFY(readGameFile(first).state == f.play().state());
         f.type(f.edit("HeatGeneratedByWeapons"), "12");
         QVERIFY(readGameFile(first).state != f.play().state()); // settling for a second
         const GameState played = f.play().state();
-        f.form->startNewGame();
+        f.trigger("StartNewGame");
         QVERIFY(readGameFile(first).state == played);
         QCOMPARE(hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
         resume->trigger();
         QVERIFY(f.play().state() == played && f.form->isVisible() &&
-                !f.form->pickMechsDialog()->isVisible());
-        QCOMPARE(f.form->saver().currentFile(), first);
+                !Fixture::window<PickMechs>("PickMechs")->isVisible());
+        QCOMPARE(f.saver()->currentFile(), first);
         for (int game = 0; game < 6; ++game) {
-            f.form->startNewGame();
-            f.form->pickMechsDialog()->continueWithNames();
+            f.trigger("StartNewGame");
+            Fixture::window<PickMechs>("PickMechs")->continueWithNames();
         }
         QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 + 2 &&
                 !QFile::exists(first));
@@ -351,7 +355,7 @@ private slots:
         f.type(f.edit("HeatSinks"), "7");
         const GameState last = f.play().state();
         f.form->close();
-        QVERIFY(readGameFile(f.form->saver().currentFile()).state == last);
+        QVERIFY(readGameFile(f.saver()->currentFile()).state == last);
     }
 
     // The autosave writes a game only between operations, as the window
@@ -361,26 +365,26 @@ private slots:
         Fixture f;
         f.roster({"A", "B"}, {"carried=22 sinks=0", "move=Running"});
         f.find<QAction>("mnuTableDice")->setChecked(true);
-        const auto file = [&f] { return readGameFile(f.form->saver().currentFile()).state; };
-        f.messages.onShow = [&f] { f.form->saver().saveNow(); }; // as the settle timer does
+        const auto file = [&f] { return readGameFile(f.saver()->currentFile()).state; };
+        f.messages.onShow = [&f] { f.saver()->saveNow(); }; // as the settle timer does
         // A turn with dice at the table, the weapon heat typed just before.
         f.select(1);
         f.type(f.edit("HeatGeneratedByWeapons"), "9");
         f.messages.totals = {7, 9};
-        f.form->nextTurn();
+        f.nextTurn();
         QVERIFY2(file() == f.play().state(), "the table-dice turn");
         // A failed turn, with the longest entry a box takes: the window
         // ends on the first 'Mech.
         f.edit("HeatGeneratedByWeapons")->setText(QString(1'000'001, '9'));
         f.select(0);
         f.type(f.edit("HeatSinks"), "x");
-        f.form->nextTurn();
+        f.nextTurn();
         QVERIFY2(file() == f.play().state(), "the failed turn");
         // Closed right after a table-dice turn.
         f.type(f.edit("HeatSinks"), "3");
         f.type(f.edit("HeatGeneratedByWeapons"), "3");
         f.messages.totals = {12, 12};
-        f.form->nextTurn();
+        f.nextTurn();
         f.form->close();
         QVERIFY2(file() == f.play().state(), "closed after a turn");
         QCOMPARE(f.play().log().entries().back().number, 2);
@@ -415,19 +419,21 @@ private slots:
     void toolWindowsFollowTheGame() {
         Fixture f;
         f.roster({"Old"});
-        f.form->nextTurn(); // a note of the turn that failed
-        f.form->showHistory();
-        f.form->historyWindow()->close();
-        f.form->startNewGame();
-        f.form->pickMechsDialog()->continueWithNames();
-        f.form->showHistory();
-        QCOMPARE(f.form->historyWindow()->text()->toPlainText(), QString("'Mech added: Mech # 1"));
+        f.nextTurn(); // a note of the turn that failed
+        f.trigger("mnuHistory");
+        Fixture::window<TurnHistory>("TurnHistory")->close();
+        f.trigger("StartNewGame");
+        Fixture::window<PickMechs>("PickMechs")->continueWithNames();
+        f.trigger("mnuHistory");
+        QCOMPARE(Fixture::window<TurnHistory>("TurnHistory")->text()->toPlainText(),
+                 QString("'Mech added: Mech # 1"));
         f.roster({QString(150, 'W')});
-        f.form->showForecast();
-        f.form->forecastWindow()->table()->selectRow(1);
-        QVERIFY(f.form->forecastWindow()->breakdown()->text().startsWith("WWW"));
+        f.trigger("mnuForecast");
+        Fixture::window<HeatForecast>("HeatForecast")->table()->selectRow(1);
+        QVERIFY(
+            Fixture::window<HeatForecast>("HeatForecast")->breakdown()->text().startsWith("WWW"));
         QCoreApplication::sendPostedEvents(); // the window grows to its layout
-        QVERIFY(f.form->forecastWindow()->frameGeometry().width() <=
+        QVERIFY(Fixture::window<HeatForecast>("HeatForecast")->frameGeometry().width() <=
                 f.form->screen()->availableGeometry().width());
     }
 
@@ -439,8 +445,8 @@ private slots:
         const QString blocker = write(dir, "file", {});
         f.roster({"A"});
         for (const QString& folder : {blocker, blocker, dir.path(), blocker}) {
-            f.form->saver().setFolder(folder + "/saves");
-            f.form->nextTurn();
+            f.saver()->setFolder(folder + "/saves");
+            f.nextTurn();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
         QVERIFY(saving.size() == 2 &&

@@ -82,13 +82,13 @@ private slots:
         Fixture f;
         f.roster({"A", "B"}, {"carried=12", "carried=3"});
         f.select(0);
-        f.form->showNewMech(), f.form->showAbout();
+        f.trigger("mnuNewMech"), f.trigger("About");
         f.label("ConditionShutdown")->setText("Shutdown!!!");
         QStringList heard;
-        for (QObject* o :
-             QList<QObject*>{f.combo("MovementType"), f.form->newMechDialog(),
-                             f.form->aboutDialog(), f.label("Label3(29)"), f.label("Label3(30)"),
-                             f.label("ConditionShutdown"), f.find("Frame2")}) {
+        for (QObject* o : QList<QObject*>{
+                 f.combo("MovementType"), Fixture::window<NewMech>("NewMech"),
+                 Fixture::window<AboutForm>("AboutForm"), f.label("Label3(29)"),
+                 f.label("Label3(30)"), f.label("ConditionShutdown"), f.find("Frame2")}) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
             heard << QString::number(a->role()) + ":" + a->text(QAccessible::Name) + ":" +
                          a->text(QAccessible::Value);
@@ -106,9 +106,10 @@ private slots:
     void endingTakesEveryWindow() {
         for (bool byMenu : {true, false}) {
             Fixture f;
-            f.form->showNewMech(), f.form->showAbout();
-            QList<QPointer<QWidget>> dialogs{f.form->pickMechsDialog(), f.form->newMechDialog(),
-                                             f.form->aboutDialog()};
+            f.trigger("mnuNewMech"), f.trigger("About");
+            QList<QPointer<QWidget>> dialogs{Fixture::window<PickMechs>("PickMechs"),
+                                             Fixture::window<NewMech>("NewMech"),
+                                             Fixture::window<AboutForm>("AboutForm")};
             QSignalSpy ended(f.form.get(), &MainForm::programEnded);
             byMenu ? f.find<QAction>("Exit")->trigger() : void(f.form->close());
             f.form->close(); // ended once only

@@ -51,7 +51,7 @@ private slots:
         f.select(1), f.type(f.edit("HeatSinks"), "10");
         f.find<QAction>("mnuTableDice")->setChecked(true);
         f.messages.totals = {7, 4, 9};
-        f.form->nextTurn();
+        f.nextTurn();
         QCOMPARE(behind,
                  (QStringList{"1  0 35", "1  0 35", "2 0 1 0", "0 11 0 17", "2 0 1 0", "2 0 1 0"}));
         QVERIFY(
@@ -79,16 +79,22 @@ private slots:
         QtTableRoll tableRoll;
         RecordingHelp recorded;
         SequenceRandom random({0});
-        MainForm form(MainFormServices{real, random, recorded, tableRoll});
+        Game game(random);
+        QTemporaryDir saves;
+        MainForm form(MainFormServices{game, real, recorded, tableRoll, saves.path()});
         real.setOwner(&form), tableRoll.setOwner(&form);
         form.show();
         QCOMPARE(form.devicePixelRatio(), 2);
-        form.currentGame().addMech(std::string(600, 'M'));
+        game.addMech(std::string(600, 'M'));
         form.showGame();
-        form.showForecast();
-        form.showHistory();
-        QList<QRect> windows{form.forecastWindow()->frameGeometry(),
-                             form.historyWindow()->frameGeometry()};
+        const auto choose = [&form](const char* entry) {
+            form.findChild<QAction*>(entry)->trigger();
+        };
+        choose("mnuForecast");
+        choose("mnuHistory");
+        auto* history = Fixture::window<TurnHistory>("TurnHistory");
+        QList<QRect> windows{Fixture::window<HeatForecast>("HeatForecast")->frameGeometry(),
+                             history->frameGeometry()};
         QStringList seen;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
@@ -111,16 +117,16 @@ private slots:
         closer.start(0);
         QCOMPARE(tableRoll.askTotal(QString(300, 'x') + " is at heat 22."), std::optional<int>(7));
         QCOMPARE(tableRoll.askTotal("Roll"), std::optional<int>());
-        form.nextTurn();
+        form.findChild<QPushButton*>("NextTurn")->click();
         QCOMPARE(seen.mid(2), (QStringList{"Caldrix: Enter movement type",
                                            "Caldrix: Enter number of engine hits",
                                            "Caldrix: " + kNotCompleted}));
         form.findChild<QListWidget*>("MechNames")->setCurrentRow(0);
-        form.deleteMech();
-        QApplication::setActiveWindow(form.historyWindow()); // a box belongs to the window in use
+        choose("mnuDeleteMech");
+        QApplication::setActiveWindow(history); // a box belongs to the window in use
         real.inform(QString(300, 'x') + " could not be opened: it is not JSON");
         QCOMPARE(seen.at(seen.size() - 2), "Delete 'Mech: Delete currently selected 'Mech (icon)");
-        QVERIFY(form.currentGame().mechCount() == 1 && seen.last().endsWith(" (elsewhere)"));
+        QVERIFY(game.mechCount() == 1 && seen.last().endsWith(" (elsewhere)"));
         // A long word may break every 40 characters.
         QCOMPARE(seen.last().section(QChar(0x200B), 1, 1).size(), 40);
         for (const QRect& window : windows)
@@ -149,25 +155,25 @@ private slots:
         Fixture f;
         f.random.values = {0.99f};
         f.roster({"Hot", QString(300, 'C')}, {"carried=20 move=Running sinks=0", ""});
-        f.form->showForecast();
-        QTableWidget* table = f.form->forecastWindow()->table();
+        f.trigger("mnuForecast");
+        QTableWidget* table = Fixture::window<HeatForecast>("HeatForecast")->table();
         f.select(1);
         f.type(f.edit("HeatSinks"), "");
         table->selectRow(0);
-        QCOMPARE(f.form->forecastWindow()->breakdown()->text(),
+        QCOMPARE(Fixture::window<HeatForecast>("HeatForecast")->breakdown()->text(),
                  QString("Hot: movement 2, attempts to stand 0, weapons 0, other heat 0, fire 0, "
                          "engine hits 0, minus heat sinks 0: heat 20 becomes 22."));
         QCOMPARE(table->item(1, HeatForecast::Level)->text(), QString("Enter Heat Sinks"));
         QVERIFY(table->item(0, HeatForecast::Level)->text() == "22");
         QVERIFY(table->item(1, HeatForecast::Level)->font().bold() &&
-                f.form->forecastWindow()->breakdown()->wordWrap() &&
+                Fixture::window<HeatForecast>("HeatForecast")->breakdown()->wordWrap() &&
                 table->item(1, HeatForecast::Level)->foreground().color() == QColor(192, 0, 0));
         f.type(f.edit("HeatSinks"), "10");
         QCOMPARE(table->item(1, HeatForecast::Shutdown)->text() +
                      table->item(1, HeatForecast::Ammo)->text(),
                  QString("\u2014\u2014"));
-        f.form->nextTurn();
-        f.form->nextTurn();
+        f.nextTurn();
+        f.nextTurn();
         QCOMPARE(int(f.random.draws), 8);
         f.type(f.edit("HeatSinks"), "x"); // the longest kind of message
         for (int row = 0; row < 2; ++row)
@@ -180,20 +186,22 @@ private slots:
                         table->columnWidth(column));
             }
         f.type(f.edit("HeatSinks"), "10");
-        f.form->showHistory();
-        QPlainTextEdit* history = f.form->historyWindow()->text();
+        f.trigger("mnuHistory");
+        QPlainTextEdit* history = Fixture::window<TurnHistory>("TurnHistory")->text();
         for (int turn = 0; turn < 30; ++turn)
-            f.form->nextTurn();
+            f.nextTurn();
         QVERIFY(history->toPlainText().contains("Turn 1\n    Hot: heat 20 \u2192 22 (turn heat 2); "
                                                 "+3 Modifier to fire") &&
                 history->toPlainText().contains("\nTurn 2\n") &&
                 history->toPlainText().endsWith("\u2192 0 (turn heat 0)"));
         QVERIFY(history->lineWrapMode() == QPlainTextEdit::WidgetWidth && history->isReadOnly() &&
                 history->verticalScrollBar()->value() == history->verticalScrollBar()->maximum());
-        f.form->historyWindow()->findChild<QPushButton*>("HistoryCopy")->click();
+        Fixture::window<TurnHistory>("TurnHistory")
+            ->findChild<QPushButton*>("HistoryCopy")
+            ->click();
         QVERIFY(QApplication::clipboard()->text().contains("\n1\tHot\t20\t22\t2\t+3 Modifier"));
         while (f.find<QAction>("mnuUndoTurn")->isEnabled())
-            f.form->undoTurn();
+            f.trigger("mnuUndoTurn");
         QVERIFY(history->toPlainText().startsWith("Turn 1 (undone)\n"));
     }
 
@@ -207,7 +215,7 @@ private slots:
         for (int step = 0; step < 300; ++step) {
             const int action = roll(0, 9), n = f.roster()->count();
             if (action == 0)
-                f.form->showNewMech(), f.form->newMechDialog()->chooseName();
+                f.trigger("mnuNewMech"), Fixture::window<NewMech>("NewMech")->chooseName();
             else if (action < 3)
                 f.select(roll(-1, n - 1));
             else if (action < 6)
@@ -217,9 +225,9 @@ private slots:
             else if (action == 7)
                 f.combo("EngineHits")->setText("None");
             else if (action == 8)
-                f.form->nextTurn();
+                f.nextTurn();
             else if (f.selected() >= 0)
-                f.messages.answers = {true}, f.form->deleteMech();
+                f.messages.answers = {true}, f.trigger("mnuDeleteMech");
             const Game& game = f.play();
             QVERIFY(f.roster()->count() == game.mechCount() && f.selected() == game.selected());
             const MechRecord& shown = game.record(std::max(1, game.currentMechSlot()));

@@ -65,18 +65,14 @@ int runProgram(int argc, char* argv[], const std::function<void()>& whenShown) {
     HelpService help(messages);
     QtTableRoll tableRoll;
 
-    MainForm mainForm({messages, random, help, tableRoll});
+    Game game(random);
+    MainForm mainForm({game, messages, help, tableRoll});
     messages.setOwner(&mainForm);
     tableRoll.setOwner(&mainForm);
     help.setOwner(&mainForm);
     QObject::connect(&mainForm, &MainForm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     const bool opened = mainForm.start(command.gameFile);
-    mainForm.show();
-    if (PickMechs* pick = mainForm.pickMechsDialog()) {
-        pick->raise(); // the new-game dialog opens in front
-        pick->activateWindow();
-    }
     if (whenShown)
         QTimer::singleShot(0, &app, whenShown);
     if (quitWhenShown)

@@ -6,6 +6,8 @@
 #include "turn/Forecast.h"
 #include "turn/HeatBalance.h"
 
+#include <cassert>
+
 namespace caldrix {
 
 namespace {
@@ -14,7 +16,7 @@ namespace {
 // the first says how the last roll went.
 class TableDice : public DiceSourceInterface {
 public:
-    explicit TableDice(DiceQuestionInterface& question) : question_(question) {}
+    explicit TableDice(DiceQuestionInterface* question) : question_(question) {}
 
     void about(int row, const std::string& name) {
         row_ = row;
@@ -28,7 +30,8 @@ public:
                                      (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
                                      std::to_string(avoidOn) + " or more avoids it.";
         const std::optional<int> total =
-            question_.askTotal({row_, name_, danger, level, avoidOn}, question);
+            question_ ? question_->askTotal({row_, name_, danger, level, avoidOn}, question)
+                      : std::nullopt;
         if (!total || *total < kLowestTotal || *total > kHighestTotal)
             return std::nullopt;
         last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
@@ -41,7 +44,7 @@ public:
     }
 
 private:
-    DiceQuestionInterface& question_;
+    DiceQuestionInterface* question_; // none: every question is Cancel Turn
     int row_ = 0;
     std::string name_;
     std::string last_;
@@ -50,7 +53,7 @@ private:
 } // namespace
 
 Game::Game(RandomSourceInterface& random, DiceQuestionInterface& table)
-    : random_(random), table_(table) {
+    : random_(random), table_(&table) {
     store_.resetMechRecords();
 }
 
@@ -60,6 +63,45 @@ void Game::select(int row) {
         return;
     selected_ = selected; // saved with the game, so a change like any other
     changed();
+}
+
+namespace {
+
+// An edit always carries its field's kind of value; anything else is a
+// programming error, and changes nothing.
+template <typename T> void assign(T& target, const RecordEdit::Value& value) {
+    const T* typed = std::get_if<T>(&value);
+    assert(typed);
+    if (typed)
+        target = *typed;
+}
+
+} // namespace
+
+bool Game::edit(const RecordEdit& edit) {
+    assert(edit.field < kRecordFields.size());
+    if (edit.field >= kRecordFields.size())
+        return false;
+    MechRecord& record = store_[currentMechSlot()];
+    const MechRecord before = record;
+    std::visit(
+        [&](const auto& member) {
+            using Member = std::decay_t<decltype(member)>;
+            if constexpr (std::is_same_v<Member, RecordField::Text> ||
+                          std::is_same_v<Member, RecordField::Number> ||
+                          std::is_same_v<Member, RecordField::Tick>) {
+                assign(record.*member, edit.value);
+            } else if constexpr (std::is_same_v<Member, RecordField::Flag>) {
+                // The fire options are one group: choosing one clears the other.
+                record.walkingThroughFire = record.standingInFire = false;
+                assign(record.*member.member, edit.value);
+            }
+        },
+        kRecordFields[edit.field].member);
+    if (record == before)
+        return false;
+    changed();
+    return true;
 }
 
 void Game::rosterChanged() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "state/MechRecordStore.h"
+#include "state/RecordFields.h"
 #include "state/UnitFile.h"
 #include "turn/HeatEffects.h"
 #include "turn/RandomSource.h"
@@ -95,6 +96,9 @@ inline GameView viewOf(const GameState& state) {
 class Game {
 public:
     Game(RandomSourceInterface& random, DiceQuestionInterface& table);
+    // A game whose window asks the table's questions, once it exists.
+    explicit Game(RandomSourceInterface& random) : random_(random) { store_.resetMechRecords(); }
+    void setDiceQuestion(DiceQuestionInterface& table) { table_ = &table; }
 
     int mechCount() const { return static_cast<int>(names_.size()); }
     const std::string& mechName(int row) const { return names_.at(static_cast<std::size_t>(row)); }
@@ -116,6 +120,13 @@ public:
     bool addUnit(const UnitFileMech& unit);
     // Removes the 'Mech and its record; nothing is selected afterwards.
     bool removeMech(int row);
+
+    // The record of the 'Mech at a roster row.
+    const MechRecord& mechRecord(int row) const { return store_[row + 1]; }
+    // Stores an entry the player typed into the selected 'Mech's record (the
+    // scratch slot while none is selected); true when it changed the record.
+    // Choosing one fire option clears the other, as the option buttons do.
+    bool edit(const RecordEdit& edit);
 
     // Stores one entry as typed; true when it changed the record.
     template <typename T> bool set(int slot, T MechRecord::*field, T value) {
@@ -153,7 +164,7 @@ private:
     void rosterChanged();
 
     RandomSourceInterface& random_;
-    DiceQuestionInterface& table_;
+    DiceQuestionInterface* table_ = nullptr;
     std::vector<std::string> names_;
     MechRecordStore store_;
     int selected_ = -1;

@@ -11,12 +11,12 @@ DialogWindow::DialogWindow(const QString& name, const QString& caption, QSize cl
                            bool minimizeBox, QWidget* parent)
     : QDialog(parent) {
     setObjectName(name);
-    setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     makeFixedWindow(this, caption, minimizeBox);
     setFont(programFont(8));
     setFixedSize(client);
-    // Escape and the close control both end in finished(); "Ok!" only hides.
+    // Escape and the close control both end in finished() and hide it;
+    // "Ok!" only hides.
     connect(this, &QDialog::finished, this, &DialogWindow::closedByUser);
 }
 

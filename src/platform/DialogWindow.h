@@ -8,7 +8,7 @@
 namespace caldrix::platform {
 
 // A modeless dialog of the program, of a fixed size. Its close control or
-// Escape destroys it; hiding it keeps it and its contents.
+// Escape hides it, as does its own button; it keeps its contents.
 class DialogWindow : public QDialog {
     Q_OBJECT
 public:
@@ -16,8 +16,7 @@ public:
                  bool minimizeBox = false, QWidget* parent = nullptr);
 
 signals:
-    // Closed with its close control or Escape; it is deleted later, so the
-    // program must forget it now and create a new one when next needed.
+    // Closed with its close control or Escape.
     void closedByUser();
 };
 

@@ -66,4 +66,12 @@ inline const std::array<RecordField, 17> kRecordFields{{
     {"otherHeat", "OtherHeat", &MechRecord::otherHeat, 0, kMaxOtherHeat},
 }};
 
+// One entry the player changed, as typed: the field, by its place in the
+// table, and its new value (text, number, or a tick or option chosen).
+struct RecordEdit {
+    using Value = std::variant<std::string, std::int16_t, bool>;
+    std::size_t field = 0;
+    Value value;
+};
+
 } // namespace caldrix

@@ -6,20 +6,26 @@
 #include "platform/Controls.h"
 #include "platform/GameFile.h"
 #include "platform/Theme.h"
+#include "platform/UnitFileRead.h"
+#include "turn/Forecast.h"
+#include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/HeatForecast.h"
+#include "ui/dialogs/NewMech.h"
+#include "ui/dialogs/PickMechs.h"
+#include "ui/dialogs/TurnHistory.h"
 #include "ui/main/MechPanel.h"
 #include "ui/main/RosterList.h"
+#include "ui/main/SavedGames.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
-
-#include <memory>
+#include <QSignalBlocker>
 
 namespace caldrix {
 
@@ -27,19 +33,31 @@ using platform::twipRect;
 
 namespace {
 const QColor kWindowGrey{192, 192, 192};
+
+// Brings a tool window up in front, where it was left.
+void raiseWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 } // namespace
 
 MainForm::MainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services), game_(services.random, *this),
-      autoSave_(game_, services.messages) {
+    : QMainWindow(parent), services_(services), game_(services.game) {
     setObjectName(QStringLiteral("MainForm"));
+    game_.setDiceQuestion(*this);
+    saved_ = new SavedGames(game_, services_.messages, services_.autoSaveFolder, this);
+    connect(saved_, &SavedGames::opened, this, [this] {
+        if (PickMechs* pick = pickMechs_.get()) // an opened game needs no new-game dialog
+            pick->hide();
+        show();
+        showGame();
+    });
     buildLayout();
-    updateDeleteMech();
+    showGame();
 }
 
-MainForm::~MainForm() {
-    deleteDialogs();
-}
+MainForm::~MainForm() = default;
 
 void MainForm::buildLayout() {
     platform::makeFixedWindow(this, kApplicationTitle);
@@ -64,19 +82,14 @@ void MainForm::buildLayout() {
                             twipRect(2880, 0, 3495, 1815));
     scale_.build(frame2, frame1);
 
-    mechNames_ = new RosterList(client);
-    mechNames_->setObjectName(QStringLiteral("MechNames"));
-    mechNames_->setGeometry(twipRect(3000, 1920, 3255, 2430));
-    mechNames_->setSelectionMode(QAbstractItemView::SingleSelection);
-    mechNames_->setSortingEnabled(false);
-    // One line per 'Mech; spares laying out all 256 names on every selection.
-    mechNames_->setUniformItemSizes(true);
-    mechNames_->setAccessibleName(QStringLiteral("'Mechs in play"));
-    connect(mechNames_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!quietSelection_)
-            selectFromList();
-        updateDeleteMech();
-    });
+    roster_ = new RosterList(client);
+    roster_->setObjectName(QStringLiteral("MechNames"));
+    roster_->setGeometry(twipRect(3000, 1920, 3255, 2430));
+    roster_->setAccessibleName(QStringLiteral("'Mechs in play"));
+    roster_->setRowTip(
+        [this](int row) { return platform::toQ(forecastLine(forecast(game_.mechRecord(row)))); });
+    connect(roster_, &RosterList::rowChosen, this, &MainForm::chooseRow);
+    connect(roster_, &RosterList::unitFilesDropped, this, &MainForm::addUnitFiles);
 
     // Title panel.
     QGroupBox* frame6 = platform::makeFrame(client, QStringLiteral("Frame6"), QString(),
@@ -99,21 +112,29 @@ void MainForm::buildLayout() {
     nextTurn->setAutoDefault(true);
     connect(nextTurn, &QPushButton::clicked, this, &MainForm::nextTurn);
 
-    panel_ = new MechPanel(game_, scale_, client);
-    connect(panel_, &MechPanel::edited, this, &MainForm::edited);
+    panel_ = new MechPanel(scale_, client);
+    connect(panel_, &MechPanel::edited, this, &MainForm::storeEdit);
 
     buildMenus();
     buildRosterMenu();
 
     // Focus order; disabled controls are skipped.
     QList<QWidget*> order = panel_->focusOrder();
-    order << nextTurn << mechNames_ << panel_->otherHeatBar();
+    order << nextTurn << roster_ << panel_->otherHeatBar();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     order.first()->setFocus();
 
     adjustSize();
     setFixedSize(sizeHint());
+}
+
+QAction* MainForm::addEntry(QMenu* menu, const char* name, const QString& caption,
+                            void (MainForm::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
 }
 
 void MainForm::buildMenus() {
@@ -124,43 +145,69 @@ void MainForm::buildMenus() {
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    const auto entry = [this](QMenu* m, const char* name, const QString& caption,
-                              void (MainForm::*handler)()) {
-        QAction* action = m->addAction(caption);
+    QMenu* file = menu("File", QStringLiteral("&File"));
+    addEntry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::startNewGame);
+    file->addSeparator()->setObjectName(QStringLiteral("Heiphen2"));
+    addEntry(file, "Exit", QStringLiteral("&Exit"), &MainForm::quit);
+    QMenu* mechs = menu("mnuMechs", QStringLiteral("&Mechs"));
+    addEntry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::showNewMech);
+    deleteMechEntry_ =
+        addEntry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), &MainForm::deleteMech);
+    QMenu* help = menu("Help", QStringLiteral("&Help"));
+    addEntry(help, "About", QStringLiteral("&About"), &MainForm::showAbout);
+}
+
+void MainForm::buildRosterMenu() {
+    QMenu* menu = roster_->menu();
+    const auto entry = [this, menu](const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        addAction(action); // its shortcut works anywhere in the main window
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* file = menu("File", QStringLiteral("&File"));
-    entry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::startNewGame);
-    file->addSeparator()->setObjectName(QStringLiteral("Heiphen2"));
-    entry(file, "Exit", QStringLiteral("&Exit"), &MainForm::quit);
-    QMenu* mechs = menu("mnuMechs", QStringLiteral("&Mechs"));
-    entry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::showNewMech);
-    mnuDeleteMech_ =
-        entry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), &MainForm::deleteMech);
-    QMenu* help = menu("Help", QStringLiteral("&Help"));
-    entry(help, "About", QStringLiteral("&About"), &MainForm::showAbout);
+    entry("mnuForecast", tr("Heat &Forecast"), &MainForm::showForecast);
+    entry("mnuHistory", tr("Turn &History"), &MainForm::showHistory);
+    undoEntry_ = entry("mnuUndoTurn", tr("&Undo Last Turn"), &MainForm::undoTurn);
+    undoEntry_->setShortcut(QKeySequence::Undo);
+    menu->addSeparator();
+    tableDiceEntry_ = entry("mnuTableDice", tr("Roll Dice at the &Table"), [] {});
+    tableDiceEntry_->setCheckable(true);
+    connect(tableDiceEntry_, &QAction::toggled, this, [this](bool atTable) {
+        game_.setDiceAtTable(atTable); // showing the game sets it quietly
+        saved_->autoSave().saveSoon();
+    });
+    entry("mnuUnitFiles", tr("&Add 'Mechs from Unit Files\u2026"), &MainForm::chooseUnitFiles);
+    menu->addSeparator();
+    entry("mnuOpenGame", tr("&Open Game\u2026"), [this] {
+        saved_->chooseGameToOpen();
+    })->setShortcut(QKeySequence::Open);
+    entry("mnuSaveGame", tr("&Save Game As\u2026"), [this] {
+        saved_->chooseWhereToSave();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    resumeEntry_ =
+        entry("mnuResumeGame", tr("&Resume Last Game"), [this] { saved_->resumeLastGame(); });
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
 
 bool MainForm::start(const QString& gameFile) {
     services_.help.setHelpFile(QStringLiteral("caldrix.hlp"));
-    const bool opened = !gameFile.isEmpty() && openGame(gameFile);
+    const bool opened = !gameFile.isEmpty() && saved_->open(gameFile);
     if (!opened) {
-        showPickMechs();
         game_.newGame();
-        autoSave_.startNewFile();
-        panel_->otherHeatBar()->setValue(0);
+        saved_->autoSave().startNewFile();
+        showGame();
     }
-    updateResume();
     platform::centreOnScreen(this);
+    show();
+    if (!opened)
+        showPickMechs(); // in front of the main window
     return opened;
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
-    // Form_QueryUnload: any request to close the main window ends the program.
+    // Any request to close the main window ends the program.
     endProgram();
     event->accept();
 }
@@ -173,87 +220,56 @@ void MainForm::endProgram() {
     if (ended_)
         return;
     ended_ = true;
-    autoSave_.saveNow(); // the edits of the last second too
+    saved_->autoSave().saveNow(); // the edits of the last second too
     // Every window goes at once; no dialog gets to run a handler of its own.
-    deleteDialogs();
+    pickMechs_.reset();
+    newMech_.reset();
+    about_.reset();
+    forecast_.reset();
+    history_.reset();
     hide();
     emit programEnded();
 }
 
-void MainForm::deleteDialogs() {
-    delete pickMechs_;
-    delete newMech_;
-    delete aboutForm_;
-    delete forecast_;
-    delete history_;
-    for (const QPointer<QWidget>& dialog : retired_)
-        delete dialog;
-    retired_.clear();
-}
+// ---- Showing the game ------------------------------------------------------
 
-void MainForm::retire(QWidget* dialog) {
-    retired_.removeAll(nullptr);
-    retired_.append(dialog);
-}
-
-// ---- Selection and the roster ------------------------------------------------
-
-void MainForm::selectFromList() {
-    game_.select(platform::selectedIndex(mechNames_));
-    const int slot = game_.currentMechSlot();
-    if (slot > 0) // nothing selected: the scratch slot is never shown
-        panel_->loadMechRecord(slot);
-}
-
-void MainForm::updateDeleteMech() {
-    mnuDeleteMech_->setEnabled(platform::selectedIndex(mechNames_) >= 0);
+void MainForm::showGame() {
+    roster_->showGame(game_);
+    if (game_.selected() >= 0) // with none, the panel keeps what it showed
+        panel_->show(game_.mechRecord(game_.selected()));
+    deleteMechEntry_->setEnabled(game_.selected() >= 0);
+    const int undo = game_.undoTurnNumber();
+    undoEntry_->setEnabled(undo > 0);
+    undoEntry_->setText(undo > 0 ? tr("&Undo Turn %1").arg(undo) : tr("&Undo Last Turn"));
+    const QSignalBlocker showOnly(tableDiceEntry_); // showing the game is no toggle
+    tableDiceEntry_->setChecked(game_.diceAtTable());
+    if (HeatForecast* forecast = forecast_.get(); forecast && forecast->isVisible())
+        forecast->refreshAll();
+    if (TurnHistory* history = history_.get(); history && history->isVisible())
+        history->refresh();
+    saved_->autoSave().saveNow();
+    resumeEntry_->setEnabled(saved_->canResume());
+    if (game_.mechCount() == 0) // the hint shows only on an empty roster
+        roster_->setHint(saved_->emptyRosterHint());
 }
 
 void MainForm::showMech(int row) {
-    if (platform::selectedIndex(mechNames_) != row)
-        platform::setSelectedIndex(mechNames_, row); // its handler selects and loads it
-    else
-        selectFromList(); // selected already: shown again from its record
+    roster_->showSelected(row);
+    panel_->show(game_.mechRecord(row));
 }
 
-void MainForm::syncRoster() {
-    const std::vector<std::string>& names = game_.mechNames();
-    const int count = static_cast<int>(names.size());
-    quietSelection_ = true;
-    while (mechNames_->count() > count)
-        delete mechNames_->takeItem(mechNames_->count() - 1);
-    for (int row = 0; row < count; ++row) {
-        const QString name = QString::fromStdString(names[static_cast<std::size_t>(row)]);
-        if (row >= mechNames_->count())
-            mechNames_->addItem(name);
-        else if (mechNames_->item(row)->text() != name)
-            mechNames_->item(row)->setText(name);
-        RosterList::setLevel(mechNames_->item(row), game_.record(row + 1).heat);
-    }
-    if (platform::selectedIndex(mechNames_) != game_.selected())
-        platform::setSelectedIndex(mechNames_, game_.selected());
-    quietSelection_ = false;
-    updateDeleteMech();
+void MainForm::chooseRow(int row) {
+    game_.select(row);
+    showGame();
 }
 
-void MainForm::appendMechNames(const QStringList& names) {
-    const AutoSave::Hold hold(autoSave_);
-    bool refused = false;
-    for (const QString& name : names) {
-        if (!game_.addMech(name.toStdString())) {
-            refused = true;
-            break;
-        }
-    }
-    gameChanged();
-    if (refused)
-        services_.messages.inform(kRosterFullMessage);
-}
-
-void MainForm::showGame() {
-    gameChanged(); // the list first: then the selected 'Mech can be shown
-    if (game_.selected() >= 0)
-        showMech(game_.selected());
+void MainForm::storeEdit(const RecordEdit& edit) {
+    if (!game_.edit(edit))
+        return;
+    saved_->autoSave().saveSoon();
+    HeatForecast* forecast = forecast_.get();
+    if (game_.selected() >= 0 && forecast && forecast->isVisible())
+        forecast->refreshRow(game_.selected());
 }
 
 // ---- Turns -----------------------------------------------------------------
@@ -263,184 +279,145 @@ void MainForm::nextTurn() {
         return; // no 'Mechs, no turn
     // The questions and messages run the event loop: nothing is saved
     // until the turn has ended and the window shows where it ends.
-    const AutoSave::Hold hold(autoSave_);
+    const AutoSave::Hold hold(saved_->autoSave());
     const TurnOutcome outcome = game_.nextTurn();
     // Behind each message the window shows the 'Mech it is about.
     for (const TurnMessage& message : outcome.messages) {
         showMech(message.row);
-        services_.messages.inform(QString::fromStdString(message.text));
+        services_.messages.inform(platform::toQ(message.text));
     }
-    // Every way ends on the first 'Mech, shown from its record.
-    showMech(0);
-    gameChanged();
+    showGame(); // every way ends on the first 'Mech
 }
 
 std::optional<int> MainForm::askTotal(const RollRequest& request, const std::string& question) {
     showMech(request.row);
-    return services_.tableRoll.askTotal(QString::fromStdString(question));
+    return services_.tableRoll.askTotal(platform::toQ(question));
 }
 
 void MainForm::undoTurn() {
-    if (!game_.undo())
-        return;
-    showMech(0);
-    gameChanged();
+    if (game_.undo())
+        showGame();
 }
 
-// ---- Dialogs -----------------------------------------------------------------
+// ---- The roster ------------------------------------------------------------
+
+void MainForm::appendMechNames(const QStringList& names) {
+    const AutoSave::Hold hold(saved_->autoSave());
+    bool refused = false;
+    for (const QString& name : names) {
+        if (!game_.addMech(name.toStdString())) {
+            refused = true;
+            break;
+        }
+    }
+    showGame();
+    if (refused)
+        services_.messages.inform(kRosterFullMessage);
+}
+
+void MainForm::deleteMech() {
+    const int row = game_.selected();
+    if (row < 0)
+        return; // the menu entry is disabled then
+    const AutoSave::Hold hold(saved_->autoSave());
+    if (!services_.messages.confirmYesNo(QStringLiteral("Delete currently selected 'Mech"),
+                                         QStringLiteral("Delete 'Mech")))
+        return;
+    game_.removeMech(row);
+    showGame(); // nothing selected: the panel goes on showing the removed 'Mech
+}
+
+void MainForm::chooseUnitFiles() {
+    addUnitFiles(QFileDialog::getOpenFileNames(this, tr("Add 'Mechs from Unit Files"), QString(),
+                                               tr("Unit files (*.mtf)")));
+}
+
+void MainForm::addUnitFiles(const QStringList& paths) {
+    const AutoSave::Hold hold(saved_->autoSave());
+    bool full = false;
+    for (const QString& path : paths) {
+        if (game_.mechCount() >= kMaxMechs) {
+            full = true;
+            break;
+        }
+        const UnitFileResult result = platform::readUnitFile(path);
+        if (!result.mech) {
+            // One pass of arg(): file names are shown as they are.
+            services_.messages.inform(
+                QStringLiteral("%1 was not added: %2")
+                    .arg(QFileInfo(path).fileName(), platform::toQ(result.problem)));
+            continue;
+        }
+        game_.addUnit(*result.mech);
+    }
+    showGame();
+    if (full)
+        services_.messages.inform(kRosterFullMessage);
+}
+
+// ---- Games -------------------------------------------------------------------
 
 void MainForm::showPickMechs() {
-    if (!pickMechs_) {
-        pickMechs_ = new PickMechs;
-        connect(pickMechs_, &PickMechs::continued, this, [this](const QStringList& names) {
+    raiseWindow(pickMechs_.ensure([this] {
+        auto pick = std::make_unique<PickMechs>();
+        connect(pick.get(), &PickMechs::continued, this, [this](const QStringList& names) {
             show();
             appendMechNames(names);
         });
         // Closed with its close control during a new game: bring the
         // hidden main window back rather than leave no window at all.
-        connect(pickMechs_, &PickMechs::closedByUser, this, [this] {
-            retire(pickMechs_);
-            pickMechs_ = nullptr;
+        connect(pick.get(), &PickMechs::closedByUser, this, [this] {
             if (!ended_)
                 show();
         });
-    }
-    pickMechs_->show();
-    pickMechs_->activateWindow();
+        return pick;
+    }));
 }
 
 void MainForm::startNewGame() {
     hide();
     showPickMechs();
-    autoSave_.saveNow(); // the game ending stays in the autosaves
+    saved_->autoSave().saveNow(); // the game ending stays in the autosaves
     game_.newGame();
-    autoSave_.startNewFile();
-    gameChanged();
-}
-
-// ---- Saved games -----------------------------------------------------------
-
-bool MainForm::openGame(const QString& path) {
-    return openGame(path, false);
-}
-
-bool MainForm::openGame(const QString& path, bool resume) {
-    const AutoSave::Hold hold(autoSave_);
-    GameFileResult read = readGameFile(path);
-    if (!read.state) {
-        services_.messages.inform(openProblem(path, read.problem));
-        return false;
-    }
-    autoSave_.saveNow();
-    game_.restore(std::move(*read.state));
-    if (resume)
-        autoSave_.continueIn(path);
-    else
-        autoSave_.startNewFile();
-    // An opened game needs no new-game dialog.
-    if (pickMechs_)
-        pickMechs_->hide();
-    show();
+    saved_->autoSave().startNewFile();
     showGame();
-    updateResume(); // the game replaced may now be the one to resume
-    return true;
 }
 
-void MainForm::chooseGameToOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), gameFolder(),
-                                                      tr("Caldrix games (*.caldrix)"));
-    if (path.isEmpty())
-        return;
-    gameFolder_ = QFileInfo(path).absolutePath();
-    openGame(path);
-}
-
-void MainForm::chooseWhereToSave() {
-    saveGameAs(QFileDialog::getSaveFileName(this, tr("Save Game As"), gameFolder(),
-                                            tr("Caldrix games (*.caldrix)")));
-}
-
-void MainForm::saveGameAs(QString path) {
-    if (path.isEmpty())
-        return; // the player cancelled
-    if (!path.endsWith(kGameFileSuffix))
-        path += kGameFileSuffix;
-    gameFolder_ = QFileInfo(path).absolutePath();
-    const QString problem = writeGameFile(path, autoSave_.json());
-    if (!problem.isEmpty())
-        services_.messages.inform(
-            QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
-}
-
-QString MainForm::gameFolder() const {
-    // The player's own documents: the autosaves' folder is theirs alone.
-    return gameFolder_.isEmpty()
-               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-               : gameFolder_;
-}
-
-void MainForm::resumeLastGame() {
-    const QString last = autoSave_.lastGame();
-    if (!last.isEmpty())
-        openGame(last, true);
-}
-
-void MainForm::updateResume() {
-    const QString last = autoSave_.lastGame();
-    mnuResumeGame_->setEnabled(!last.isEmpty());
-    if (game_.mechCount() > 0)
-        return;
-    QString hint = tr("Right-click here for saved games and the turn tools");
-    if (!last.isEmpty()) {
-        if (const GameFileResult read = readGameFile(last); read.state) {
-            TurnLog log;
-            log.restore(read.state->log);
-            const auto mechs = static_cast<int>(read.state->names.size());
-            hint = tr("Right-click here to resume your last game (%1 %2, turn %3)")
-                       .arg(mechs)
-                       .arg(mechs == 1 ? tr("'Mech") : tr("'Mechs"))
-                       .arg(log.nextTurnNumber());
-        }
-    }
-    mechNames_->setHint(hint);
-}
+// ---- Tool windows ----------------------------------------------------------
 
 void MainForm::showNewMech() {
-    if (!newMech_) {
-        newMech_ = new NewMech;
-        connect(newMech_, &NewMech::nameChosen, this,
-                [this](const QString& name) { appendMechNames({name}); });
-        connect(newMech_, &NewMech::closedByUser, this, [this] {
-            retire(newMech_);
-            newMech_ = nullptr;
-        });
-    }
-    newMech_->showSelected();
-}
-
-void MainForm::deleteMech() {
-    const int row = platform::selectedIndex(mechNames_);
-    if (row < 0)
-        return; // the menu entry is disabled then; keep roster and records in step
-    const AutoSave::Hold hold(autoSave_);
-    if (!services_.messages.confirmYesNo(QStringLiteral("Delete currently selected 'Mech"),
-                                         QStringLiteral("Delete 'Mech")))
-        return;
-    game_.removeMech(row);
-    // The window is not reloaded: it goes on showing the removed 'Mech.
-    gameChanged();
+    newMech_
+        .ensure([this] {
+            auto newMech = std::make_unique<NewMech>();
+            connect(newMech.get(), &NewMech::nameChosen, this,
+                    [this](const QString& name) { appendMechNames({name}); });
+            return newMech;
+        })
+        ->showSelected();
 }
 
 void MainForm::showAbout() {
-    if (!aboutForm_) {
-        aboutForm_ = new AboutForm;
-        connect(aboutForm_, &AboutForm::closedByUser, this, [this] {
-            retire(aboutForm_);
-            aboutForm_ = nullptr;
-        });
-    }
-    aboutForm_->show();
-    aboutForm_->activateWindow();
+    raiseWindow(about_.ensure([] { return std::make_unique<AboutForm>(); }));
+}
+
+void MainForm::showForecast() {
+    HeatForecast* forecast = forecast_.ensure([this] {
+        auto made = std::make_unique<HeatForecast>(game_);
+        platform::placeBeside(made.get(), this);
+        return made;
+    });
+    forecast->refreshAll();
+    raiseWindow(forecast);
+}
+
+void MainForm::showHistory() {
+    TurnHistory* history = history_.ensure([this] {
+        auto made = std::make_unique<TurnHistory>(game_.log());
+        platform::placeBeside(made.get(), this, true);
+        return made;
+    });
+    history->refresh();
+    raiseWindow(history);
 }
 
 } // namespace caldrix

@@ -7,86 +7,82 @@
 #include "platform/AutoSave.h"
 #include "platform/HelpService.h"
 #include "platform/MessageBoxInterface.h"
-#include "ui/dialogs/AboutForm.h"
-#include "ui/dialogs/HeatForecast.h"
-#include "ui/dialogs/NewMech.h"
-#include "ui/dialogs/PickMechs.h"
 #include "ui/dialogs/TableRoll.h"
-#include "ui/dialogs/TurnHistory.h"
 #include "ui/main/HeatScale.h"
 
+#include <QDialog>
 #include <QMainWindow>
-#include <QPointer>
+
+#include <memory>
 
 class QAction;
-class QMenu;
 
 namespace caldrix {
 
+class AboutForm;
+class HeatForecast;
 class MechPanel;
+class NewMech;
+class PickMechs;
 class RosterList;
+class SavedGames;
+class TurnHistory;
 
 inline const QString kRosterFullMessage =
     QStringLiteral("The roster is full: a game holds at most 256 'Mechs");
 
-// What the main window needs from outside; tests pass doubles.
-struct MainFormServices {
-    MessageBoxInterface& messages;
-    RandomSourceInterface& random;
-    HelpInterface& help;
-    TableRollInterface& tableRoll;
+// A window of the main window's own, one rule for all: made when first
+// shown; closed by the player (its close control or Escape), it is made
+// afresh when next shown; its own OK only hides it; it goes with the main
+// window, whose program end takes every one at once.
+template <typename T> class OwnedWindow {
+public:
+    T* get() const { return closed_ ? nullptr : window_.get(); }
+    // The window, made first if need be; `make` gives a new one.
+    template <typename Make> T* ensure(Make make) {
+        if (closed_) // deleted here, never inside its own handlers
+            window_.reset();
+        closed_ = false;
+        if (!window_) {
+            window_ = make();
+            QObject::connect(window_.get(), &QDialog::finished, window_.get(),
+                             [this] { closed_ = true; });
+        }
+        return window_.get();
+    }
+    void reset() { window_.reset(); }
+
+private:
+    std::unique_ptr<T> window_;
+    bool closed_ = false;
 };
 
-// The main window. It owns the game and shows it: the heat scale, the
-// roster, the selected 'Mech's panel; its handlers forward every player
-// action to the game and show what comes back.
+// What the main window works with; tests pass doubles.
+struct MainFormServices {
+    Game& game;
+    MessageBoxInterface& messages;
+    HelpInterface& help;
+    TableRollInterface& tableRoll;
+    QString autoSaveFolder = AutoSave::defaultFolder();
+};
+
+// The main window. It shows the game: the heat scale, the roster, the
+// selected 'Mech's panel. Every player action is an operation on the game,
+// after which the window shows the game afresh; the controls never write
+// back what they show. The tool windows are made when first opened, hidden
+// when closed, and go with the main window.
 class MainForm : public QMainWindow, private DiceQuestionInterface {
     Q_OBJECT
 public:
     explicit MainForm(MainFormServices services, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Start-up set-up, run once before the window is first shown. With a
-    // saved game that opens, the game replaces the new-game dialog.
-    // True when the game given opened.
+    // Start-up, once: shows the window with the new-game dialog in front,
+    // or, when the game given opens, with that game. True when it opened.
     bool start(const QString& gameFile = {});
 
-    // The game the window shows. Whoever changes it from outside the
-    // window's own handlers calls ShowGame afterwards.
-    Game& currentGame() { return game_; }
+    // Shows the game afresh, for whoever changed it from outside.
     void showGame();
-
-    void nextTurn();
-    void selectFromList();
-    void startNewGame();
-    void quit();
-    void showNewMech();
-    void deleteMech();
-    void showAbout();
-
-    // The turn tools of the roster's context menu.
-    void showForecast();
-    void showHistory();
-    void undoTurn();
-    // Adds one 'Mech per unit file, in order; a message for each file refused.
-    void addUnitFiles(const QStringList& paths);
-
-    // Saved games. Opening replaces the game in progress, which stays in the
-    // autosaves; a file that cannot be opened changes nothing. True when opened.
-    bool openGame(const QString& path);
-    // Writes the game to `path`, adding ".caldrix" when missing; a message
-    // when it cannot.
-    void saveGameAs(QString path);
-    void chooseGameToOpen();
-    void chooseWhereToSave();
-    void resumeLastGame();
-    AutoSave& saver() { return autoSave_; }
-
-    PickMechs* pickMechsDialog() const { return pickMechs_; }
-    NewMech* newMechDialog() const { return newMech_; }
-    AboutForm* aboutDialog() const { return aboutForm_; }
-    HeatForecast* forecastWindow() const { return forecast_; }
-    TurnHistory* historyWindow() const { return history_; }
 
 signals:
     // The program ends: the main window is closed or File > Exit chosen.
@@ -94,60 +90,57 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
     void buildMenus();
     void buildRosterMenu();
-    void showRosterMenu(const QPoint& position);
-    void showPickMechs();
-    bool openGame(const QString& path, bool resume);
-    // Where Open Game and Save Game As start.
-    QString gameFolder() const;
-    // The empty roster's hint and the Resume entry follow the last autosave.
-    void updateResume();
-    void endProgram();
+    QAction* addEntry(QMenu* menu, const char* name, const QString& caption,
+                      void (MainForm::*handler)());
+
+    // The player's operations.
+    void nextTurn();
+    void chooseRow(int row);
+    void storeEdit(const RecordEdit& edit);
+    void startNewGame();
+    void quit();
+    void showNewMech();
+    void deleteMech();
+    void showAbout();
+    void showForecast();
+    void showHistory();
+    void undoTurn();
+    void chooseUnitFiles();
+    // Adds one 'Mech per unit file, in order; a message for each file refused.
+    void addUnitFiles(const QStringList& paths);
     // Appends names to the roster, refusing those past 256 'Mechs.
     void appendMechNames(const QStringList& names);
-    // Selects a row and shows its 'Mech from its record, selected or not before.
+
+    void showPickMechs();
+    // Shows one 'Mech in the list and the panel without selecting it in the game.
     void showMech(int row);
-    // Delete Mech is greyed while no 'Mech is selected.
-    void updateDeleteMech();
-    // The roster list follows the game's names and selection, quietly.
-    void syncRoster();
-    // The game changed as a whole: the list, the tool windows, the menus follow.
-    void gameChanged();
-    void edited(int slot);
-    // Forget a dialog closed by its close control: it is already on its way out.
-    void retire(QWidget* dialog);
-    void deleteDialogs();
+    void endProgram();
 
     // DiceQuestionInterface: the players see the 'Mech they roll for.
     std::optional<int> askTotal(const RollRequest& request, const std::string& question) override;
 
     MainFormServices services_;
-    Game game_;
+    Game& game_;
     HeatScale scale_;
-    AutoSave autoSave_;
+    SavedGames* saved_ = nullptr;
     MechPanel* panel_ = nullptr;
-    RosterList* mechNames_ = nullptr;
-    QAction* mnuDeleteMech_ = nullptr;
-    QMenu* rosterMenu_ = nullptr;
-    QAction* mnuUndoTurn_ = nullptr;
-    QAction* mnuTableDice_ = nullptr;
-    QAction* mnuResumeGame_ = nullptr;
-    QString gameFolder_; // where the player last opened or saved a game
-    bool quietSelection_ = false;
+    RosterList* roster_ = nullptr;
+    QAction* deleteMechEntry_ = nullptr;
+    QAction* undoEntry_ = nullptr;
+    QAction* tableDiceEntry_ = nullptr;
+    QAction* resumeEntry_ = nullptr;
     bool ended_ = false;
 
-    QPointer<PickMechs> pickMechs_;
-    QPointer<NewMech> newMech_;
-    QPointer<AboutForm> aboutForm_;
-    QPointer<HeatForecast> forecast_;
-    QPointer<TurnHistory> history_;
-    // Closed dialogs whose deferred deletion has not run yet.
-    QList<QPointer<QWidget>> retired_;
+    OwnedWindow<PickMechs> pickMechs_;
+    OwnedWindow<NewMech> newMech_;
+    OwnedWindow<AboutForm> about_;
+    OwnedWindow<HeatForecast> forecast_;
+    OwnedWindow<TurnHistory> history_;
 };
 
 } // namespace caldrix

@@ -7,6 +7,8 @@
 #include "platform/Controls.h"
 #include "ui/main/HeatScale.h"
 
+#include <QSignalBlocker>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,10 +20,6 @@ namespace caldrix {
 using platform::twipRect;
 
 namespace {
-
-std::string text(const QLineEdit* box) {
-    return box->text().toStdString();
-}
 
 template <typename T> T* place(T* widget, const char* name, QRect rect) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -54,9 +52,11 @@ platform::ComboBox* makeCombo(QWidget* parent, const char* name, const QStringLi
 
 } // namespace
 
-MechPanel::MechPanel(Game& game, HeatScale& scale, QWidget* client)
-    : QObject(client), game_(game), scale_(scale) {
+MechPanel::MechPanel(HeatScale& scale, QWidget* client) : QObject(client), scale_(scale) {
     build(client);
+    for (std::size_t i = 0; i < kRecordFields.size(); ++i)
+        if (*kRecordFields[i].control)
+            controls_[i] = client->findChild<QWidget*>(QLatin1String(kRecordFields[i].control));
     connectControls();
 }
 
@@ -125,41 +125,43 @@ void MechPanel::build(QWidget* client) {
     QGroupBox* frame5 =
         platform::makeFrame(client, QStringLiteral("Frame5"), QStringLiteral("Mech Conditions"),
                             twipRect(6360, 4800, 3135, 1815));
-    conditionShutdown_ =
-        makeLabel(frame5, "ConditionShutdown", QString(), twipRect(120, 240, 2895, 375));
-    conditionAmmoExp_ =
-        makeLabel(frame5, "ConditionAmmoExp", QString(), twipRect(120, 600, 2895, 375));
-    conditionMod2Fier_ =
-        makeLabel(frame5, "ConditionMod2Fier", QString(), twipRect(120, 960, 2895, 375));
-    conditionMp_ = makeLabel(frame5, "ConditionMP", QString(), twipRect(120, 1320, 2895, 375));
-    for (QLabel* condition :
-         {conditionShutdown_, conditionAmmoExp_, conditionMod2Fier_, conditionMp_})
-        platform::nameLabelByText(condition);
+    const auto condition = [frame5](const char* name, int top) {
+        platform::nameLabelByText(
+            makeLabel(frame5, name, QString(), twipRect(120, top, 2895, 375)));
+    };
+    condition("ConditionShutdown", 240);
+    condition("ConditionAmmoExp", 600);
+    condition("ConditionMod2Fier", 960);
+    condition("ConditionMP", 1320);
 }
 
 void MechPanel::connectControls() {
-    connect(heatSinks_, &QLineEdit::textChanged, this, &MechPanel::heatSinksChange);
-    connect(dhs_, &QCheckBox::toggled, this, &MechPanel::dhsClick);
-    connect(engineHits_, &platform::ComboBox::change, this, &MechPanel::engineHitsChange);
-    connect(engineHits_, &platform::ComboBox::click, this, &MechPanel::engineHitsClick);
-    connect(movementType_, &platform::ComboBox::change, this, &MechPanel::movementTypeChange);
-    connect(movementType_, &platform::ComboBox::click, this, &MechPanel::movementTypeClick);
-    connect(hexesJumpedText_, &QLineEdit::textChanged, this, &MechPanel::hexesJumpedTextChange);
-    connect(attemptsToStand_, &QLineEdit::textChanged, this, &MechPanel::attemptsToStandChange);
-    connect(heatGeneratedByWeapons_, &QLineEdit::textChanged, this,
-            &MechPanel::heatGeneratedByWeaponsChange);
-    connect(otherHeat_, &QScrollBar::valueChanged, this, &MechPanel::otherHeatChange);
-    connect(fire_, &QCheckBox::toggled, this, &MechPanel::fireClick);
-    connect(walkingThroughFire_, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            walkingThroughFireClick();
-    });
-    connect(standingInFire_, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            standingInFireClick();
-    });
-    connect(walkingThroughFireHexes_, &QLineEdit::textChanged, this,
-            &MechPanel::walkingThroughFireHexesChange);
+    for (std::size_t i = 0; i < kRecordFields.size(); ++i) {
+        QWidget* control = controls_[i];
+        const auto report = [this, i](RecordEdit::Value value) {
+            followEntries();
+            emit edited({i, std::move(value)});
+        };
+        if (auto* combo = qobject_cast<platform::ComboBox*>(control)) {
+            const auto typed = [combo, report] { report(combo->currentText().toStdString()); };
+            connect(combo, &platform::ComboBox::change, this, typed);
+            connect(combo, &platform::ComboBox::click, this, typed);
+        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            connect(box, &QLineEdit::textChanged, this,
+                    [report](const QString& text) { report(text.toStdString()); });
+        } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+            // Only the option chosen reports: the game clears the other one.
+            connect(option, &QRadioButton::toggled, this, [report](bool chosen) {
+                if (chosen)
+                    report(true);
+            });
+        } else if (auto* tick = qobject_cast<QCheckBox*>(control)) {
+            connect(tick, &QCheckBox::toggled, this, [report](bool ticked) { report(ticked); });
+        } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+            connect(bar, &QScrollBar::valueChanged, this,
+                    [report](int value) { report(static_cast<std::int16_t>(value)); });
+        }
+    }
 }
 
 QList<QWidget*> MechPanel::focusOrder() const {
@@ -176,134 +178,62 @@ QList<QWidget*> MechPanel::focusOrder() const {
             engineHits_};
 }
 
-// ---- Editing ---------------------------------------------------------------
-// Each handler takes the slot, then stores its control's value exactly as it
-// stands; nothing is checked until a turn is resolved.
+// ---- Showing ---------------------------------------------------------------
 
-template <typename T> void MechPanel::store(T MechRecord::*field, T value) {
-    const int slot = game_.currentMechSlot();
-    if (game_.set(slot, field, std::move(value)))
-        emit edited(slot);
+void MechPanel::show(const MechRecord& record) {
+    scale_.paint(record.heat);
+    for (std::size_t i = 0; i < kRecordFields.size(); ++i) {
+        QWidget* control = controls_[i];
+        if (!control)
+            continue;
+        const QSignalBlocker quiet(control); // showing is no edit by the player
+        std::visit(
+            [&](const auto& member) {
+                using Member = std::decay_t<decltype(member)>;
+                if constexpr (std::is_same_v<Member, RecordField::Text>) {
+                    const QString text = platform::toQ(record.*member);
+                    if (auto* combo = qobject_cast<platform::ComboBox*>(control))
+                        combo->setText(text);
+                    else
+                        platform::setBoxText(static_cast<QLineEdit*>(control), text);
+                } else if constexpr (std::is_same_v<Member, RecordField::Number>) {
+                    static_cast<QScrollBar*>(control)->setValue(record.*member);
+                } else if constexpr (std::is_same_v<Member, RecordField::Tick>) {
+                    static_cast<QCheckBox*>(control)->setChecked(record.*member);
+                } else if constexpr (std::is_same_v<Member, RecordField::Condition>) {
+                    static_cast<QLabel*>(control)->setText(platform::toQ(record.*member.member));
+                }
+            },
+            kRecordFields[i].member);
+    }
+    // The fire options describe the shown 'Mech, ticked or not; "Walking
+    // Through" wins should a record hold both.
+    const QSignalBlocker quietWalking(walkingThroughFire_), quietStanding(standingInFire_);
+    if (record.walkingThroughFire) {
+        platform::setOptionSelected(walkingThroughFire_, true);
+    } else if (record.standingInFire) {
+        platform::setOptionSelected(standingInFire_, true);
+    } else {
+        platform::setOptionSelected(walkingThroughFire_, false);
+        platform::setOptionSelected(standingInFire_, false);
+    }
+    followEntries();
 }
 
-void MechPanel::heatSinksChange() {
-    store(&MechRecord::heatSinks, text(heatSinks_));
-}
-
-void MechPanel::dhsClick() {
-    store(&MechRecord::doubleHeatSinks, dhs_->isChecked());
-}
-
-void MechPanel::engineHitsChange() {
-    store(&MechRecord::engineHits, engineHits_->currentText().toStdString());
-}
-
-void MechPanel::engineHitsClick() {
-    engineHitsChange();
-}
-
-void MechPanel::movementTypeChange() {
+// What the entries shown enable: the jump inputs while "Jumping" is the
+// movement, the fire options while Fire is ticked, the fire-hexes box while
+// "Walking Through" is chosen as well; and the other heat's read-out.
+void MechPanel::followEntries() {
     const bool jumping = movementType_->currentText() == QLatin1String("Jumping");
     hexesJumpedLabel_->setEnabled(jumping);
     hexesJumpedText_->setEnabled(jumping);
-    store(&MechRecord::movementType, movementType_->currentText().toStdString());
-}
-
-void MechPanel::movementTypeClick() {
-    movementTypeChange();
-}
-
-void MechPanel::hexesJumpedTextChange() {
-    store(&MechRecord::hexesJumped, text(hexesJumpedText_));
-}
-
-void MechPanel::attemptsToStandChange() {
-    store(&MechRecord::attemptsToStand, text(attemptsToStand_));
-}
-
-void MechPanel::heatGeneratedByWeaponsChange() {
-    store(&MechRecord::weaponHeat, text(heatGeneratedByWeapons_));
-}
-
-void MechPanel::otherHeatChange() {
-    const int value = otherHeat_->value();
-    otherHeatText_->setText(QString::number(value));
-    store(&MechRecord::otherHeat, static_cast<std::int16_t>(value));
-}
-
-void MechPanel::fireClick() {
-    setFireInputsEnabled();
-    store(&MechRecord::fire, fire_->isChecked());
-}
-
-// The options are usable while Fire is ticked; the fire-hexes box while Fire
-// is ticked and "Walking Through" is the chosen option.
-void MechPanel::setFireInputsEnabled() {
     const bool fire = fire_->isChecked();
     standingInFire_->setEnabled(fire);
     walkingThroughFire_->setEnabled(fire);
     const bool hexes = fire && walkingThroughFire_->isChecked();
     walkingThroughFireHexes_->setEnabled(hexes);
     label6_->setEnabled(hexes);
-}
-
-void MechPanel::walkingThroughFireClick() {
-    chooseFireOption(true);
-}
-
-void MechPanel::standingInFireClick() {
-    chooseFireOption(false);
-}
-
-// The record mirrors the option group: one choice at a time.
-void MechPanel::chooseFireOption(bool walking) {
-    setFireInputsEnabled();
-    const int slot = game_.currentMechSlot();
-    const bool changed = game_.set(slot, &MechRecord::walkingThroughFire, walking) |
-                         game_.set(slot, &MechRecord::standingInFire, !walking);
-    if (changed)
-        emit edited(slot);
-}
-
-void MechPanel::walkingThroughFireHexesChange() {
-    store(&MechRecord::fireHexes, text(walkingThroughFireHexes_));
-}
-
-// ---- Loading ---------------------------------------------------------------
-
-void MechPanel::loadMechRecord(int slot) {
-    // A copy: the handlers that the assignments run write back into the record.
-    const MechRecord r = game_.record(slot);
-    scale_.paint(r.heat);
-    otherHeat_->setValue(r.otherHeat);
-    movementType_->setText(platform::toQ(r.movementType));
-    platform::setBoxText(hexesJumpedText_, platform::toQ(r.hexesJumped));
-    platform::setBoxText(attemptsToStand_, platform::toQ(r.attemptsToStand));
-    platform::setBoxText(heatGeneratedByWeapons_, platform::toQ(r.weaponHeat));
-
-    // The fire inputs always describe the loaded 'Mech, ticked or not.
-    const bool walking = r.walkingThroughFire;
-    const bool standing = r.standingInFire && !walking;
-    fire_->setChecked(r.fire);
-    if (walking) {
-        platform::setOptionSelected(walkingThroughFire_, true);
-    } else if (standing) {
-        platform::setOptionSelected(standingInFire_, true);
-    } else {
-        platform::setOptionSelected(walkingThroughFire_, false);
-        platform::setOptionSelected(standingInFire_, false);
-    }
-    platform::setBoxText(walkingThroughFireHexes_, platform::toQ(r.fireHexes));
-    setFireInputsEnabled();
-
-    platform::setBoxText(heatSinks_, platform::toQ(r.heatSinks));
-    dhs_->setChecked(r.doubleHeatSinks);
-    engineHits_->setText(platform::toQ(r.engineHits));
-
-    conditionMod2Fier_->setText(platform::toQ(r.conditionFire));
-    conditionMp_->setText(platform::toQ(r.conditionMovement));
-    conditionAmmoExp_->setText(platform::toQ(r.conditionAmmo));
-    conditionShutdown_->setText(platform::toQ(r.conditionShutdown));
+    otherHeatText_->setText(QString::number(otherHeat_->value()));
 }
 
 } // namespace caldrix

@@ -3,10 +3,12 @@
 
 #pragma once
 
-#include "game/Game.h"
+#include "state/RecordFields.h"
 
 #include <QObject>
 #include <QScrollBar>
+
+#include <array>
 
 class QCheckBox;
 class QLabel;
@@ -22,51 +24,32 @@ class ComboBox;
 class HeatScale;
 
 // The selected 'Mech's side of the main window: its turn actions, its fixed
-// data and its conditions. Every edit is stored at once, exactly as typed,
-// into the selected 'Mech's record (the scratch slot while none is
-// selected); loading a record writes each value into its control, and the
-// handlers that run store the same values back.
+// data and its conditions. It shows a record, setting its controls quietly,
+// and reports each of the player's edits; it stores nothing itself.
 class MechPanel : public QObject {
     Q_OBJECT
 public:
     // Builds the three frames on the window's client area.
-    MechPanel(Game& game, HeatScale& scale, QWidget* client);
+    MechPanel(HeatScale& scale, QWidget* client);
 
-    // Shows one slot: its level on the heat scale, its entries, its conditions.
-    void loadMechRecord(int slot);
+    // Shows one record: its level on the heat scale, its entries, its conditions.
+    void show(const MechRecord& record);
 
     // The panel's controls in keyboard order, and the one that comes last in the window.
     QList<QWidget*> focusOrder() const;
     QScrollBar* otherHeatBar() const { return otherHeat_; }
 
 signals:
-    // An entry of the record in `slot` changed.
-    void edited(int slot);
+    // The player changed one entry of the shown record.
+    void edited(const caldrix::RecordEdit& edit);
 
 private:
     void build(QWidget* client);
     void connectControls();
-    template <typename T> void store(T MechRecord::*field, T value);
-    void setFireInputsEnabled();
-    void chooseFireOption(bool walking);
+    void followEntries();
 
-    void heatSinksChange();
-    void dhsClick();
-    void engineHitsChange();
-    void engineHitsClick();
-    void movementTypeChange();
-    void movementTypeClick();
-    void hexesJumpedTextChange();
-    void attemptsToStandChange();
-    void heatGeneratedByWeaponsChange();
-    void otherHeatChange();
-    void fireClick();
-    void walkingThroughFireClick();
-    void standingInFireClick();
-    void walkingThroughFireHexesChange();
-
-    Game& game_;
     HeatScale& scale_;
+    std::array<QWidget*, kRecordFields.size()> controls_{}; // by field
 
     platform::ComboBox* movementType_ = nullptr;
     QLabel* hexesJumpedLabel_ = nullptr;
@@ -83,10 +66,6 @@ private:
     QLineEdit* heatSinks_ = nullptr;
     QCheckBox* dhs_ = nullptr;
     platform::ComboBox* engineHits_ = nullptr;
-    QLabel* conditionShutdown_ = nullptr;
-    QLabel* conditionAmmoExp_ = nullptr;
-    QLabel* conditionMod2Fier_ = nullptr;
-    QLabel* conditionMp_ = nullptr;
 };
 
 } // namespace caldrix

@@ -3,12 +3,20 @@
 
 #include "ui/main/RosterList.h"
 
+#include "game/Game.h"
+#include "platform/Controls.h"
 #include "turn/HeatEffects.h"
 #include "turn/HeatScaleTable.h"
 
+#include <QDropEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace caldrix {
 
@@ -44,10 +52,57 @@ public:
     }
 };
 
+// The local .mtf files among dropped URLs.
+QStringList unitFilePaths(const QMimeData* mime) {
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QLatin1String(".mtf"), Qt::CaseInsensitive))
+            paths << url.toLocalFile();
+    return paths;
+}
+
 } // namespace
 
 RosterList::RosterList(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new LevelDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    // One line per 'Mech; spares laying out all 256 names on every selection.
+    setUniformItemSizes(true);
+    viewport()->setAcceptDrops(true);
+    connect(this, &QListWidget::itemSelectionChanged, this,
+            [this] { emit rowChosen(platform::selectedIndex(this)); });
+
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("RosterMenu"));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { menu_->popup(viewport()->mapToGlobal(at)); });
+}
+
+void RosterList::showGame(const Game& game) {
+    const QSignalBlocker quiet(this);
+    const int count = game.mechCount();
+    while (this->count() > count)
+        delete takeItem(this->count() - 1);
+    for (int row = 0; row < count; ++row) {
+        const QString name = platform::toQ(game.mechName(row));
+        if (row >= this->count())
+            addItem(name);
+        else if (item(row)->text() != name)
+            item(row)->setText(name);
+        setLevel(item(row), game.mechRecord(row).heat);
+    }
+    showSelected(game.selected());
+}
+
+void RosterList::showSelected(int row) {
+    const QSignalBlocker quiet(this);
+    if (platform::selectedIndex(this) != row)
+        platform::setSelectedIndex(this, row);
 }
 
 void RosterList::setLevel(QListWidgetItem* item, int level) {
@@ -73,6 +128,37 @@ void RosterList::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
     painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                      hint);
+}
+
+bool RosterList::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int row = indexAt(help->pos()).row();
+    if (row < 0 || !rowTip_) // the rows are the 'Mechs: below them is empty space
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), rowTip_(row), viewport());
+    return true;
+}
+
+void RosterList::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void RosterList::dragMoveEvent(QDragMoveEvent* event) {
+    if (unitFilePaths(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void RosterList::dropEvent(QDropEvent* event) {
+    const QStringList paths = unitFilePaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit unitFilesDropped(paths);
 }
 
 void RosterList::keyPressEvent(QKeyEvent* event) {

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Caldrix team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/main/SavedGames.h"
+
+#include "platform/GameFile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace caldrix {
+
+namespace {
+const char* const kGameFilter = QT_TRANSLATE_NOOP("SavedGames", "Caldrix games (*.caldrix)");
+} // namespace
+
+SavedGames::SavedGames(Game& game, MessageBoxInterface& messages, const QString& autoSaveFolder,
+                       QWidget* window)
+    : QObject(window), game_(game), messages_(messages), window_(window),
+      autoSave_(game, messages, this) {
+    setObjectName(QStringLiteral("SavedGames"));
+    autoSave_.setObjectName(QStringLiteral("AutoSave"));
+    autoSave_.setFolder(autoSaveFolder);
+}
+
+bool SavedGames::open(const QString& path, bool resume) {
+    const AutoSave::Hold hold(autoSave_);
+    GameFileResult read = readGameFile(path);
+    if (!read.state) {
+        messages_.inform(openProblem(path, read.problem));
+        return false;
+    }
+    autoSave_.saveNow(); // the game replaced stays in the autosaves
+    game_.restore(std::move(*read.state));
+    if (resume)
+        autoSave_.continueIn(path);
+    else
+        autoSave_.startNewFile();
+    emit opened();
+    return true;
+}
+
+QString SavedGames::startFolder() const {
+    // The player's own documents: the autosaves' folder is the program's.
+    return gameFolder_.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : gameFolder_;
+}
+
+void SavedGames::chooseGameToOpen() {
+    const QString path =
+        QFileDialog::getOpenFileName(window_, tr("Open Game"), startFolder(), tr(kGameFilter));
+    if (path.isEmpty())
+        return;
+    gameFolder_ = QFileInfo(path).absolutePath();
+    open(path);
+}
+
+void SavedGames::chooseWhereToSave() {
+    saveAs(
+        QFileDialog::getSaveFileName(window_, tr("Save Game As"), startFolder(), tr(kGameFilter)));
+}
+
+void SavedGames::saveAs(QString path) {
+    if (path.isEmpty())
+        return; // the player cancelled
+    if (!path.endsWith(kGameFileSuffix))
+        path += kGameFileSuffix;
+    gameFolder_ = QFileInfo(path).absolutePath();
+    const QString problem = writeGameFile(path, autoSave_.json());
+    if (!problem.isEmpty())
+        messages_.inform(
+            QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
+}
+
+void SavedGames::resumeLastGame() {
+    const QString last = autoSave_.lastGame();
+    if (!last.isEmpty())
+        open(last, true);
+}
+
+QString SavedGames::emptyRosterHint() const {
+    const QString last = autoSave_.lastGame();
+    if (!last.isEmpty()) {
+        if (const GameFileResult read = readGameFile(last); read.state) {
+            TurnLog log;
+            log.restore(read.state->log);
+            const auto mechs = static_cast<int>(read.state->names.size());
+            return tr("Right-click here to resume your last game (%1 %2, turn %3)")
+                .arg(mechs)
+                .arg(mechs == 1 ? tr("'Mech") : tr("'Mechs"))
+                .arg(log.nextTurnNumber());
+        }
+    }
+    return tr("Right-click here for saved games and the turn tools");
+}
+
+} // namespace caldrix
