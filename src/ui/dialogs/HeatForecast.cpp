@@ -89,7 +89,7 @@ void HeatForecast::refreshAll() {
 void HeatForecast::refreshRow(int row) {
     if (row >= table_->rowCount()) // a 'Mech the table does not show yet
         return;
-    const MechForecast f = forecast(game_.record(row + 1));
+    const MechForecast f = forecast(game_.mechRecord(row));
     setCell(table_, row, Name, platform::toQ(game_.mechName(row)));
     setCell(table_, row, HeatNow, QString::number(f.heatNow));
     if (f.problem) {
@@ -148,7 +148,7 @@ void HeatForecast::showBreakdown() {
         breakdown_->setText(tr("Select a 'Mech to see its heat of this turn item by item."));
         return;
     }
-    const MechForecast f = forecast(game_.record(row + 1));
+    const MechForecast f = forecast(game_.mechRecord(row));
     // A name that is one long word must not widen the window past the screen.
     const QString name = platform::breakable(platform::toQ(game_.mechName(row)));
     if (f.problem) {

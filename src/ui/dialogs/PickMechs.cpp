@@ -77,28 +77,22 @@ PickMechs::PickMechs(QWidget* parent)
     connect(numMechsScroll_, &QScrollBar::valueChanged, this, &PickMechs::followCount);
     connect(continue_, &QPushButton::clicked, this, &PickMechs::continueWithNames);
 
-    start();
     platform::centreOnScreen(this);
 }
 
-void PickMechs::start() {
-    numMechs = 1;
-}
-
 void PickMechs::followCount() {
-    const int value = numMechsScroll_->value();
-    numOfMechs_->setText(QString::number(value));
-    numMechs = static_cast<std::int16_t>(value);
+    const int count = numMechsScroll_->value();
+    numOfMechs_->setText(QString::number(count));
     // Row 1 is always enabled: the count is never below 1.
     for (int i = 2; i <= kRows; ++i) {
-        label2_[i]->setEnabled(i <= numMechs);
-        mech1_[i]->setEnabled(i <= numMechs);
+        label2_[i]->setEnabled(i <= count);
+        mech1_[i]->setEnabled(i <= count);
     }
 }
 
 QStringList PickMechs::chosenNames() const {
     QStringList names;
-    for (int i = 1; i <= numMechs && i <= kRows; ++i)
+    for (int i = 1; i <= numMechsScroll_->value() && i <= kRows; ++i)
         names.append(mech1_[i]->text());
     return names;
 }

@@ -25,14 +25,11 @@ public:
 
     explicit PickMechs(QWidget* parent = nullptr);
 
-    void start();
     void followCount();
     void continueWithNames();
 
     // The names of the rows in use, in row order.
     QStringList chosenNames() const;
-
-    std::int16_t numMechs = 0;
 
 signals:
     // "Ok!": the dialog is hidden; the names go to the roster.

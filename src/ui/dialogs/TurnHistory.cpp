@@ -26,7 +26,7 @@ namespace {
 // One entry as a player reads it: a note, or a turn with a line per 'Mech.
 QStringList linesOf(const LogEntry& entry) {
     if (entry.what == LogEntry::Kind::Note)
-        return {QString::fromStdString(entry.text)};
+        return {platform::toQ(entry.text)};
     QStringList lines{QStringLiteral("Turn %1%2")
                           .arg(entry.number)
                           .arg(entry.undone ? QStringLiteral(" (undone)") : QString())};
@@ -40,8 +40,8 @@ QStringList linesOf(const LogEntry& entry) {
             if (!text.empty())
                 parts << platform::toQ(text);
         for (const RollRecord& roll : m.effects.rolls)
-            parts << QString::fromStdString(rollText(roll));
-        lines << QStringLiteral("    ") + QString::fromStdString(m.name) + QStringLiteral(": ") +
+            parts << platform::toQ(rollText(roll));
+        lines << QStringLiteral("    ") + platform::toQ(m.name) + QStringLiteral(": ") +
                      parts.join(QStringLiteral("; "));
     }
     return lines;
@@ -120,7 +120,7 @@ void TurnHistory::rebuild() {
 }
 
 void TurnHistory::copyHistory() {
-    QApplication::clipboard()->setText(QString::fromStdString(log_.asText()));
+    QApplication::clipboard()->setText(platform::toQ(log_.asText()));
 }
 
 } // namespace caldrix

@@ -26,9 +26,6 @@ public:
     // black texts.
     void paint(int level);
 
-    QLabel* cell(int level) const { return cells_[level]; }
-    QLabel* effect(int level) const { return effects_[level]; }
-
 private:
     enum class Look { Initial, Dark, Lit };
     void setLook(int level, Look look);

@@ -34,6 +34,16 @@ using platform::twipRect;
 namespace {
 const QColor kWindowGrey{192, 192, 192};
 
+// A menu entry named `name` that runs `handler`.
+template <typename Handler>
+QAction* addEntry(QMenu* menu, const char* name, const QString& caption, MainForm* form,
+                  Handler handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, form, handler);
+    return action;
+}
+
 // Brings a tool window up in front, where it was left.
 void raiseWindow(QWidget* window) {
     window->show();
@@ -129,14 +139,6 @@ void MainForm::buildLayout() {
     setFixedSize(sizeHint());
 }
 
-QAction* MainForm::addEntry(QMenu* menu, const char* name, const QString& caption,
-                            void (MainForm::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-}
-
 void MainForm::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
@@ -146,24 +148,23 @@ void MainForm::buildMenus() {
         return m;
     };
     QMenu* file = menu("File", QStringLiteral("&File"));
-    addEntry(file, "StartNewGame", QStringLiteral("&Start New Game"), &MainForm::startNewGame);
+    addEntry(file, "StartNewGame", QStringLiteral("&Start New Game"), this,
+             &MainForm::startNewGame);
     file->addSeparator()->setObjectName(QStringLiteral("Heiphen2"));
-    addEntry(file, "Exit", QStringLiteral("&Exit"), &MainForm::quit);
+    addEntry(file, "Exit", QStringLiteral("&Exit"), this, &MainForm::quit);
     QMenu* mechs = menu("mnuMechs", QStringLiteral("&Mechs"));
-    addEntry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), &MainForm::showNewMech);
-    deleteMechEntry_ =
-        addEntry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), &MainForm::deleteMech);
+    addEntry(mechs, "mnuNewMech", QStringLiteral("&New Mech"), this, &MainForm::showNewMech);
+    deleteMechEntry_ = addEntry(mechs, "mnuDeleteMech", QStringLiteral("&Delete Mech"), this,
+                                &MainForm::deleteMech);
     QMenu* help = menu("Help", QStringLiteral("&Help"));
-    addEntry(help, "About", QStringLiteral("&About"), &MainForm::showAbout);
+    addEntry(help, "About", QStringLiteral("&About"), this, &MainForm::showAbout);
 }
 
 void MainForm::buildRosterMenu() {
     QMenu* menu = roster_->menu();
     const auto entry = [this, menu](const char* name, const QString& caption, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
+        QAction* action = addEntry(menu, name, caption, this, handler);
         addAction(action); // its shortcut works anywhere in the main window
-        connect(action, &QAction::triggered, this, handler);
         return action;
     };
     entry("mnuForecast", tr("Heat &Forecast"), &MainForm::showForecast);

@@ -95,8 +95,6 @@ private:
     void buildLayout();
     void buildMenus();
     void buildRosterMenu();
-    QAction* addEntry(QMenu* menu, const char* name, const QString& caption,
-                      void (MainForm::*handler)());
 
     // The player's operations.
     void nextTurn();
