@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include <memory>
@@ -94,6 +95,12 @@ struct Fixture {
     void nextTurn() const { find<QPushButton>("NextTurn")->click(); }
     SavedGames* saved() const { return find<SavedGames>("SavedGames"); }
     AutoSave* saver() const { return find<AutoSave>("AutoSave"); }
+    // The autosave's settle timer runs out, as a second after the last edit.
+    void settle() const {
+        auto* timer = find<QTimer>("AutoSaveSettle");
+        if (timer->isActive())
+            QMetaObject::invokeMethod(timer, "timeout");
+    }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
     platform::ComboBox* combo(const QString& name) const { return find<platform::ComboBox>(name); }
     QCheckBox* check(const QString& name) const { return find<QCheckBox>(name); }

@@ -337,6 +337,8 @@ private slots:
         QVERIFY(readGameFile(first).state == f.play().state());
         f.type(f.edit("HeatGeneratedByWeapons"), "12");
         QVERIFY(readGameFile(first).state != f.play().state()); // settling for a second
+        f.settle();
+        QVERIFY(readGameFile(first).state == f.play().state());
         const GameState played = f.play().state();
         f.trigger("StartNewGame");
         QVERIFY(readGameFile(first).state == played);
@@ -366,7 +368,7 @@ private slots:
         f.roster({"A", "B"}, {"carried=22 sinks=0", "move=Running"});
         f.find<QAction>("mnuTableDice")->setChecked(true);
         const auto file = [&f] { return readGameFile(f.saver()->currentFile()).state; };
-        f.messages.onShow = [&f] { f.saver()->saveNow(); }; // as the settle timer does
+        f.messages.onShow = [&f] { f.settle(); }; // a second passes at each box
         // A turn with dice at the table, the weapon heat typed just before.
         f.select(1);
         f.type(f.edit("HeatGeneratedByWeapons"), "9");

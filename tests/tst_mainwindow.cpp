@@ -75,6 +75,31 @@ private slots:
                                   "MechNames OtherHeat");
     }
 
+    // Each shortcut of the main window chooses its own entry, and only that one.
+    void shortcuts_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("Ctrl+Z undoes a turn") << QKeySequence("Ctrl+Z") << QString("mnuUndoTurn");
+        QTest::newRow("Ctrl+O opens a game") << QKeySequence("Ctrl+O") << QString("mnuOpenGame");
+        QTest::newRow("Ctrl+S saves the game") << QKeySequence("Ctrl+S") << QString("mnuSaveGame");
+    }
+    void shortcuts() {
+        QFETCH(QKeySequence, keys);
+        Fixture f;
+        f.roster({"A"}, {"move=Running"});
+        f.nextTurn(); // something to undo
+        QStringList chosen;
+        for (QAction* action : f.form->findChildren<QAction*>()) {
+            action->disconnect(); // no file dialog: only which entry is chosen counts
+            connect(action, &QAction::triggered,
+                    [&chosen, action] { chosen << action->objectName(); });
+        }
+        QApplication::setActiveWindow(f.form.get());
+        QTest::keySequence(f.form.get(), keys);
+        QFETCH(QString, entry);
+        QCOMPARE(chosen, QStringList{entry});
+    }
+
     // What a screen reader hears: the combo boxes by their names, the dialogs
     // by their captions, empty labels as nothing, the heat scale the level in
     // one place, and each roster row its 'Mech's level.

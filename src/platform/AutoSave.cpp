@@ -17,6 +17,8 @@ namespace caldrix {
 
 AutoSave::AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent)
     : QObject(parent), game_(game), messages_(messages), folder_(defaultFolder()) {
+    settle_.setParent(this);
+    settle_.setObjectName(QStringLiteral("AutoSaveSettle"));
     settle_.setInterval(kSettleMs); // SaveNow stops it: it fires once per pause
     connect(&settle_, &QTimer::timeout, this, &AutoSave::saveNow);
 }
