@@ -235,6 +235,7 @@ void MainForm::endProgram() {
 // ---- Showing the game ------------------------------------------------------
 
 void MainForm::showGame() {
+    shownRow_ = -1;
     roster_->showGame(game_);
     if (game_.selected() >= 0) // with none, the panel keeps what it showed
         panel_->show(game_.mechRecord(game_.selected()));
@@ -255,6 +256,9 @@ void MainForm::showGame() {
 }
 
 void MainForm::showMech(int row) {
+    if (row == shownRow_)
+        return; // a second roll of the same 'Mech: it is up already
+    shownRow_ = row;
     roster_->showSelected(row);
     panel_->show(game_.mechRecord(row));
 }

@@ -132,6 +132,7 @@ private:
     QAction* undoEntry_ = nullptr;
     QAction* tableDiceEntry_ = nullptr;
     QAction* resumeEntry_ = nullptr;
+    int shownRow_ = -1; // the 'Mech a turn's question or message shows
     bool ended_ = false;
 
     OwnedWindow<PickMechs> pickMechs_;
