@@ -5,6 +5,7 @@
 
 #include "platform/Controls.h"
 
+#include "state/RecordFields.h"
 #include "turn/HeatScaleTable.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <variant>
 
 namespace caldrix {
 
@@ -26,31 +28,42 @@ const QString kFormat = QStringLiteral("caldrix-game");
 
 // ---- Writing ---------------------------------------------------------------
 
+template <typename... F> struct Overloaded : F... { using F::operator()...; };
+
+template <typename M> M memberOf(M member) {
+    return member;
+}
+auto memberOf(RecordField::Flag flag) {
+    return flag.member;
+}
+auto memberOf(RecordField::Condition condition) {
+    return condition.member;
+}
+
+bool differs(const MechRecord& a, const MechRecord& b, const RecordField& field) {
+    return std::visit([&](auto member) { return a.*memberOf(member) != b.*memberOf(member); },
+                      field.member);
+}
+
+// Ticks are written as 0 or 1, flags as true or false.
+QJsonValue saved(const MechRecord& r, const RecordField& field) {
+    return std::visit(
+        Overloaded{
+            [&](RecordField::Text m) -> QJsonValue { return platform::toQ(r.*m); },
+            [&](RecordField::Number m) -> QJsonValue { return r.*m; },
+            [&](RecordField::Tick m) -> QJsonValue { return r.*m ? 1 : 0; },
+            [&](RecordField::Flag f) -> QJsonValue { return r.*f.member; },
+            [&](RecordField::Condition c) -> QJsonValue { return platform::toQ(r.*c.member); }},
+        field.member);
+}
+
 // A record's fields; with a base, only those that differ from it (an undo
 // step holds what differs from the state that followed it).
 QJsonObject recordJson(const MechRecord& r, const MechRecord* base = nullptr) {
     QJsonObject o;
-    const auto put = [&](const char* key, auto MechRecord::*field, QJsonValue value) {
-        if (!base || base->*field != r.*field)
-            o.insert(QLatin1String(key), value);
-    };
-    put("heatSinks", &MechRecord::heatSinks, platform::toQ(r.heatSinks));
-    put("heat", &MechRecord::heat, r.heat);
-    put("doubleHeatSinks", &MechRecord::doubleHeatSinks, r.doubleHeatSinks ? 1 : 0);
-    put("movementType", &MechRecord::movementType, platform::toQ(r.movementType));
-    put("hexesJumped", &MechRecord::hexesJumped, platform::toQ(r.hexesJumped));
-    put("attemptsToStand", &MechRecord::attemptsToStand, platform::toQ(r.attemptsToStand));
-    put("weaponHeat", &MechRecord::weaponHeat, platform::toQ(r.weaponHeat));
-    put("fire", &MechRecord::fire, r.fire ? 1 : 0);
-    put("walkingThroughFire", &MechRecord::walkingThroughFire, r.walkingThroughFire);
-    put("fireHexes", &MechRecord::fireHexes, platform::toQ(r.fireHexes));
-    put("standingInFire", &MechRecord::standingInFire, r.standingInFire);
-    put("engineHits", &MechRecord::engineHits, platform::toQ(r.engineHits));
-    put("conditionFire", &MechRecord::conditionFire, platform::toQ(r.conditionFire));
-    put("conditionMovement", &MechRecord::conditionMovement, platform::toQ(r.conditionMovement));
-    put("conditionShutdown", &MechRecord::conditionShutdown, platform::toQ(r.conditionShutdown));
-    put("conditionAmmoExplosion", &MechRecord::conditionAmmo, platform::toQ(r.conditionAmmo));
-    put("otherHeat", &MechRecord::otherHeat, r.otherHeat);
+    for (const RecordField& field : kRecordFields)
+        if (!base || differs(r, *base, field))
+            o.insert(QLatin1String(field.key), saved(r, field));
     return o;
 }
 
@@ -134,7 +147,6 @@ qint64 number(const QJsonObject& object, const char* key, qint64 low, qint64 hig
     return static_cast<qint64>(n);
 }
 
-// A tick box's 0 or 1.
 // A tick box, 0 or 1 in the file.
 bool tick(const QJsonObject& object, const char* key) {
     return number(object, key, 0, 1) == 1;
@@ -182,10 +194,29 @@ std::set<std::string_view> column(const char* HeatScaleLevel::*field) {
     return texts;
 }
 
+// The texts a condition of its kind may hold: the heat scale's own.
+const std::set<std::string_view>& allowed(ConditionKind kind) {
+    static const std::set<std::string_view> fire = column(&HeatScaleLevel::fireModifier),
+                                            movement = column(&HeatScaleLevel::movementPenalty),
+                                            shutdown{conditions::kShutdown},
+                                            ammo{conditions::kAmmoExplosion};
+    switch (kind) {
+    case ConditionKind::Fire:
+        return fire;
+    case ConditionKind::Movement:
+        return movement;
+    case ConditionKind::Shutdown:
+        return shutdown;
+    case ConditionKind::Ammo:
+        break;
+    }
+    return ammo;
+}
+
 int heat(const QJsonObject& object, const char* key) {
     const QJsonValue value = need(object.value(QLatin1String(key)), key);
     if (!value.isDouble() || value.toDouble() != std::floor(value.toDouble()) ||
-        value.toDouble() < 0 || value.toDouble() > 30)
+        value.toDouble() < 0 || value.toDouble() > kMaxLevel)
         refuse(QStringLiteral("it holds a heat level outside 0 to 30"));
     return value.toInt();
 }
@@ -195,37 +226,33 @@ struct Conditions {
 };
 
 Conditions conditionsOf(const QJsonObject& o) {
-    static const std::set<std::string_view> fire = column(&HeatScaleLevel::fireModifier),
-                                            movement = column(&HeatScaleLevel::movementPenalty),
-                                            shutdown{conditions::kShutdown},
-                                            ammo{conditions::kAmmoExplosion};
-    return {condition(o, "conditionFire", fire), condition(o, "conditionMovement", movement),
-            condition(o, "conditionShutdown", shutdown),
-            condition(o, "conditionAmmoExplosion", ammo)};
+    return {condition(o, "conditionFire", allowed(ConditionKind::Fire)),
+            condition(o, "conditionMovement", allowed(ConditionKind::Movement)),
+            condition(o, "conditionShutdown", allowed(ConditionKind::Shutdown)),
+            condition(o, "conditionAmmoExplosion", allowed(ConditionKind::Ammo))};
 }
 
 MechRecord recordFrom(const QJsonValue& value) {
     const QJsonObject o = object(value, "record");
     MechRecord r;
-    r.heatSinks = text(o, "heatSinks");
-    r.heat = static_cast<std::int16_t>(heat(o, "heat"));
-    r.doubleHeatSinks = tick(o, "doubleHeatSinks");
-    r.movementType = text(o, "movementType");
-    r.hexesJumped = text(o, "hexesJumped");
-    r.attemptsToStand = text(o, "attemptsToStand");
-    r.weaponHeat = text(o, "weaponHeat");
-    r.fire = tick(o, "fire");
-    r.walkingThroughFire = flag(o, "walkingThroughFire");
-    r.fireHexes = text(o, "fireHexes");
-    r.standingInFire = flag(o, "standingInFire");
-    r.engineHits = text(o, "engineHits");
-    const Conditions c = conditionsOf(o);
-    r.conditionFire = c.fire;
-    r.conditionMovement = c.movement;
-    r.conditionShutdown = c.shutdown;
-    r.conditionAmmo = c.ammo;
-    r.otherHeat = static_cast<std::int16_t>(
-        number(o, "otherHeat", 0, std::numeric_limits<std::int16_t>::max()));
+    for (const RecordField& field : kRecordFields) {
+        const char* key = field.key;
+        std::visit(
+            Overloaded{
+                [&](RecordField::Text m) { r.*m = text(o, key); },
+                // A number over the heat scale is refused as a heat level, as in a turn line.
+                [&](RecordField::Number m) {
+                    r.*m = static_cast<std::int16_t>(field.high == kMaxLevel
+                                                         ? heat(o, key)
+                                                         : number(o, key, field.low, field.high));
+                },
+                [&](RecordField::Tick m) { r.*m = tick(o, key); },
+                [&](RecordField::Flag f) { r.*f.member = flag(o, key); },
+                [&](RecordField::Condition c) {
+                    r.*c.member = condition(o, key, allowed(c.kind));
+                }},
+            field.member);
+    }
     return r;
 }
 
