@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, changes);
         QFETCH(int, level);
         QFETCH(qint64, turnHeat);
-        const auto b = computeHeatBalance(entriesOf(rec(changes)));
+        const auto b = checkEntries(rec(changes)).balance;
         QCOMPARE(b ? QList<qint64>({b->newLevel, b->turnHeat}) : QList<qint64>(),
                  QList<qint64>({level, turnHeat}));
     }
@@ -133,7 +133,7 @@ private slots:
     void validation() {
         QFETCH(QString, changes);
         QFETCH(QStringList, messages);
-        const EntryCheck check = checkEntries(entriesOf(rec(changes)));
+        const EntryCheck check = checkEntries(rec(changes));
         QStringList shown;
         for (const std::string& m : check.messages)
             shown << q(m);

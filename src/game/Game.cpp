@@ -3,7 +3,6 @@
 
 #include "game/Game.h"
 
-#include "turn/Forecast.h"
 #include "turn/HeatBalance.h"
 
 namespace caldrix {
@@ -132,7 +131,7 @@ TurnOutcome Game::nextTurn() {
     std::vector<std::string> problems;
     for (int row = 0; row < mechs; ++row) {
         random_.reseed();
-        const EntryCheck check = checkEntries(entriesOf(store_[row + 1]));
+        const EntryCheck check = checkEntries(store_[row + 1]);
         for (const std::string& message : check.messages) {
             outcome.messages.push_back({row, message});
             problems.push_back(names_[static_cast<std::size_t>(row)] + ": " + message);
