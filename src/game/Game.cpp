@@ -26,8 +26,7 @@ public:
                                      ". Roll two dice against " +
                                      (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
                                      std::to_string(avoidOn) + " or more avoids it.";
-        const std::optional<int> total =
-            question_.askTotal({row_, name_, danger, level, avoidOn}, question);
+        const std::optional<int> total = question_.askTotal({row_}, question);
         if (!total || *total < kLowestTotal || *total > kHighestTotal)
             return std::nullopt;
         last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +

@@ -16,13 +16,9 @@
 
 namespace caldrix {
 
-// One roll the players make with their own dice.
+// One roll the players make with their own dice: the roster row it is for.
 struct RollRequest {
     int row = 0;
-    std::string name;
-    Danger kind = Danger::Shutdown;
-    int level = 0;
-    int avoidOn = 0;
 };
 
 // Asks the players for the total of one roll; nothing when they cancel the turn.

@@ -406,10 +406,6 @@ QByteArray GameWriter::json(const GameView& game) {
     return document + ",\"history\":" + history + "],\"undo\":" + undo + "]}";
 }
 
-QByteArray gameToJson(const GameState& state) {
-    return GameWriter().json(viewOf(state));
-}
-
 GameFileResult gameFromJson(const QByteArray& bytes) {
     GameFileResult result;
     if (bytes.size() > kMaxGameFileBytes) {
