@@ -5,6 +5,8 @@
 
 #include "turn/HeatBalance.h"
 
+#include <cassert>
+
 namespace caldrix {
 
 namespace {
@@ -27,8 +29,10 @@ public:
                                      (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
                                      std::to_string(avoidOn) + " or more avoids it.";
         const std::optional<int> total = question_.askTotal({row_}, question);
-        if (!total || *total < kLowestTotal || *total > kHighestTotal)
+        if (!total)
             return std::nullopt;
+        // The table-roll box lets no other total through.
+        assert(*total >= kLowestTotal && *total <= kHighestTotal);
         last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
                 (*total >= avoidOn ? " avoided" : " not avoided") + " with " +
                 std::to_string(*total) + ".\n";
@@ -202,7 +206,7 @@ TurnOutcome Game::nextTurn() {
 }
 
 int Game::undoTurnNumber() const {
-    return undo_.empty() ? 0 : log_.entries().at(undo_.back().entry).number;
+    return undo_.empty() ? 0 : log_.entries()[undo_.back().entry].number;
 }
 
 bool Game::undo() {
@@ -240,10 +244,11 @@ GameView Game::view() const {
 }
 
 void Game::restore(GameState state) {
+    assert(state.records.size() == kSlotCount);
     ++generation_;
     names_ = std::move(state.names);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        store_[slot] = std::move(state.records.at(static_cast<std::size_t>(slot)));
+        store_[slot] = std::move(state.records[static_cast<std::size_t>(slot)]);
     select(state.selected);
     log_.restore(std::move(state.log));
     undo_ = std::move(state.undo);

@@ -9,6 +9,7 @@
 #include "turn/RandomSource.h"
 #include "turn/TurnLog.h"
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -93,7 +94,10 @@ public:
     Game(RandomSourceInterface& random, DiceQuestionInterface& table);
 
     int mechCount() const { return static_cast<int>(names_.size()); }
-    const std::string& mechName(int row) const { return names_.at(static_cast<std::size_t>(row)); }
+    const std::string& mechName(int row) const {
+        assert(row >= 0 && row < mechCount());
+        return names_[static_cast<std::size_t>(row)];
+    }
     const std::vector<std::string>& mechNames() const { return names_; }
     const MechRecord& record(int slot) const { return store_[slot]; }
     const TurnLog& log() const { return log_; }

@@ -378,14 +378,14 @@ QByteArray GameWriter::json(const GameView& game) {
     undo_.resize(game.undo.size());
     for (std::size_t k = 0; k < game.undo.size(); ++k) {
         const UndoStep& step = game.undo[k];
-        const std::size_t next = k + 1 < game.undo.size() ? game.undo.at(k + 1).entry : none;
+        const std::size_t next = k + 1 < game.undo.size() ? game.undo[k + 1].entry : none;
         Piece& piece = undo_[k];
         if (piece.json.isEmpty() || piece.next != next || next == none) {
             QJsonArray before;
             for (std::size_t i = 0; i < step.before.size(); ++i)
                 before.append(recordJson(step.before[i], next == none
                                                              ? &game.records[i + 1]
-                                                             : &game.undo.at(k + 1).before[i]));
+                                                             : &game.undo[k + 1].before[i]));
             piece = {.json = compact(
                          {{"historyEntry", static_cast<qint64>(step.entry)}, {"before", before}}),
                      .next = next};
