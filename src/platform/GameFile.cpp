@@ -4,11 +4,11 @@
 #include "platform/GameFile.h"
 
 #include "platform/Controls.h"
+#include "platform/FileRead.h"
 
 #include "state/RecordFields.h"
 #include "turn/HeatScaleTable.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -427,13 +427,10 @@ GameFileResult gameFromJson(const QByteArray& bytes) {
 }
 
 GameFileResult readGameFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = platform::readFileBytes(path, kMaxGameFileBytes);
+    if (!bytes)
         return {std::nullopt, QStringLiteral("it cannot be read")};
-    const QByteArray bytes = file.read(kMaxGameFileBytes + 1);
-    if (file.error() != QFile::NoError)
-        return {std::nullopt, QStringLiteral("it cannot be read")};
-    return gameFromJson(bytes);
+    return gameFromJson(*bytes);
 }
 
 QString writeGameFile(const QString& path, const QByteArray& json) {
