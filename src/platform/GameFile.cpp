@@ -29,6 +29,8 @@ const QString kFormat = QStringLiteral("caldrix-game");
 // ---- Writing ---------------------------------------------------------------
 
 template <typename... F> struct Overloaded : F... { using F::operator()...; };
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>; // for compilers without aggregate CTAD
 
 template <typename M> M memberOf(M member) {
     return member;
