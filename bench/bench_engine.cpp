@@ -37,7 +37,7 @@ int main() {
     for (int round = 0; round < 2000; ++round)
         rules.push_back(bench::micros([&] {
             for (const MechRecord& record : records) {
-                const EntryCheck check = checkEntries(entriesOf(record));
+                const EntryCheck check = checkEntries(record);
                 applyHeatEffects(check.balance ? check.balance->newLevel : 0, random);
             }
         }));

@@ -324,7 +324,7 @@ private slots:
     void autosavesAndResume() {
         Fixture f;
         // The player's own games, named like autosaves, beside them.
-        const QByteArray own = gameToJson(Fixture().play().state());
+        const QByteArray own = GameWriter().json(viewOf(Fixture().play().state()));
         const QStringList players{write(f.saves, "game-zz2.caldrix", own),
                                   write(f.saves, "game-10.caldrix", own)};
         auto* resume = f.find<QAction>("mnuResumeGame");

@@ -44,7 +44,7 @@ GameState played() {
 }
 
 QJsonObject document(const GameState& state) {
-    return QJsonDocument::fromJson(gameToJson(state)).object();
+    return QJsonDocument::fromJson(GameWriter().json(viewOf(state))).object();
 }
 
 // The document with the value at a path ("mechs/0/record/heat") replaced, or
@@ -122,8 +122,9 @@ private slots:
     void refusedWhole() {
         QStringList reasons;
         for (const QByteArray& bytes :
-             {gameToJson(played()).left(500), QByteArray("[1]"), QByteArray(100000, '['),
-              QByteArray(16 * 1024 * 1024, ' '), QByteArray(16 * 1024 * 1024 + 1, ' ')})
+             {GameWriter().json(viewOf(played())).left(500), QByteArray("[1]"),
+              QByteArray(100000, '['), QByteArray(16 * 1024 * 1024, ' '),
+              QByteArray(16 * 1024 * 1024 + 1, ' ')})
             reasons << gameFromJson(bytes).problem;
         QCOMPARE(reasons, (QStringList{"it is not JSON", "it is not JSON", "it is not JSON",
                                        "it is not JSON", "it is larger than 16 MB"}));
@@ -131,7 +132,7 @@ private slots:
 
     // Random damage never crashes; whatever is taken can be played.
     void damagedFiles() {
-        const QByteArray good = gameToJson(played());
+        const QByteArray good = GameWriter().json(viewOf(played()));
         std::mt19937 rng(5);
         auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
         int taken = 0;
@@ -164,7 +165,8 @@ private slots:
     void files() {
         QTemporaryDir dir;
         const GameState game = played();
-        QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), gameToJson(game)), QString());
+        QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), GameWriter().json(viewOf(game))),
+                 QString());
         QVERIFY(readGameFile(dir.filePath("game.caldrix")).state == game);
         QCOMPARE(readGameFile(dir.filePath("missing.caldrix")).problem, "it cannot be read");
         QCOMPARE(readGameFile(dir.path()).problem, "it cannot be read");

@@ -127,7 +127,7 @@ private slots:
                 bool error = false;
                 for (int row = 0; row < n; ++row) {
                     const MechRecord& record = recs[std::size_t(row + 1)];
-                    for (const std::string& m : checkEntries(entriesOf(record)).messages)
+                    for (const std::string& m : checkEntries(record).messages)
                         messages.push_back({row, m}), error = true;
                     if (error)
                         messages.push_back({row, messages::kTurnNotCompleted});

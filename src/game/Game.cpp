@@ -3,7 +3,6 @@
 
 #include "game/Game.h"
 
-#include "turn/Forecast.h"
 #include "turn/HeatBalance.h"
 
 #include <cassert>
@@ -30,10 +29,11 @@ public:
                                      (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
                                      std::to_string(avoidOn) + " or more avoids it.";
         const std::optional<int> total =
-            question_ ? question_->askTotal({row_, name_, danger, level, avoidOn}, question)
-                      : std::nullopt;
-        if (!total || *total < kLowestTotal || *total > kHighestTotal)
+            question_ ? question_->askTotal({row_}, question) : std::nullopt;
+        if (!total)
             return std::nullopt;
+        // The table-roll box lets no other total through.
+        assert(*total >= kLowestTotal && *total <= kHighestTotal);
         last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
                 (*total >= avoidOn ? " avoided" : " not avoided") + " with " +
                 std::to_string(*total) + ".\n";
@@ -174,7 +174,7 @@ TurnOutcome Game::nextTurn() {
     std::vector<std::string> problems;
     for (int row = 0; row < mechs; ++row) {
         random_.reseed();
-        const EntryCheck check = checkEntries(entriesOf(store_[row + 1]));
+        const EntryCheck check = checkEntries(store_[row + 1]);
         for (const std::string& message : check.messages) {
             outcome.messages.push_back({row, message});
             problems.push_back(names_[static_cast<std::size_t>(row)] + ": " + message);
@@ -246,7 +246,7 @@ TurnOutcome Game::nextTurn() {
 }
 
 int Game::undoTurnNumber() const {
-    return undo_.empty() ? 0 : log_.entries().at(undo_.back().entry).number;
+    return undo_.empty() ? 0 : log_.entries()[undo_.back().entry].number;
 }
 
 bool Game::undo() {
@@ -284,10 +284,11 @@ GameView Game::view() const {
 }
 
 void Game::restore(GameState state) {
+    assert(state.records.size() == kSlotCount);
     ++generation_;
     names_ = std::move(state.names);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        store_[slot] = std::move(state.records.at(static_cast<std::size_t>(slot)));
+        store_[slot] = std::move(state.records[static_cast<std::size_t>(slot)]);
     select(state.selected);
     log_.restore(std::move(state.log));
     undo_ = std::move(state.undo);

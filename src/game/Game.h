@@ -10,6 +10,7 @@
 #include "turn/RandomSource.h"
 #include "turn/TurnLog.h"
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,13 +18,9 @@
 
 namespace caldrix {
 
-// One roll the players make with their own dice.
+// One roll the players make with their own dice: the roster row it is for.
 struct RollRequest {
     int row = 0;
-    std::string name;
-    Danger kind = Danger::Shutdown;
-    int level = 0;
-    int avoidOn = 0;
 };
 
 // Asks the players for the total of one roll; nothing when they cancel the turn.
@@ -101,7 +98,10 @@ public:
     void setDiceQuestion(DiceQuestionInterface& table) { table_ = &table; }
 
     int mechCount() const { return static_cast<int>(names_.size()); }
-    const std::string& mechName(int row) const { return names_.at(static_cast<std::size_t>(row)); }
+    const std::string& mechName(int row) const {
+        assert(row >= 0 && row < mechCount());
+        return names_[static_cast<std::size_t>(row)];
+    }
     const std::vector<std::string>& mechNames() const { return names_; }
     const MechRecord& record(int slot) const { return store_[slot]; }
     const TurnLog& log() const { return log_; }

@@ -4,10 +4,11 @@
 #include "platform/GameFile.h"
 
 #include "platform/Controls.h"
+#include "platform/FileRead.h"
 
+#include "state/RecordFields.h"
 #include "turn/HeatScaleTable.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <variant>
 
 namespace caldrix {
 
@@ -26,31 +28,44 @@ const QString kFormat = QStringLiteral("caldrix-game");
 
 // ---- Writing ---------------------------------------------------------------
 
+template <typename... F> struct Overloaded : F... { using F::operator()...; };
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>; // for compilers without aggregate CTAD
+
+template <typename M> M memberOf(M member) {
+    return member;
+}
+auto memberOf(RecordField::Flag flag) {
+    return flag.member;
+}
+auto memberOf(RecordField::Condition condition) {
+    return condition.member;
+}
+
+bool differs(const MechRecord& a, const MechRecord& b, const RecordField& field) {
+    return std::visit([&](auto member) { return a.*memberOf(member) != b.*memberOf(member); },
+                      field.member);
+}
+
+// Ticks are written as 0 or 1, flags as true or false.
+QJsonValue saved(const MechRecord& r, const RecordField& field) {
+    return std::visit(
+        Overloaded{
+            [&](RecordField::Text m) -> QJsonValue { return platform::toQ(r.*m); },
+            [&](RecordField::Number m) -> QJsonValue { return r.*m; },
+            [&](RecordField::Tick m) -> QJsonValue { return r.*m ? 1 : 0; },
+            [&](RecordField::Flag f) -> QJsonValue { return r.*f.member; },
+            [&](RecordField::Condition c) -> QJsonValue { return platform::toQ(r.*c.member); }},
+        field.member);
+}
+
 // A record's fields; with a base, only those that differ from it (an undo
 // step holds what differs from the state that followed it).
 QJsonObject recordJson(const MechRecord& r, const MechRecord* base = nullptr) {
     QJsonObject o;
-    const auto put = [&](const char* key, auto MechRecord::*field, QJsonValue value) {
-        if (!base || base->*field != r.*field)
-            o.insert(QLatin1String(key), value);
-    };
-    put("heatSinks", &MechRecord::heatSinks, platform::toQ(r.heatSinks));
-    put("heat", &MechRecord::heat, r.heat);
-    put("doubleHeatSinks", &MechRecord::doubleHeatSinks, r.doubleHeatSinks ? 1 : 0);
-    put("movementType", &MechRecord::movementType, platform::toQ(r.movementType));
-    put("hexesJumped", &MechRecord::hexesJumped, platform::toQ(r.hexesJumped));
-    put("attemptsToStand", &MechRecord::attemptsToStand, platform::toQ(r.attemptsToStand));
-    put("weaponHeat", &MechRecord::weaponHeat, platform::toQ(r.weaponHeat));
-    put("fire", &MechRecord::fire, r.fire ? 1 : 0);
-    put("walkingThroughFire", &MechRecord::walkingThroughFire, r.walkingThroughFire);
-    put("fireHexes", &MechRecord::fireHexes, platform::toQ(r.fireHexes));
-    put("standingInFire", &MechRecord::standingInFire, r.standingInFire);
-    put("engineHits", &MechRecord::engineHits, platform::toQ(r.engineHits));
-    put("conditionFire", &MechRecord::conditionFire, platform::toQ(r.conditionFire));
-    put("conditionMovement", &MechRecord::conditionMovement, platform::toQ(r.conditionMovement));
-    put("conditionShutdown", &MechRecord::conditionShutdown, platform::toQ(r.conditionShutdown));
-    put("conditionAmmoExplosion", &MechRecord::conditionAmmo, platform::toQ(r.conditionAmmo));
-    put("otherHeat", &MechRecord::otherHeat, r.otherHeat);
+    for (const RecordField& field : kRecordFields)
+        if (!base || differs(r, *base, field))
+            o.insert(QLatin1String(field.key), saved(r, field));
     return o;
 }
 
@@ -134,7 +149,6 @@ qint64 number(const QJsonObject& object, const char* key, qint64 low, qint64 hig
     return static_cast<qint64>(n);
 }
 
-// A tick box's 0 or 1.
 // A tick box, 0 or 1 in the file.
 bool tick(const QJsonObject& object, const char* key) {
     return number(object, key, 0, 1) == 1;
@@ -182,10 +196,29 @@ std::set<std::string_view> column(const char* HeatScaleLevel::*field) {
     return texts;
 }
 
+// The texts a condition of its kind may hold: the heat scale's own.
+const std::set<std::string_view>& allowed(ConditionKind kind) {
+    static const std::set<std::string_view> fire = column(&HeatScaleLevel::fireModifier),
+                                            movement = column(&HeatScaleLevel::movementPenalty),
+                                            shutdown{conditions::kShutdown},
+                                            ammo{conditions::kAmmoExplosion};
+    switch (kind) {
+    case ConditionKind::Fire:
+        return fire;
+    case ConditionKind::Movement:
+        return movement;
+    case ConditionKind::Shutdown:
+        return shutdown;
+    case ConditionKind::Ammo:
+        break;
+    }
+    return ammo;
+}
+
 int heat(const QJsonObject& object, const char* key) {
     const QJsonValue value = need(object.value(QLatin1String(key)), key);
     if (!value.isDouble() || value.toDouble() != std::floor(value.toDouble()) ||
-        value.toDouble() < 0 || value.toDouble() > 30)
+        value.toDouble() < 0 || value.toDouble() > kMaxLevel)
         refuse(QStringLiteral("it holds a heat level outside 0 to 30"));
     return value.toInt();
 }
@@ -195,37 +228,33 @@ struct Conditions {
 };
 
 Conditions conditionsOf(const QJsonObject& o) {
-    static const std::set<std::string_view> fire = column(&HeatScaleLevel::fireModifier),
-                                            movement = column(&HeatScaleLevel::movementPenalty),
-                                            shutdown{conditions::kShutdown},
-                                            ammo{conditions::kAmmoExplosion};
-    return {condition(o, "conditionFire", fire), condition(o, "conditionMovement", movement),
-            condition(o, "conditionShutdown", shutdown),
-            condition(o, "conditionAmmoExplosion", ammo)};
+    return {condition(o, "conditionFire", allowed(ConditionKind::Fire)),
+            condition(o, "conditionMovement", allowed(ConditionKind::Movement)),
+            condition(o, "conditionShutdown", allowed(ConditionKind::Shutdown)),
+            condition(o, "conditionAmmoExplosion", allowed(ConditionKind::Ammo))};
 }
 
 MechRecord recordFrom(const QJsonValue& value) {
     const QJsonObject o = object(value, "record");
     MechRecord r;
-    r.heatSinks = text(o, "heatSinks");
-    r.heat = static_cast<std::int16_t>(heat(o, "heat"));
-    r.doubleHeatSinks = tick(o, "doubleHeatSinks");
-    r.movementType = text(o, "movementType");
-    r.hexesJumped = text(o, "hexesJumped");
-    r.attemptsToStand = text(o, "attemptsToStand");
-    r.weaponHeat = text(o, "weaponHeat");
-    r.fire = tick(o, "fire");
-    r.walkingThroughFire = flag(o, "walkingThroughFire");
-    r.fireHexes = text(o, "fireHexes");
-    r.standingInFire = flag(o, "standingInFire");
-    r.engineHits = text(o, "engineHits");
-    const Conditions c = conditionsOf(o);
-    r.conditionFire = c.fire;
-    r.conditionMovement = c.movement;
-    r.conditionShutdown = c.shutdown;
-    r.conditionAmmo = c.ammo;
-    r.otherHeat = static_cast<std::int16_t>(
-        number(o, "otherHeat", 0, std::numeric_limits<std::int16_t>::max()));
+    for (const RecordField& field : kRecordFields) {
+        const char* key = field.key;
+        std::visit(
+            Overloaded{
+                [&](RecordField::Text m) { r.*m = text(o, key); },
+                // A number over the heat scale is refused as a heat level, as in a turn line.
+                [&](RecordField::Number m) {
+                    r.*m = static_cast<std::int16_t>(field.high == kMaxLevel
+                                                         ? heat(o, key)
+                                                         : number(o, key, field.low, field.high));
+                },
+                [&](RecordField::Tick m) { r.*m = tick(o, key); },
+                [&](RecordField::Flag f) { r.*f.member = flag(o, key); },
+                [&](RecordField::Condition c) {
+                    r.*c.member = condition(o, key, allowed(c.kind));
+                }},
+            field.member);
+    }
     return r;
 }
 
@@ -351,14 +380,14 @@ QByteArray GameWriter::json(const GameView& game) {
     undo_.resize(game.undo.size());
     for (std::size_t k = 0; k < game.undo.size(); ++k) {
         const UndoStep& step = game.undo[k];
-        const std::size_t next = k + 1 < game.undo.size() ? game.undo.at(k + 1).entry : none;
+        const std::size_t next = k + 1 < game.undo.size() ? game.undo[k + 1].entry : none;
         Piece& piece = undo_[k];
         if (piece.json.isEmpty() || piece.next != next || next == none) {
             QJsonArray before;
             for (std::size_t i = 0; i < step.before.size(); ++i)
                 before.append(recordJson(step.before[i], next == none
                                                              ? &game.records[i + 1]
-                                                             : &game.undo.at(k + 1).before[i]));
+                                                             : &game.undo[k + 1].before[i]));
             piece = {.json = compact(
                          {{"historyEntry", static_cast<qint64>(step.entry)}, {"before", before}}),
                      .next = next};
@@ -377,10 +406,6 @@ QByteArray GameWriter::json(const GameView& game) {
                                    {"scratch", recordJson(game.records[0])}});
     document.chop(1); // the closing brace: the history and undo follow
     return document + ",\"history\":" + history + "],\"undo\":" + undo + "]}";
-}
-
-QByteArray gameToJson(const GameState& state) {
-    return GameWriter().json(viewOf(state));
 }
 
 GameFileResult gameFromJson(const QByteArray& bytes) {
@@ -404,13 +429,10 @@ GameFileResult gameFromJson(const QByteArray& bytes) {
 }
 
 GameFileResult readGameFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = platform::readFileBytes(path, kMaxGameFileBytes);
+    if (!bytes)
         return {std::nullopt, QStringLiteral("it cannot be read")};
-    const QByteArray bytes = file.read(kMaxGameFileBytes + 1);
-    if (file.error() != QFile::NoError)
-        return {std::nullopt, QStringLiteral("it cannot be read")};
-    return gameFromJson(bytes);
+    return gameFromJson(*bytes);
 }
 
 QString writeGameFile(const QString& path, const QByteArray& json) {

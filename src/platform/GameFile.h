@@ -45,7 +45,6 @@ private:
     std::vector<Piece> history_, undo_;
 };
 
-QByteArray gameToJson(const GameState& state);
 GameFileResult gameFromJson(const QByteArray& bytes);
 
 // Never more than the limit is read; a failed read gives only the problem.

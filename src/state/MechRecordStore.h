@@ -51,8 +51,8 @@ struct MechRecord {
 };
 
 // The record store: one record per slot. At creation every slot holds empty
-// texts, zeros and clear flags. A bad slot throws std::out_of_range and
-// never touches memory.
+// texts, zeros and clear flags. A slot outside 0..256 is a fault, caught by
+// an assertion in debug builds.
 class MechRecordStore {
 public:
     MechRecord& operator[](int slot);

@@ -97,9 +97,9 @@ UnitFileResult parseUnitFile(std::string_view bytes) {
         ++first;
     if (first < lines.size() && lower(trim(lines[first])).starts_with("version:")) {
         if (first + 1 < lines.size())
-            chassis = trim(lines.at(first + 1));
+            chassis = trim(lines[first + 1]);
         if (first + 2 < lines.size())
-            model = trim(lines.at(first + 2));
+            model = trim(lines[first + 2]);
     }
     for (std::string_view line : lines) {
         const std::size_t colon = line.find(':');

@@ -55,7 +55,7 @@ float ClockRandom::nextFloat() {
 
 void ClockRandom::reseed() {
     // The clocks are read at the next draw: reseeds with no draw between
-    // them would only overwrite each other, and a turn reseeds once per 'Mech.
+    // them would only overwrite each other.
     reseedPending_ = true;
 }
 

@@ -9,9 +9,11 @@
 
 namespace caldrix {
 
-// The program's random generator: PCG32 (O'Neill). A turn reseeds it once per
-// 'Mech; the seed mixes the wall clock, a high-resolution steady clock and a
-// counter, so two seeds taken within one tick still differ.
+// The program's random generator: PCG32 (O'Neill). A reseed only marks it:
+// the clocks are read at the next draw, so the reseeds a turn asks for before
+// each 'Mech cost nothing until dice are rolled. The seed mixes the wall
+// clock, a high-resolution steady clock and a counter, so two seeds taken
+// within one tick still differ.
 class ClockRandom : public RandomSourceInterface {
 public:
     ClockRandom();

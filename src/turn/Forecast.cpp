@@ -11,29 +11,10 @@ namespace {
 const char* const kDash = "\u2014";
 } // namespace
 
-MechEntries entriesOf(const MechRecord& r) {
-    MechEntries e;
-    e.carriedHeat = r.heat;
-    e.otherHeat = r.otherHeat;
-    e.movementType = r.movementType;
-    e.hexesJumped = r.hexesJumped;
-    e.attemptsToStand = r.attemptsToStand;
-    e.weaponHeat = r.weaponHeat;
-    e.heatSinks = r.heatSinks;
-    e.engineHits = r.engineHits;
-    e.fireHexes = r.fireHexes;
-    e.doubleHeatSinks = r.doubleHeatSinks;
-    e.fire = r.fire;
-    // The window selects "Walking Through" whenever its flag is set.
-    e.walkingThroughFire = r.walkingThroughFire;
-    e.standingInFire = r.standingInFire && !r.walkingThroughFire;
-    return e;
-}
-
 MechForecast forecast(const MechRecord& record) {
     MechForecast f;
     f.heatNow = record.heat;
-    const EntryCheck check = checkEntries(entriesOf(record));
+    const EntryCheck check = checkEntries(record);
     if (!check.balance) {
         f.problem = check.messages.front();
         return f;

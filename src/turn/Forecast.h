@@ -25,10 +25,6 @@ struct MechForecast {
     int ammoAvoidOn = 0; // 0: no roll
 };
 
-// The entries Next Turn reads from a 'Mech's record; they view its texts, so
-// the record must outlive them.
-MechEntries entriesOf(const MechRecord& record);
-
 // Uses the very rules of Next Turn; never rolls.
 MechForecast forecast(const MechRecord& record);
 

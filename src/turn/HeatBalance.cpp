@@ -21,13 +21,13 @@ std::optional<EntryNumber> number16(std::string_view text) {
 
 } // namespace
 
-EntryCheck checkEntries(const MechEntries& e) {
+EntryCheck checkEntries(const MechRecord& r) {
     EntryCheck check;
     auto fail = [&check](const char* message) { check.messages.emplace_back(message); };
 
     // Wide integers throughout: 32767 other heat on 30 carried heat, or
     // doubled heat sinks of 32767, must clamp rather than overflow.
-    const std::int64_t currentHeat = std::int64_t{e.carriedHeat} + e.otherHeat;
+    const std::int64_t currentHeat = std::int64_t{r.heat} + r.otherHeat;
     std::int64_t turnHeat = 0;
     HeatBalance parts;
     // What the running total gained since the last item.
@@ -38,16 +38,16 @@ EntryCheck checkEntries(const MechEntries& e) {
     };
 
     // Movement.
-    const std::string_view move = e.movementType;
+    const std::string_view move = r.movementType;
     if (move == "Stationary") {
     } else if (move == "Walking") {
         turnHeat += 1;
     } else if (move == "Running") {
         turnHeat += 2;
     } else if (move == "Jumping") {
-        if (e.hexesJumped.empty()) {
+        if (r.hexesJumped.empty()) {
             fail(messages::kEnterHexesJumped);
-        } else if (auto hexes = number16(e.hexesJumped)) {
+        } else if (auto hexes = number16(r.hexesJumped)) {
             // Jumping costs at least 3 heat, also for 0, 1, 2 or negative hexes.
             turnHeat += hexes->isBelow(3) ? 3 : rounded(*hexes);
         } else {
@@ -68,34 +68,36 @@ EntryCheck checkEntries(const MechEntries& e) {
         else
             fail(badMessage);
     };
-    addEntry(e.attemptsToStand, messages::kBadAttemptsToStand);
+    addEntry(r.attemptsToStand, messages::kBadAttemptsToStand);
     item(parts.standing);
-    addEntry(e.weaponHeat, messages::kBadWeaponHeat);
+    addEntry(r.weaponHeat, messages::kBadWeaponHeat);
     item(parts.weapons);
 
-    // Fire counts only while the fire box is ticked.
-    if (e.fire && e.walkingThroughFire) {
-        if (e.fireHexes.empty())
+    // Fire counts only while the fire box is ticked. The window shows
+    // "Walking Through" whenever its flag is set, so standing in the fire
+    // counts only while it is not.
+    if (r.fire && r.walkingThroughFire) {
+        if (r.fireHexes.empty())
             fail(messages::kEnterFireHexes);
         else
-            addEntry(e.fireHexes, messages::kBadFireHexes);
-    } else if (e.fire && e.standingInFire) {
+            addEntry(r.fireHexes, messages::kBadFireHexes);
+    } else if (r.fire && r.standingInFire && !r.walkingThroughFire) {
         turnHeat += 1;
     }
     item(parts.fire);
 
     // Heat sinks, counted once every entry has passed.
-    const std::optional<EntryNumber> sinks = number16(e.heatSinks);
-    if (e.heatSinks.empty())
+    const std::optional<EntryNumber> sinks = number16(r.heatSinks);
+    if (r.heatSinks.empty())
         fail(messages::kEnterHeatSinks);
     else if (!sinks)
         fail(messages::kBadHeatSinks);
 
     // Engine hits are alternatives: the second hit adds 10 in all.
-    if (e.engineHits == "None") {
-    } else if (e.engineHits == "1st Engine Hit") {
+    if (r.engineHits == "None") {
+    } else if (r.engineHits == "1st Engine Hit") {
         turnHeat += 5;
-    } else if (e.engineHits == "2nd Engine Hit") {
+    } else if (r.engineHits == "2nd Engine Hit") {
         turnHeat += 10;
     } else {
         fail(messages::kEnterEngineHits);
@@ -103,11 +105,11 @@ EntryCheck checkEntries(const MechEntries& e) {
     item(parts.engine);
 
     if (check.messages.empty()) {
-        parts.heatSinkCount = rounded(*sinks) * (e.doubleHeatSinks ? 2 : 1);
+        parts.heatSinkCount = rounded(*sinks) * (r.doubleHeatSinks ? 2 : 1);
         const std::int64_t level = currentHeat + turnHeat - parts.heatSinkCount;
         parts.turnHeat = turnHeat;
         parts.newLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30));
-        parts.other = e.otherHeat;
+        parts.other = r.otherHeat;
         check.balance = parts;
     }
     return check;

@@ -3,30 +3,14 @@
 
 #pragma once
 
+#include "state/MechRecordStore.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace caldrix {
-
-// One 'Mech's entries for a turn, viewing the texts of its record.
-struct MechEntries {
-    std::int16_t carriedHeat = 0;
-    std::int16_t otherHeat = 0;
-    std::string_view movementType;
-    std::string_view hexesJumped;
-    std::string_view attemptsToStand;
-    std::string_view weaponHeat;
-    std::string_view heatSinks;
-    std::string_view engineHits;
-    std::string_view fireHexes;
-    bool doubleHeatSinks = false;
-    bool fire = false;
-    bool walkingThroughFire = false; // the "Walking Through" option is selected
-    bool standingInFire = false;     // the "Standing In" option is selected
-};
 
 // The new heat level and the heat of the turn, item by item as on the
 // record sheet. Fractions are resolved on the running total, so each item is
@@ -52,12 +36,8 @@ struct EntryCheck {
     std::optional<HeatBalance> balance;
 };
 
-EntryCheck checkEntries(const MechEntries& entries);
-
-// The new heat level and its parts; nothing when an entry is invalid.
-inline std::optional<HeatBalance> computeHeatBalance(const MechEntries& entries) {
-    return checkEntries(entries).balance;
-}
+// A 'Mech's record checked as Next Turn checks it, its heat carried in included.
+EntryCheck checkEntries(const MechRecord& record);
 
 namespace messages {
 inline constexpr const char* kEnterMovementType = "Enter movement type";

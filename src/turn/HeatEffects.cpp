@@ -10,6 +10,29 @@
 
 namespace caldrix {
 
+namespace {
+
+// The integer part of 6 * r + 1, r in [0, 1) in single precision.
+int rollDie(RandomSourceInterface& random) {
+    // 6 * r is exact in double for a float r, so each face covers exactly
+    // one sixth of [0, 1); in float three values near 1/3, 2/3 and 5/6
+    // would round up to the next face.
+    const double face = 6.0 * static_cast<double>(random.nextFloat()) + 1.0;
+    // A source that strays outside [0, 1) still gives a real die.
+    return std::clamp(static_cast<int>(face), 1, 6);
+}
+
+// The chance that two dice reach `avoidOn`, in tenths of a percent (917 for 4+).
+int avoidChanceTenths(int avoidOn) {
+    int ways = 0;
+    for (int a = 1; a <= 6; ++a)
+        for (int b = 1; b <= 6; ++b)
+            ways += a + b >= avoidOn ? 1 : 0;
+    return static_cast<int>(std::lround(ways * 1000.0 / 36.0)); // tenths of a percent
+}
+
+} // namespace
+
 const char* fireModifierText(int level) {
     return heatScaleAt(level).fireModifier;
 }
@@ -28,15 +51,6 @@ bool automaticShutdown(int level) {
 
 int ammoAvoidOn(int level) {
     return heatScaleAt(level).ammoAvoidOn;
-}
-
-int rollDie(RandomSourceInterface& random) {
-    // 6 * r is exact in double for a float r, so each face covers exactly
-    // one sixth of [0, 1); in float three values near 1/3, 2/3 and 5/6
-    // would round up to the next face.
-    const double face = 6.0 * static_cast<double>(random.nextFloat()) + 1.0;
-    // A source that strays outside [0, 1) still gives a real die.
-    return std::clamp(static_cast<int>(face), 1, 6);
 }
 
 std::optional<Dice> GeneratorDice::roll(Danger, int, int) {
@@ -84,14 +98,6 @@ std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice
 HeatEffects applyHeatEffects(int level, RandomSourceInterface& random) {
     GeneratorDice dice(random);
     return *applyHeatEffects(level, dice); // the generator never abandons a turn
-}
-
-int avoidChanceTenths(int avoidOn) {
-    int ways = 0;
-    for (int a = 1; a <= 6; ++a)
-        for (int b = 1; b <= 6; ++b)
-            ways += a + b >= avoidOn ? 1 : 0;
-    return static_cast<int>(std::lround(ways * 1000.0 / 36.0)); // tenths of a percent
 }
 
 std::string avoidOnText(int avoidOn) {

@@ -75,16 +75,11 @@ int shutdownAvoidOn(int level);
 int ammoAvoidOn(int level);
 bool automaticShutdown(int level);
 
-// The integer part of 6 * r + 1, r in [0, 1) in single precision.
-int rollDie(RandomSourceInterface& random);
-
 // The effects of a heat level 0..30, the shutdown roll before the
 // ammunition roll. Nothing when the dice source abandons the turn.
 std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice);
 HeatEffects applyHeatEffects(int level, RandomSourceInterface& random);
 
-// The chance that two dice reach `avoidOn`, in tenths of a percent (917 for 4+).
-int avoidChanceTenths(int avoidOn);
 // "avoid on 8+ (41.7%)".
 std::string avoidOnText(int avoidOn);
 

@@ -3,7 +3,7 @@
 
 #include "turn/HeatScaleTable.h"
 
-#include <algorithm>
+#include <cassert>
 
 namespace caldrix {
 
@@ -56,7 +56,8 @@ const std::array<HeatScaleLevel, kHeatLevels> kHeatScale = {{
 }};
 
 const HeatScaleLevel& heatScaleAt(int level) {
-    return kHeatScale[static_cast<std::size_t>(std::clamp(level, 0, kHeatLevels - 1))];
+    assert(level >= 0 && level < kHeatLevels);
+    return kHeatScale[static_cast<std::size_t>(level)];
 }
 
 } // namespace caldrix

@@ -33,7 +33,7 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kRed = 0xFF0000;
 } // namespace scale_colours
 
-// The level clamped into 0..30, so that a stray value never indexes outside the table.
+// Level 0..30: the turn rules keep every level on the scale, so any other is a fault.
 const HeatScaleLevel& heatScaleAt(int level);
 
 } // namespace caldrix

@@ -3,6 +3,8 @@
 
 #include "turn/TurnLog.h"
 
+#include <cassert>
+
 namespace caldrix {
 
 namespace {
@@ -51,7 +53,8 @@ void TurnLog::clear() {
 }
 
 void TurnLog::markUndone(std::size_t entry) {
-    LogEntry& turn = entries_.at(entry);
+    assert(entry < entries_.size());
+    LogEntry& turn = entries_[entry];
     if (turn.what != LogEntry::Kind::Turn || turn.undone)
         return; // a note, or a turn taken back already
     turn.undone = true;

@@ -6,7 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/GameFile.h"
 #include "platform/Theme.h"
-#include "platform/UnitFileRead.h"
+#include "platform/FileRead.h"
 #include "turn/Forecast.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/HeatForecast.h"
