@@ -43,8 +43,12 @@ GameState played() {
     return game.state();
 }
 
+QByteArray saved(const GameState& state) {
+    return GameWriter().json(viewOf(state));
+}
+
 QJsonObject document(const GameState& state) {
-    return QJsonDocument::fromJson(GameWriter().json(viewOf(state))).object();
+    return QJsonDocument::fromJson(saved(state)).object();
 }
 
 // The document with the value at a path ("mechs/0/record/heat") replaced, or
@@ -80,31 +84,49 @@ private slots:
             QTest::newRow(name) << QString(path) << value << QString(reason);
         };
         row("another format", "format", "caldrix-save", "it is not a Caldrix game");
+        // Every number one below and one above what it may hold.
+        auto range = [](const char* path, double below, double above, const char* reason) {
+            QTest::addRow("%s %g", path, below) << QString(path) << QJsonValue(below) << reason;
+            QTest::addRow("%s %g", path, above) << QString(path) << QJsonValue(above) << reason;
+        };
+        const char* const level = "it holds a heat level outside 0 to 30";
+        range("mechs/0/record/heat", -1, 31, level);
+        range("scratch/heat", -1, 31, level);
+        range("mechs/0/record/otherHeat", -1, 32768,
+              "its otherHeat is not a whole number from 0 to 32767");
+        range("mechs/1/record/fire", -1, 2, "its fire is not a whole number from 0 to 1");
+        range("mechs/1/record/doubleHeatSinks", -1, 2,
+              "its doubleHeatSinks is not a whole number from 0 to 1");
+        range("selected", -2, 4, "its selected is not a whole number from -1 to 3");
+        range("history/1/turn", 0, 2147483647,
+              "its turn is not a whole number from 1 to 2147483646");
+        range("history/1/mechs/0/before", -1, 31, level);
+        range("history/1/mechs/0/after", -1, 31, level);
+        range("history/1/mechs/0/turnHeat", -2147483649., 2147483648.,
+              "its turnHeat is not a whole number from -2147483648 to 2147483647");
+        range("history/1/mechs/1/rolls/0/avoidOn", 1, 13,
+              "its avoidOn is not a whole number from 2 to 12");
+        range("history/1/mechs/1/rolls/0/die1", 0, 7, "its die1 is not a whole number from 1 to 6");
+        range("history/1/mechs/1/rolls/0/die2", 0, 7, "its die2 is not a whole number from 1 to 6");
+        range("history/2/mechs/1/rolls/0/die1", -1, 7,
+              "its die1 is not a whole number from 0 to 6"); // 0: rolled at the table
+        range("history/1/mechs/1/rolls/0/total", 1, 13,
+              "its total is not a whole number from 2 to 12");
+        range("undo/0/historyEntry", -1, 4, "its historyEntry is not a whole number from 0 to 3");
+        row("version 0", "version", 0, "its version is not a whole number from 1 to 2147483647");
         row("newer version", "version", 2, "it comes from a newer version of Caldrix");
-        row("level 31", "mechs/0/record/heat", 31, "it holds a heat level outside 0 to 30");
         row("no heat", "mechs/0/record/heat", QJsonValue::Undefined, "it has no heat");
-        row("a tick of 2", "mechs/1/record/fire", 2, "its fire is not a whole number from 0 to 1");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
         row("longest name taken", "mechs/0/name", QString(1'000'000, 'x'), "");
         row("unknown condition", "mechs/0/record/conditionShutdown", "Boom",
             "its conditionShutdown is not one Caldrix writes");
-        row("selected past the roster", "selected", 4,
-            "its selected is not a whole number from -1 to 3");
-        row("a die of 7", "history/2/mechs/1/rolls/0/die1", 7,
-            "its die1 is not a whole number from 0 to 6"); // 0: rolled at the table
-        row("a total of 1", "history/2/mechs/1/rolls/0/total", 1,
-            "its total is not a whole number from 2 to 12");
-        row("a turn that cannot be followed", "history/2/turn", 2147483647,
-            "its turn is not a whole number from 1 to 2147483646");
         row("three rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3}, "its rolls is too long");
         QJsonArray mechs(document(played())["mechs"].toArray());
         while (mechs.size() <= 256)
             mechs.append(mechs[0]);
         row("257 'Mechs", "mechs", mechs, "it holds more than 256 'Mechs");
         row("undo of a note", "undo/0/historyEntry", 0, "its undo does not match its history");
-        row("undo past the history", "undo/0/historyEntry", 9,
-            "its historyEntry is not a whole number from 0 to 3");
         row("undo of one 'Mech too few", "undo/0/before/3", QJsonValue::Undefined,
             "its undo does not match its 'Mechs");
     }
@@ -122,9 +144,8 @@ private slots:
     void refusedWhole() {
         QStringList reasons;
         for (const QByteArray& bytes :
-             {GameWriter().json(viewOf(played())).left(500), QByteArray("[1]"),
-              QByteArray(100000, '['), QByteArray(16 * 1024 * 1024, ' '),
-              QByteArray(16 * 1024 * 1024 + 1, ' ')})
+             {saved(played()).left(500), QByteArray("[1]"), QByteArray(100000, '['),
+              QByteArray(16 * 1024 * 1024, ' '), QByteArray(16 * 1024 * 1024 + 1, ' ')})
             reasons << gameFromJson(bytes).problem;
         QCOMPARE(reasons, (QStringList{"it is not JSON", "it is not JSON", "it is not JSON",
                                        "it is not JSON", "it is larger than 16 MB"}));
@@ -132,7 +153,7 @@ private slots:
 
     // Random damage never crashes; whatever is taken can be played.
     void damagedFiles() {
-        const QByteArray good = GameWriter().json(viewOf(played()));
+        const QByteArray good = saved(played());
         std::mt19937 rng(5);
         auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
         int taken = 0;
@@ -165,8 +186,7 @@ private slots:
     void files() {
         QTemporaryDir dir;
         const GameState game = played();
-        QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), GameWriter().json(viewOf(game))),
-                 QString());
+        QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), saved(game)), QString());
         QVERIFY(readGameFile(dir.filePath("game.caldrix")).state == game);
         QCOMPARE(readGameFile(dir.filePath("missing.caldrix")).problem, "it cannot be read");
         QCOMPARE(readGameFile(dir.path()).problem, "it cannot be read");
