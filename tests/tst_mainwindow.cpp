@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QGroupBox>
 #include <QMenu>
 #include <QSignalSpy>
 
@@ -45,23 +46,25 @@ private slots:
                      f.label("Label2(1)")->accessibleDescription(),
                  QString("0litnot lit"));
         // Dragging the other-heat thumb stores nothing until it is let go.
+        f.roster({"A"});
+        f.select(0);
         auto* bar = f.find<QScrollBar>("OtherHeat");
         bar->setSliderDown(true);
         bar->setSliderPosition(5);
-        QCOMPARE(f.play().record(0).otherHeat, std::int16_t{0});
+        QCOMPARE(f.play().mechRecord(0).otherHeat, std::int16_t{0});
         bar->setSliderDown(false);
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow: one step
-        QCOMPARE(f.play().record(0).otherHeat, std::int16_t{6});
+        QCOMPARE(f.play().mechRecord(0).otherHeat, std::int16_t{6});
         // Other heat stops at 32767, the most a record holds.
         f.find<QScrollBar>("OtherHeat")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QVERIFY(f.play().record(0).otherHeat == 32767 &&
+        QVERIFY(f.play().mechRecord(0).otherHeat == 32767 &&
                 f.label("OtherHeatText")->text() == "32767");
     }
 
     void focusOrder() {
         Fixture f;
-        QWidget* first = f.form->focusWidget();
-        QVERIFY(first == f.combo("MovementType") || first == f.combo("MovementType")->lineEdit());
+        f.roster({"A"});
+        f.select(0);
         f.type(f.combo("MovementType"), "Jumping"); // enable what starts disabled
         f.check("Fire")->setChecked(true), f.option("WalkingThroughFire")->setChecked(true);
         QStringList chain; // one stop for the fire options
@@ -73,6 +76,24 @@ private slots:
                                   "HeatGeneratedByWeapons Fire WalkingThroughFire "
                                   "WalkingThroughFireHexes HeatSinks DHS EngineHits NextTurn "
                                   "MechNames OtherHeat");
+    }
+
+    // No entry reaches no 'Mech: with none selected the inputs wait, greyed,
+    // and say so; a click below the rows keeps the selection; a new game
+    // shows a fresh record, not the last game's 'Mech.
+    void inputsWaitForAMech() {
+        Fixture f;
+        f.roster({"A"}, {"carried=25 sinks=7"});
+        QVERIFY2(!f.edit("HeatSinks")->isEnabled(), "an input open with nothing selected");
+        QCOMPARE(f.find<QGroupBox>("Frame3")->title(), QString("Turn Actions: select a 'Mech"));
+        f.select(0);
+        QTest::mouseClick(f.roster()->viewport(), Qt::LeftButton, {}, QPoint(5, 150));
+        QCOMPARE(f.selected(), 0);
+        QVERIFY2(f.edit("HeatSinks")->isEnabled(), "an input closed with a 'Mech selected");
+        f.trigger("StartNewGame");
+        QCOMPARE(f.edit("HeatSinks")->text(), QString("1"));
+        QCOMPARE(f.paintErrors(0), QString());
+        QVERIFY2(!f.edit("HeatSinks")->isEnabled(), "an input open after a new game");
     }
 
     // Each shortcut of the main window chooses its own entry, and only that one.
@@ -149,6 +170,8 @@ private slots:
     void jumpInputsFollowExactJumping() {
         for (const QString typed : {"Jumping", "jumping", "Jumping "}) {
             Fixture f;
+            f.roster({"A"});
+            f.select(0);
             QLineEdit* move = f.combo("MovementType")->lineEdit();
             move->selectAll();
             for (QChar c : typed) {
@@ -168,6 +191,8 @@ private slots:
     // the arrow keys, raises Click and not Change as well.
     void comboEvents() {
         Fixture f;
+        f.roster({"A"});
+        f.select(0);
         platform::ComboBox* combo = f.combo("MovementType");
         QSignalSpy change(combo, &platform::ComboBox::change),
             click(combo, &platform::ComboBox::click);

@@ -80,9 +80,9 @@ template <typename T> void assign(T& target, const RecordEdit::Value& value) {
 
 bool Game::edit(const RecordEdit& edit) {
     assert(edit.field < kRecordFields.size());
-    if (edit.field >= kRecordFields.size())
-        return false;
-    MechRecord& record = store_[currentMechSlot()];
+    if (edit.field >= kRecordFields.size() || selected_ < 0)
+        return false; // no 'Mech, no entry
+    MechRecord& record = store_[selected_ + 1];
     const MechRecord before = record;
     std::visit(
         [&](const auto& member) {

@@ -123,8 +123,8 @@ public:
 
     // The record of the 'Mech at a roster row.
     const MechRecord& mechRecord(int row) const { return store_[row + 1]; }
-    // Stores an entry the player typed into the selected 'Mech's record (the
-    // scratch slot while none is selected); true when it changed the record.
+    // Stores an entry the player typed into the selected 'Mech's record;
+    // true when it changed the record. With none selected it goes nowhere.
     // Choosing one fire option clears the other, as the option buttons do.
     bool edit(const RecordEdit& edit);
 

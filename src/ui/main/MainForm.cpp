@@ -4,9 +4,9 @@
 #include "ui/main/MainForm.h"
 
 #include "platform/Controls.h"
+#include "platform/FileRead.h"
 #include "platform/GameFile.h"
 #include "platform/Theme.h"
-#include "platform/FileRead.h"
 #include "turn/Forecast.h"
 #include "ui/dialogs/AboutForm.h"
 #include "ui/dialogs/HeatForecast.h"
@@ -237,8 +237,10 @@ void MainForm::endProgram() {
 void MainForm::showGame() {
     shownRow_ = -1;
     roster_->showGame(game_);
-    if (game_.selected() >= 0) // with none, the panel keeps what it showed
+    const bool selected = game_.selected() >= 0;
+    if (selected) // with none, the panel keeps what it showed, greyed
         panel_->show(game_.mechRecord(game_.selected()));
+    panel_->setEditable(selected);
     deleteMechEntry_->setEnabled(game_.selected() >= 0);
     const int undo = game_.undoTurnNumber();
     undoEntry_->setEnabled(undo > 0);
@@ -385,6 +387,7 @@ void MainForm::startNewGame() {
     saved_->autoSave().saveNow(); // the game ending stays in the autosaves
     game_.newGame();
     saved_->autoSave().startNewFile();
+    panel_->show(MechRecord::defaults()); // not the last game's 'Mech
     showGame();
 }
 

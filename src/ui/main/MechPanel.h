@@ -11,6 +11,7 @@
 #include <array>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -35,6 +36,9 @@ public:
     // Shows one record: its level on the heat scale, its entries, its conditions.
     void show(const MechRecord& record);
 
+    // The inputs take entries only while a 'Mech is selected.
+    void setEditable(bool editable);
+
     // The panel's controls in keyboard order, and the one that comes last in the window.
     QList<QWidget*> focusOrder() const;
     QScrollBar* otherHeatBar() const { return otherHeat_; }
@@ -49,6 +53,8 @@ private:
     void followEntries();
 
     HeatScale& scale_;
+    QGroupBox* frame3_ = nullptr;                           // turn actions
+    QGroupBox* frame4_ = nullptr;                           // fixed data
     std::array<QWidget*, kRecordFields.size()> controls_{}; // by field
 
     platform::ComboBox* movementType_ = nullptr;

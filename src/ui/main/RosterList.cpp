@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -128,6 +129,16 @@ void RosterList::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
     painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                      hint);
+}
+
+void RosterList::mousePressEvent(QMouseEvent* event) {
+    // A click below the rows keeps the selection: only the program sets none.
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
 }
 
 bool RosterList::viewportEvent(QEvent* event) {
