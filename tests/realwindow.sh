@@ -89,7 +89,7 @@ click 300 250 3                   # the roster's context menu
 menu_open() { (($(shown) > before)); }
 until_ok menu_open || fail "the roster's context menu did not open"
 xdotool key r                     # Resume Last Game
-resumed() { alone && [[ $save -nt $out/before-kill.caldrix ]]; }
+resumed() { alone; }
 until_ok resumed || fail "the game was not resumed"
 cmp -s "$save" "$out/before-kill.caldrix" || fail "the resumed game differs from the one killed"
 

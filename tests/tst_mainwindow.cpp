@@ -187,47 +187,6 @@ private slots:
         }
     }
 
-    // Typing or setting raises Change; picking from the list, by mouse or by
-    // the arrow keys, raises Click and not Change as well.
-    void comboEvents() {
-        Fixture f;
-        f.roster({"A"});
-        f.select(0);
-        platform::ComboBox* combo = f.combo("MovementType");
-        QSignalSpy change(combo, &platform::ComboBox::change),
-            click(combo, &platform::ComboBox::click);
-        f.type(combo, "Run"); // emptied, then three letters
-        combo->setText("Walking");
-        QCOMPARE(QList<int>({int(change.count()), int(click.count())}), QList<int>({5, 0}));
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QModelIndex jumping = view->model()->index(3, 0);
-        view->setCurrentIndex(jumping);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(jumping).center());
-        QTest::keyClick(combo, Qt::Key_Up);
-        QTest::keyClick(combo->lineEdit(), 'x'); // typing again after a pick
-        QCOMPARE(QList<int>({int(change.count()), int(click.count())}), QList<int>({6, 2}));
-    }
-
-    // The list's current item follows the shown text, so the arrow keys step
-    // from what the player sees (the list's item was Running before).
-    void comboFollowsItsText() {
-        QString shown;
-        for (auto [loaded, key] : {std::pair{"Jumping", Qt::Key_Up},
-                                   {"Jumping", Qt::Key_Down},
-                                   {"Movement_Type", Qt::Key_Down}}) {
-            Fixture f;
-            f.roster({"A", "B"}, {"", QString("move=") + loaded});
-            f.select(0);
-            f.type(f.combo("MovementType"), "Running");
-            f.select(1);
-            QTest::keyClick(f.combo("MovementType"), key);
-            shown += f.combo("MovementType")->currentText() + "/" +
-                     QString::fromStdString(f.play().record(2).movementType) + " ";
-        }
-        QCOMPARE(shown, QString("Running/Running Jumping/Jumping Stationary/Stationary "));
-    }
-
     // After a load the fire inputs describe the loaded 'Mech, never the one
     // shown before (which had fire, "Walking Through" and 5 hexes).
     void fireInputsDescribeTheLoadedMech() {

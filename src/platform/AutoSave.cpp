@@ -107,13 +107,17 @@ void AutoSave::prune() {
         QFile::remove(QDir(folder_).filePath(names[i]));
 }
 
+QStringList AutoSave::otherGames() const {
+    QStringList paths;
+    for (const QString& name : files())
+        if (const QString path = QDir(folder_).filePath(name); path != current_)
+            paths << path;
+    return paths;
+}
+
 QString AutoSave::lastGame() const {
-    for (const QString& name : files()) {
-        const QString path = QDir(folder_).filePath(name);
-        if (path != current_)
-            return path;
-    }
-    return {};
+    const QStringList others = otherGames();
+    return others.isEmpty() ? QString() : others.first();
 }
 
 } // namespace caldrix

@@ -35,6 +35,9 @@ public:
     void startNewFile();
     // The game goes on in an autosave it was opened from.
     void continueIn(const QString& path) { current_ = path; }
+    // The game as it stands is on disk already (it was just opened): its
+    // file is written, and an oldest one pushed out, only once it changes.
+    void markSaved() { saved_ = game_.revision(); }
     QString currentFile() const { return current_; }
 
     // After an edit: saves once the edits have settled for a second.
@@ -57,7 +60,9 @@ public:
         AutoSave& saver_;
     };
 
-    // The newest autosave that is not the game in progress, or empty.
+    // The autosaves but the game in progress, newest first.
+    QStringList otherGames() const;
+    // The newest of them, or empty.
     QString lastGame() const;
 
     // The game's JSON through the autosave's writer, which already holds

@@ -18,6 +18,7 @@
 #include "ui/main/SavedGames.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -57,6 +58,12 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     game_.setDiceQuestion(*this);
     saved_ = new SavedGames(game_, services_.messages, services_.autoSaveFolder, this);
+    connect(saved_, &SavedGames::fileChanged, this, [this](const QString& path) {
+        // The game's own file names the window; message boxes keep "Caldrix".
+        setWindowTitle(path.isEmpty() ? kApplicationTitle
+                                      : QFileInfo(path).completeBaseName() +
+                                            QStringLiteral(" \u2014 ") + kApplicationTitle);
+    });
     connect(saved_, &SavedGames::opened, this, [this] {
         if (PickMechs* pick = pickMechs_.get()) // an opened game needs no new-game dialog
             pick->hide();
@@ -183,11 +190,33 @@ void MainForm::buildRosterMenu() {
     entry("mnuOpenGame", tr("&Open Game\u2026"), [this] {
         saved_->chooseGameToOpen();
     })->setShortcut(QKeySequence::Open);
-    entry("mnuSaveGame", tr("&Save Game As\u2026"), [this] {
-        saved_->chooseWhereToSave();
+    entry("mnuSaveGame", tr("&Save Game"), [this] {
+        saved_->save();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    entry("mnuSaveGameAs", tr("Sa&ve Game As\u2026"), [this] {
+        saved_->chooseWhereToSave();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     resumeEntry_ =
         entry("mnuResumeGame", tr("&Resume Last Game"), [this] { saved_->resumeLastGame(); });
+    // The kept autosaves but the game in progress, each as the hint tells it.
+    QMenu* recent = menu->addMenu(tr("Recent &Games"));
+    recent->setObjectName(QStringLiteral("mnuRecentGames"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const QString& path : saved_->autoSave().otherGames()) {
+            const QString about = SavedGames::describe(path);
+            if (about.isEmpty())
+                continue;
+            const qint64 minutes = QFileInfo(path).lastModified().secsTo(now) / 60;
+            const QString ago = minutes < 1      ? tr("just now")
+                                : minutes < 120  ? tr("%n minute(s) ago", "", int(minutes))
+                                : minutes < 2880 ? tr("%n hour(s) ago", "", int(minutes / 60))
+                                                 : tr("%n day(s) ago", "", int(minutes / 1440));
+            QAction* game = recent->addAction(about + QStringLiteral(" \u2014 ") + ago);
+            connect(game, &QAction::triggered, this, [this, path] { saved_->open(path, true); });
+        }
+    });
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
@@ -385,6 +414,7 @@ void MainForm::startNewGame() {
     hide();
     showPickMechs();
     saved_->autoSave().saveNow(); // the game ending stays in the autosaves
+    saved_->forgetFile();
     game_.newGame();
     saved_->autoSave().startNewFile();
     panel_->show(MechRecord::defaults()); // not the last game's 'Mech

@@ -3,8 +3,10 @@
 
 #include "ui/main/SavedGames.h"
 
+#include "platform/Controls.h"
 #include "platform/GameFile.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -37,6 +39,9 @@ bool SavedGames::open(const QString& path, bool resume) {
         autoSave_.continueIn(path);
     else
         autoSave_.startNewFile();
+    autoSave_.markSaved(); // no autosave place until it changes
+    gameFile_ = resume ? QString() : path;
+    emit fileChanged(gameFile_);
     emit opened();
     return true;
 }
@@ -57,6 +62,18 @@ void SavedGames::chooseGameToOpen() {
     open(path);
 }
 
+void SavedGames::save() {
+    if (gameFile_.isEmpty())
+        chooseWhereToSave();
+    else
+        saveAs(gameFile_);
+}
+
+void SavedGames::forgetFile() {
+    gameFile_.clear();
+    emit fileChanged(gameFile_);
+}
+
 void SavedGames::chooseWhereToSave() {
     saveAs(
         QFileDialog::getSaveFileName(window_, tr("Save Game As"), startFolder(), tr(kGameFilter)));
@@ -69,15 +86,54 @@ void SavedGames::saveAs(QString path) {
         path += kGameFileSuffix;
     gameFolder_ = QFileInfo(path).absolutePath();
     const QString problem = writeGameFile(path, autoSave_.json());
-    if (!problem.isEmpty())
+    if (!problem.isEmpty()) {
         messages_.inform(
             QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
+        return;
+    }
+    gameFile_ = path;
+    emit fileChanged(gameFile_);
 }
 
 void SavedGames::resumeLastGame() {
-    const QString last = autoSave_.lastGame();
-    if (!last.isEmpty())
-        open(last, true);
+    QStringList skipped;
+    for (const QString& path : autoSave_.otherGames()) {
+        const GameFileResult read = readGameFile(path);
+        if (read.state) {
+            if (!skipped.isEmpty())
+                messages_.inform(tr("Caldrix skipped saved games that do not open and kept them "
+                                    "beside the others, renamed: %1")
+                                     .arg(skipped.join(QStringLiteral(", "))));
+            open(path, true);
+            return;
+        }
+        // Renamed aside, never deleted: the player may want it back.
+        const QString aside = path + QStringLiteral(".damaged");
+        QFile::rename(path, aside);
+        skipped << QFileInfo(aside).fileName() + QStringLiteral(" (") + read.problem +
+                       QStringLiteral(")");
+    }
+    if (!skipped.isEmpty())
+        messages_.inform(tr("No saved game opens: %1").arg(skipped.join(QStringLiteral(", "))));
+}
+
+QString SavedGames::describe(const QString& path) {
+    const GameFileResult read = readGameFile(path);
+    if (!read.state)
+        return {};
+    TurnLog log;
+    log.restore(read.state->log);
+    const std::vector<std::string>& names = read.state->names;
+    QStringList shown;
+    for (std::size_t i = 0; i < names.size() && i < 2; ++i)
+        shown << platform::toQ(names[i]);
+    if (names.size() > 2)
+        shown << QStringLiteral("\u2026");
+    const auto mechs = static_cast<int>(names.size());
+    // One pass of arg(): a name holding "%4" stays as typed.
+    return tr("%1 %2: %3, turn %4")
+        .arg(QString::number(mechs), mechs == 1 ? tr("'Mech") : tr("'Mechs"),
+             shown.join(QStringLiteral(", ")), QString::number(log.nextTurnNumber()));
 }
 
 QString SavedGames::emptyRosterHint() const {

@@ -26,22 +26,34 @@ public:
 
     AutoSave& autoSave() { return autoSave_; }
 
-    // True when opened; a message says why not.
+    // True when opened; a message says why not. An opened game's file is
+    // its own, where Save Game writes; a resumed autosave is not.
     bool open(const QString& path, bool resume = false);
     void chooseGameToOpen();
+    // Into the game's own file, or, while it has none, where the player chooses.
+    void save();
     void chooseWhereToSave();
-    // Writes the game to `path`, adding ".caldrix" when missing; a message
-    // when it cannot.
+    // Writes the game to `path`, adding ".caldrix" when missing, and makes
+    // it the game's own file; a message when it cannot.
     void saveAs(QString path);
+    // Opens the newest autosave that opens; a damaged one is set aside,
+    // renamed, and named in one message.
     void resumeLastGame();
+    // A new game has no file of its own.
+    void forgetFile();
+    QString gameFile() const { return gameFile_; }
 
     bool canResume() const { return !autoSave_.lastGame().isEmpty(); }
     // What the empty roster says: the turn tools, or which game Resume opens.
     QString emptyRosterHint() const;
+    // "4 'Mechs: Atlas, Hunchback, …, turn 7", or empty for a file that does not open.
+    static QString describe(const QString& path);
 
 signals:
     // A game replaced the one in progress.
     void opened();
+    // The game's own file changed (empty: none).
+    void fileChanged(const QString& path);
 
 private:
     // Where Open Game and Save Game As start: the player's documents, or
@@ -53,6 +65,7 @@ private:
     QPointer<QWidget> window_;
     AutoSave autoSave_;
     QString gameFolder_;
+    QString gameFile_;
 };
 
 } // namespace caldrix
