@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -132,6 +133,28 @@ private slots:
         for (const QRect& window : windows)
             QVERIFY(form.screen()->availableGeometry().contains(window));
         QCOMPARE(windows.size(), 9);
+    }
+
+    // At twice the scale the main window fits the small screen, its fixed
+    // layout scrolling inside it; a tool window closed and opened again
+    // comes back where the player left it.
+    void fitsTheScreen() {
+        Fixture f;
+        QVERIFY2(f.form->screen()->availableGeometry().contains(f.form->frameGeometry()),
+                 "the main window is off the screen");
+        auto* scroll = f.find<QScrollArea>("ClientScroll");
+        auto* next = f.find<QPushButton>("NextTurn");
+        scroll->ensureWidgetVisible(next);
+        QVERIFY2(scroll->viewport()->rect().contains(
+                     QRect(next->mapTo(scroll->viewport(), QPoint()), next->size())),
+                 "Next Turn out of reach");
+        f.trigger("mnuForecast");
+        auto* forecast = Fixture::window<HeatForecast>("HeatForecast");
+        forecast->move(forecast->pos() + QPoint(7, 5));
+        const QRect left = forecast->geometry();
+        forecast->close();
+        f.trigger("mnuForecast");
+        QCOMPARE(Fixture::window<HeatForecast>("HeatForecast")->geometry(), left);
     }
 
     // A total typed at the table is a whole number from 2 to 12; anything

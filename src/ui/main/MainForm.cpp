@@ -26,6 +26,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 
 namespace caldrix {
@@ -88,7 +90,12 @@ void MainForm::buildLayout() {
     clientPalette.setColor(QPalette::Window, kWindowGrey);
     client->setPalette(clientPalette);
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
+    // The fixed layout scrolls inside a window that fits a small screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ClientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(client);
+    setCentralWidget(scroll);
 
     // Heat scale: levels 30..6 on the left, 5..0 at the top of the middle.
     QGroupBox* frame2 =
@@ -98,6 +105,8 @@ void MainForm::buildLayout() {
         platform::makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Heat Scale"),
                             twipRect(2880, 0, 3495, 1815));
     scale_.build(frame2, frame1);
+    // One panel tells the level (the left frame); the other is not a second "Heat Scale".
+    frame1->setAccessibleName(QStringLiteral("Heat Scale, levels 5 to 0"));
 
     roster_ = new RosterList(client);
     roster_->setObjectName(QStringLiteral("MechNames"));
@@ -142,8 +151,23 @@ void MainForm::buildLayout() {
         setTabOrder(order[i - 1], order[i]);
     order.first()->setFocus();
 
-    adjustSize();
-    setFixedSize(sizeHint());
+    fitToScreen();
+}
+
+void MainForm::fitToScreen() {
+    const QSize full = centralWidget()->findChild<QWidget*>(QStringLiteral("ClientArea"))->size() +
+                       QSize(0, menuBar()->sizeHint().height());
+    const QRect area = screen() ? screen()->availableGeometry() : QRect();
+    if (area.isEmpty() || (full.width() <= area.width() && full.height() <= area.height())) {
+        setFixedSize(full); // where it fits, exactly the fixed layout
+        return;
+    }
+    // Room for the title bar and the frame, which are not known before the
+    // window is first shown; scroll bars take the rest.
+    const QSize room = area.size() - QSize(16, 48);
+    setMinimumSize(full.boundedTo(room).boundedTo(QSize(240, 160)));
+    setMaximumSize(full);
+    resize(full.boundedTo(room));
 }
 
 void MainForm::buildMenus() {

@@ -5,6 +5,7 @@
 
 #include "game/Game.h"
 #include "platform/AutoSave.h"
+#include "platform/DialogWindow.h"
 #include "platform/HelpService.h"
 #include "platform/MessageBoxInterface.h"
 #include "ui/dialogs/TableRoll.h"
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <type_traits>
 
 class QAction;
 
@@ -40,11 +42,16 @@ public:
     T* get() const { return closed_ ? nullptr : window_.get(); }
     // The window, made first if need be; `make` gives a new one.
     template <typename Make> T* ensure(Make make) {
-        if (closed_) // deleted here, never inside its own handlers
+        if (closed_) { // deleted here, never inside its own handlers
+            left_ = window_->geometry();
             window_.reset();
+        }
         closed_ = false;
         if (!window_) {
             window_ = make();
+            // The tool windows keep their place; the fixed dialogs open afresh.
+            if (!std::is_base_of_v<platform::DialogWindow, T> && left_.isValid())
+                window_->setGeometry(left_);
             QObject::connect(window_.get(), &QDialog::finished, window_.get(),
                              [this] { closed_ = true; });
         }
@@ -55,6 +62,7 @@ public:
 private:
     std::unique_ptr<T> window_;
     bool closed_ = false;
+    QRect left_; // where the last one was when the player closed it
 };
 
 // What the main window works with; tests pass doubles.
@@ -95,6 +103,8 @@ private:
     void buildLayout();
     void buildMenus();
     void buildRosterMenu();
+    // Exactly the fixed layout's size where the screen has room, else within the screen.
+    void fitToScreen();
 
     // The player's operations.
     void nextTurn();
