@@ -288,13 +288,8 @@ void MainForm::endProgram() {
 // ---- Showing the game ------------------------------------------------------
 
 void MainForm::showGame() {
-    shownRow_ = -1;
     roster_->showGame(game_);
-    const bool selected = game_.selected() >= 0;
-    if (selected) // with none, the panel keeps what it showed, greyed
-        panel_->show(game_.mechRecord(game_.selected()));
-    panel_->setEditable(selected);
-    deleteMechEntry_->setEnabled(game_.selected() >= 0);
+    showSelection();
     const int undo = game_.undoTurnNumber();
     undoEntry_->setEnabled(undo > 0);
     undoEntry_->setText(undo > 0 ? tr("&Undo Turn %1").arg(undo) : tr("&Undo Last Turn"));
@@ -318,9 +313,19 @@ void MainForm::showMech(int row) {
     panel_->show(game_.mechRecord(row));
 }
 
+void MainForm::showSelection() {
+    shownRow_ = -1;
+    const bool selected = game_.selected() >= 0;
+    if (selected) // with none, the panel keeps what it showed, greyed
+        panel_->show(game_.mechRecord(game_.selected()));
+    panel_->setEditable(selected);
+    deleteMechEntry_->setEnabled(selected);
+}
+
 void MainForm::chooseRow(int row) {
     game_.select(row);
-    showGame();
+    showSelection();
+    saved_->autoSave().saveSoon(); // the selection goes with the game, in passing
 }
 
 void MainForm::storeEdit(const RecordEdit& edit) {

@@ -125,6 +125,8 @@ private:
     void appendMechNames(const QStringList& names);
 
     void showPickMechs();
+    // The panel and the entries that follow the selection.
+    void showSelection();
     // Shows one 'Mech in the list and the panel without selecting it in the game.
     void showMech(int row);
     void endProgram();
