@@ -72,7 +72,6 @@ private slots:
         QCOMPARE(chain.join(' '), "NumMechsScroll Mech1(1) Mech1(2) Mech1(3) Mech1(4) Continue");
         QCOMPARE(enabled, (QStringList{"2000000000", "2222222222", "2000000000", "2222000000",
                                        "2200000000", "2222000000"}));
-        QCOMPARE(pick->childAt(in(pick, "Mech1(1)")->geometry().center()), in(pick, "Mech1(1)"));
         in(pick, "Mech1(2)")->setText("<b>x</b> & %1 &&");
         in<QPushButton>(pick, "Continue")->click();
         const QStringList names{"Mech # 1", "<b>x</b> & %1 &&", "Mech # 3", "Mech # 4"};
@@ -116,7 +115,6 @@ private slots:
         QCOMPARE(f.messages.shown.size(), 9); // three fresh 'Mechs' prompts
         f.trigger("About");
         AboutForm* about = Fixture::window<AboutForm>("AboutForm");
-        QCOMPARE(in<QLabel>(about, "Label4")->text(), "Version " CALDRIX_VERSION);
         QTest::keyClick(in<QPushButton>(about, "Ok"), Qt::Key_Return);
         QVERIFY2(!about->isVisible(), "Enter on Ok left the About box up");
         f.trigger("About");
@@ -291,6 +289,8 @@ private slots:
         f.type(f.edit("HeatSinks"), "9");
         f.trigger("mnuSaveGame"); // into its own file, asking nothing
         QVERIFY(readGameFile(dir.filePath("copy.caldrix")).state == f.play().state());
+        f.trigger("StartNewGame");
+        QCOMPARE(f.form->windowTitle(), QString("Caldrix")); // the file forgotten
         f.saved()->saveAs(dir.filePath("none/x.caldrix"));
         QVERIFY(f.messages.shown.last().startsWith("x.caldrix could not be saved: "));
         Fixture g(bad); // the usual start
@@ -304,9 +304,8 @@ private slots:
     void autosavesAndResume() {
         Fixture f;
         // The player's own games, named like autosaves, beside them.
-        const QByteArray own = GameWriter().json(viewOf(Fixture().play().state()));
-        const QStringList players{write(f.saves, "game-zz2.caldrix", own),
-                                  write(f.saves, "game-10.caldrix", own)};
+        const QStringList players{write(f.saves, "game-zz2.caldrix", "{}"),
+                                  write(f.saves, "game-10.caldrix", "{}")};
         auto* resume = f.find<QAction>("mnuResumeGame");
         QVERIFY2(!resume->isEnabled(), "Resume with no game to resume");
         QCOMPARE(hint(f), QString("Right-click here for saved games and the turn tools"));
@@ -332,9 +331,9 @@ private slots:
         QVERIFY2(!QFile::exists(first), "the oldest autosave kept");
         QVERIFY2(QFile::exists(players[0]) && QFile::exists(players[1]), "a player's file deleted");
         f.type(f.edit("HeatSinks"), "7");
-        const GameState last = f.play().state();
         f.form->close();
-        QVERIFY(readGameFile(f.saver()->currentFile()).state == last);
+        QVERIFY2(readGameFile(f.saver()->currentFile()).state == f.play().state(),
+                 "the last edit lost on closing");
     }
 
     // Resume skips a damaged autosave, keeps it renamed beside the others and
@@ -408,8 +407,9 @@ private slots:
         closer.start(0);
         box.inform("Atlas.caldrix could not be opened: it is not JSON");
         roll.askTotal("Atlas is at heat 22.");
-        QVERIFY(offsets.size() == 2 && offsets[0].manhattanLength() <= 4 &&
-                offsets[1].manhattanLength() <= 4);
+        QCOMPARE(offsets.size(), 2);
+        for (const QPoint& offset : offsets)
+            QVERIFY2(offset.manhattanLength() <= 4, "a box off the centre of its window");
     }
 
     // The history shows the game in play, also when it was closed while a
@@ -428,12 +428,12 @@ private slots:
                  QString("'Mech added: Mech # 1"));
         f.roster({QString(150, 'W')});
         f.trigger("mnuForecast");
-        Fixture::window<HeatForecast>("HeatForecast")->table()->selectRow(1);
-        QVERIFY(
-            Fixture::window<HeatForecast>("HeatForecast")->breakdown()->text().startsWith("WWW"));
+        auto* forecast = Fixture::window<HeatForecast>("HeatForecast");
+        forecast->table()->selectRow(1);
+        QVERIFY2(forecast->breakdown()->text().startsWith("WWW"), "another 'Mech's breakdown");
         QCoreApplication::sendPostedEvents(); // the window grows to its layout
-        QVERIFY(Fixture::window<HeatForecast>("HeatForecast")->frameGeometry().width() <=
-                f.form->screen()->availableGeometry().width());
+        QVERIFY2(forecast->frameGeometry().width() <= f.form->screen()->availableGeometry().width(),
+                 "the forecast wider than the screen");
     }
 
     // A folder that cannot be written says so once, then only when it has
@@ -448,8 +448,9 @@ private slots:
             f.nextTurn();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
-        QVERIFY(saving.size() == 2 &&
-                saving[0].startsWith("Caldrix could not save the game in " + blocker));
+        QCOMPARE(saving.size(), 2);
+        QVERIFY2(saving[0].startsWith("Caldrix could not save the game in " + blocker),
+                 "the folder not named");
     }
 };
 
