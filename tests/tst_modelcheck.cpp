@@ -15,7 +15,6 @@
 #include "turn/ClockRandom.h"
 
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTest>
 
 #include <bitset>
@@ -128,10 +127,6 @@ private slots:
         std::vector<std::pair<int, std::vector<MechRecord>>> undo;
         int completed = 0, failed = 0, cancelled = 0, empty = 0;
         std::bitset<31> levels; // reached by a completed turn
-        int step = 0;           // told once the test has failed
-        const auto where = qScopeGuard([&] {
-            QTest::currentTestFailed() ? qWarning("at seed %u, step %d", seed, step) : void();
-        });
 
         const std::vector<std::string M::*> texts{
             &M::heatSinks,  &M::movementType, &M::hexesJumped, &M::attemptsToStand,
@@ -159,7 +154,7 @@ private slots:
                 add("N" + std::to_string(k));
         };
         newGame();
-        for (; step < 6000; ++step) {
+        for (int step = 0; step < 6000; ++step) {
             const int action = roll(0, 99), n = game.mechCount();
             if (action < 8) { // select a 'Mech, none, or a row that is not there
                 const int row = roll(-1, n);
