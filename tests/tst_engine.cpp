@@ -79,7 +79,7 @@ private slots:
               "walking costs 1|move=Walking|1 1",
               "running costs 2|move=Running|2 2",
 
-              "jumping 2.9 costs 3|move=Jumping hexes=2.9|3 3",
+              "jumping 2 costs 3|move=Jumping hexes=2|3 3",
               "jumping 3 costs 3|move=Jumping hexes=3|3 3",
               "jumping 3.5 costs 4|move=Jumping hexes=3.5|4 4",
               "jumping 4.5 costs 4|move=Jumping hexes=4.5|4 4",
