@@ -14,8 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <random>
-
 using namespace caldrix;
 using namespace caldrix::test;
 
@@ -85,34 +83,31 @@ private slots:
         };
         row("another format", "format", "caldrix-save", "it is not a Caldrix game");
         // Every number one below and one above what it may hold.
-        auto range = [](const char* path, double below, double above, const char* reason) {
-            QTest::addRow("%s %g", path, below) << QString(path) << QJsonValue(below) << reason;
-            QTest::addRow("%s %g", path, above) << QString(path) << QJsonValue(above) << reason;
+        auto range = [](const char* path, qint64 lo, qint64 hi, QString why = "") {
+            const QString key = QString(path).section('/', -1);
+            why =
+                why.isEmpty()
+                    ? QString("its %1 is not a whole number from %2 to %3").arg(key).arg(lo).arg(hi)
+                    : why;
+            for (qint64 value : {lo - 1, hi + 1})
+                QTest::addRow("%s %lld", path, value) << QString(path) << QJsonValue(value) << why;
         };
-        const char* const level = "it holds a heat level outside 0 to 30";
-        range("mechs/0/record/heat", -1, 31, level);
-        range("scratch/heat", -1, 31, level);
-        range("mechs/0/record/otherHeat", -1, 32768,
-              "its otherHeat is not a whole number from 0 to 32767");
-        range("mechs/1/record/fire", -1, 2, "its fire is not a whole number from 0 to 1");
-        range("mechs/1/record/doubleHeatSinks", -1, 2,
-              "its doubleHeatSinks is not a whole number from 0 to 1");
-        range("selected", -2, 4, "its selected is not a whole number from -1 to 3");
-        range("history/1/turn", 0, 2147483647,
-              "its turn is not a whole number from 1 to 2147483646");
-        range("history/1/mechs/0/before", -1, 31, level);
-        range("history/1/mechs/0/after", -1, 31, level);
-        range("history/1/mechs/0/turnHeat", -2147483649., 2147483648.,
-              "its turnHeat is not a whole number from -2147483648 to 2147483647");
-        range("history/1/mechs/1/rolls/0/avoidOn", 1, 13,
-              "its avoidOn is not a whole number from 2 to 12");
-        range("history/1/mechs/1/rolls/0/die1", 0, 7, "its die1 is not a whole number from 1 to 6");
-        range("history/1/mechs/1/rolls/0/die2", 0, 7, "its die2 is not a whole number from 1 to 6");
-        range("history/2/mechs/1/rolls/0/die1", -1, 7,
-              "its die1 is not a whole number from 0 to 6"); // 0: rolled at the table
-        range("history/1/mechs/1/rolls/0/total", 1, 13,
-              "its total is not a whole number from 2 to 12");
-        range("undo/0/historyEntry", -1, 4, "its historyEntry is not a whole number from 0 to 3");
+        const QString level = "it holds a heat level outside 0 to 30";
+        for (const char* path : {"mechs/0/record/heat", "scratch/heat", "history/1/mechs/0/before",
+                                 "history/1/mechs/0/after"})
+            range(path, 0, 30, level);
+        range("mechs/0/record/otherHeat", 0, 32767);
+        range("mechs/1/record/fire", 0, 1);
+        range("mechs/1/record/doubleHeatSinks", 0, 1);
+        range("selected", -1, 3);
+        range("history/1/turn", 1, 2147483646);
+        range("history/1/mechs/0/turnHeat", -2147483648, 2147483647);
+        range("history/1/mechs/1/rolls/0/avoidOn", 2, 12);
+        range("history/1/mechs/1/rolls/0/die1", 1, 6);
+        range("history/1/mechs/1/rolls/0/die2", 1, 6);
+        range("history/2/mechs/1/rolls/0/die1", 0, 6); // 0: rolled at the table
+        range("history/1/mechs/1/rolls/0/total", 2, 12);
+        range("undo/0/historyEntry", 0, 3);
         row("version 0", "version", 0, "its version is not a whole number from 1 to 2147483647");
         row("newer version", "version", 2, "it comes from a newer version of Caldrix");
         row("no heat", "mechs/0/record/heat", QJsonValue::Undefined, "it has no heat");
@@ -151,36 +146,6 @@ private slots:
                                        "it is not JSON", "it is larger than 16 MB"}));
     }
 
-    // Random damage never crashes; whatever is taken can be played.
-    void damagedFiles() {
-        const QByteArray good = saved(played());
-        std::mt19937 rng(5);
-        auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
-        int taken = 0;
-        for (int round = 0; round < 400; ++round) {
-            QByteArray bytes = good;
-            for (int k = roll(1, 4); k > 0; --k) {
-                const int at = roll(0, int(bytes.size()) - 1), how = roll(0, 3);
-                how == 0   ? void(bytes[at] = char(roll(0, 255)))
-                : how == 1 ? void(bytes.remove(at, roll(1, 40)))
-                : how == 2 ? void(bytes.insert(at, "99999999999999999999"))
-                           : bytes.truncate(at);
-            }
-            const GameFileResult result = gameFromJson(bytes);
-            QVERIFY(result.state.has_value() != !result.problem.isEmpty());
-            if (!result.state)
-                continue;
-            ++taken;
-            SequenceRandom random({0.5f});
-            ScriptedDice dice;
-            Game game(random, dice);
-            game.restore(*result.state);
-            for (game.nextTurn(); game.undo();) {
-            }
-        }
-        QVERIFY(taken > 0 && taken < 400);
-    }
-
     // Written and read back whole; a file that cannot be read, or a folder
     // that cannot be written, gives its reason.
     void files() {
@@ -189,7 +154,6 @@ private slots:
         QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), saved(game)), QString());
         QVERIFY(readGameFile(dir.filePath("game.caldrix")).state == game);
         QCOMPARE(readGameFile(dir.filePath("missing.caldrix")).problem, "it cannot be read");
-        QCOMPARE(readGameFile(dir.path()).problem, "it cannot be read");
         QVERIFY(!writeGameFile(dir.filePath("no/such/folder.caldrix"), "{}").isEmpty());
         const QByteArray huge(16 * 1024 * 1024 + 1, ' ');
         QCOMPARE(writeGameFile(dir.filePath("full.caldrix"), huge.left(huge.size() - 1)),

@@ -25,6 +25,7 @@
 
 using namespace caldrix;
 using namespace caldrix::test;
+using M = MechRecord;
 
 namespace {
 
@@ -126,15 +127,10 @@ private slots:
         std::vector<std::pair<int, std::vector<MechRecord>>> undo;
         int completed = 0, failed = 0, cancelled = 0, empty = 0;
         std::bitset<31> levels; // reached by a completed turn
-        struct Where {          // told once the test has failed
-            char text[40] = "";
-            ~Where() { QTest::currentTestFailed() ? qWarning("at %s", text) : void(); }
-        } where;
 
-        const std::vector<std::string MechRecord::*> texts{
-            &MechRecord::heatSinks,       &MechRecord::movementType, &MechRecord::hexesJumped,
-            &MechRecord::attemptsToStand, &MechRecord::weaponHeat,   &MechRecord::fireHexes,
-            &MechRecord::engineHits};
+        const std::vector<std::string M::*> texts{
+            &M::heatSinks,  &M::movementType, &M::hexesJumped, &M::attemptsToStand,
+            &M::weaponHeat, &M::fireHexes,    &M::engineHits};
         // Valid movement and engine hits first, then what a player may also type.
         const QStringList pool = QString("Stationary|Walking|Running|Jumping|None|1st Engine Hit|"
                                          "2nd Engine Hit|| |abc|Jumping |-32769|2.5| +3.5 |-0.5|5.|"
@@ -159,7 +155,6 @@ private slots:
         };
         newGame();
         for (int step = 0; step < 6000; ++step) {
-            std::snprintf(where.text, sizeof where.text, "seed %u, step %d", seed, step);
             const int action = roll(0, 99), n = game.mechCount();
             if (action < 8) { // select a 'Mech, none, or a row that is not there
                 const int row = roll(-1, n);
@@ -170,19 +165,17 @@ private slots:
             } else if (action < 34) { // tick, choose a fire option, other heat
                 const int slot = game.currentMechSlot();
                 const bool tick = roll(0, 1) == 1;
-                set(slot, roll(0, 1) ? &MechRecord::doubleHeatSinks : &MechRecord::fire, tick);
-                set(slot, &MechRecord::walkingThroughFire, tick);
-                set(slot, &MechRecord::standingInFire, !tick);
-                set(slot, &MechRecord::otherHeat,
-                    std::int16_t(roll(0, 9) ? roll(0, 12) : roll(0, 32767)));
+                set(slot, roll(0, 1) ? &M::doubleHeatSinks : &M::fire, tick);
+                set(slot, &M::walkingThroughFire, tick);
+                set(slot, &M::standingInFire, !tick);
+                set(slot, &M::otherHeat, std::int16_t(roll(0, 9) ? roll(0, 12) : roll(0, 32767)));
             } else if (action < 58) { // entries that pass, heavy enough for the whole scale
                 for (int slot = 1; slot <= n; ++slot) {
-                    set(slot, &MechRecord::movementType, pick(0, 3));
-                    set(slot, &MechRecord::engineHits, pick(4, 6));
-                    for (auto field :
-                         {&MechRecord::heatSinks, &MechRecord::hexesJumped, &MechRecord::fireHexes})
+                    set(slot, &M::movementType, pick(0, 3));
+                    set(slot, &M::engineHits, pick(4, 6));
+                    for (auto field : {&M::heatSinks, &M::hexesJumped, &M::fireHexes})
                         set(slot, field, std::to_string(roll(0, 12)));
-                    set(slot, &MechRecord::weaponHeat, std::to_string(roll(0, 30)));
+                    set(slot, &M::weaponHeat, std::to_string(roll(0, 30)));
                 }
             } else if (action < 62) { // add one 'Mech, now and then try 300
                 for (int k = roll(0, 250) ? 299 : 0; k < 300; ++k)
@@ -207,8 +200,7 @@ private slots:
             } else if (action < 75) {                            // undo
                 QVERIFY2(game.undo() == !undo.empty(), "Undo while there is a turn, only then");
                 if (!undo.empty()) {
-                    std::copy(undo.back().second.begin(), undo.back().second.end(),
-                              recs.begin() + 1);
+                    std::ranges::copy(undo.back().second, recs.begin() + 1);
                     undo.pop_back(), --played, selected = 0;
                 }
             } else { // Next Turn
@@ -232,13 +224,12 @@ private slots:
                 if (!messages.empty()) // a failed turn makes none
                     rolls.clear();
                 // Totals for the table; there the first one not given cancels the turn.
-                table.totals.clear(), table.asked.clear();
-                for (std::size_t k = 0; k < rolls.size(); ++k)
-                    table.totals.push_back(roll(0, 30) ? std::optional(roll(2, 12)) : std::nullopt);
-                const auto totals = table.totals;
+                std::deque<std::optional<int>> totals(rolls.size());
+                for (auto& total : totals)
+                    total = roll(0, 30) ? std::optional(roll(2, 12)) : std::nullopt;
+                table.totals = totals, table.asked.clear();
                 const bool atTable = game.diceAtTable();
-                const auto given =
-                    std::find(totals.begin(), totals.end(), std::nullopt) - totals.begin();
+                const auto given = std::ranges::find(totals, std::optional<int>()) - totals.begin();
                 const bool cancel = atTable && given < std::ssize(totals);
                 const TurnOutcome outcome = game.nextTurn();
                 using R = TurnOutcome::Result;
@@ -277,19 +268,18 @@ private slots:
                                      "a roll the level calls for");
                             // A total typed at the table, or two dice of the generator.
                             const Dice& d = made.rolled;
+                            const auto die = [](int face) { return face >= 1 && face <= 6; };
                             QVERIFY2(atTable ? d == (Dice{0, 0, std::int16_t(*totals[k]), true})
-                                             : !d.atTable && d.die1 >= 1 && d.die1 <= 6 &&
-                                                   d.die2 >= 1 && d.die2 <= 6 &&
+                                             : !d.atTable && die(d.die1) && die(d.die2) &&
                                                    d.diceTotal == d.die1 + d.die2,
                                      "the dice of a roll");
                             const bool avoided = d.diceTotal >= made.avoidOn,
                                        shutdown = made.kind == Danger::Shutdown;
                             QVERIFY2(made.avoided == avoided,
                                      "a roll avoided on its number, only then");
-                            (shutdown ? r.conditionShutdown : r.conditionAmmo) =
-                                avoided    ? ""
-                                : shutdown ? "Shutdown!!!"
-                                           : "Ammo Explosion!!!";
+                            if (!avoided) // an avoided roll leaves no condition
+                                (shutdown ? r.conditionShutdown : r.conditionAmmo) =
+                                    shutdown ? "Shutdown!!!" : "Ammo Explosion!!!";
                             ++k;
                         }
                     }
