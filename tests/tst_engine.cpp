@@ -154,15 +154,6 @@ private slots:
                                      "heat 30 \u2192 30: -5 Movement Points, +4 Modifier to fire, "
                                      "shutdown automatic, ammo explosion avoid on 8+ (41.7%)",
                                      "heat 3 \u2192 0"}));
-        // Each item of the turn as the forecast itemises it, fractions
-        // resolved on the running total (1 + 1.5 = 2.5 gives 2).
-        const MechForecast f =
-            forecast(rec("carried=5 other=3 move=Walking attempts=1.5 weapons=2.5 fire "
-                         "firehexes=2 hits=1st_Engine_Hit sinks=4 dhs"));
-        const HeatBalance& b = f.balance;
-        QCOMPARE(QList<qint64>({b.movement, b.standing, b.weapons, b.fire, b.engine, b.other,
-                                b.heatSinkCount, b.turnHeat, f.level}),
-                 QList<qint64>({1, 1, 2, 2, 5, 3, 8, 11, 11}));
     }
 
     void unitFiles_data() {
