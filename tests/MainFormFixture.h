@@ -28,8 +28,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
