@@ -49,4 +49,19 @@ public:
     std::vector<std::string> questions;
 };
 
+// The edit the window reports when the player changes one field of the
+// selected 'Mech's record.
+template <typename T> RecordEdit editOf(T MechRecord::*member, T value) {
+    for (std::size_t i = 0; i < kRecordFields.size(); ++i) {
+        const auto& field = kRecordFields[i].member;
+        if (const auto* plain = std::get_if<T MechRecord::*>(&field); plain && *plain == member)
+            return {i, std::move(value)};
+        if constexpr (std::is_same_v<T, bool>)
+            if (const auto* option = std::get_if<RecordField::Flag>(&field);
+                option && option->member == member)
+                return {i, std::move(value)};
+    }
+    return {kRecordFields.size(), std::move(value)}; // no such field: the game takes none
+}
+
 } // namespace caldrix::test

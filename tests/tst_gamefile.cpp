@@ -33,7 +33,8 @@ GameState played() {
     state.records[4] = rec("sinks=");
     game.restore(state);
     game.nextTurn(); // fails on the last 'Mech
-    game.set(4, &MechRecord::heatSinks, std::string("10"));
+    game.select(3);
+    game.edit(editOf(&MechRecord::heatSinks, std::string("10")));
     for (int turn = 0; turn < 3; ++turn) // the generator, then the table twice
         game.setDiceAtTable(turn > 0), dice.totals = {9, 3, 7}, game.nextTurn();
     game.undo();
@@ -154,7 +155,6 @@ private slots:
         QCOMPARE(writeGameFile(dir.filePath("game.caldrix"), saved(game)), QString());
         QVERIFY(readGameFile(dir.filePath("game.caldrix")).state == game);
         QCOMPARE(readGameFile(dir.filePath("missing.caldrix")).problem, "it cannot be read");
-        QVERIFY(!writeGameFile(dir.filePath("no/such/folder.caldrix"), "{}").isEmpty());
         const QByteArray huge(16 * 1024 * 1024 + 1, ' ');
         QCOMPARE(writeGameFile(dir.filePath("full.caldrix"), huge.left(huge.size() - 1)),
                  QString());

@@ -145,25 +145,6 @@ private slots:
         }
     }
 
-    // Typed letter by letter, only the whole exact word enables the jump
-    // inputs; typing never raises Click, completes or adds to the list.
-    void jumpInputsFollowExactJumping() {
-        for (const QString typed : {"Jumping", "jumping", "Jumping "}) {
-            Fixture f;
-            f.roster({"A"});
-            f.select(0);
-            QLineEdit* move = f.combo("MovementType")->lineEdit();
-            move->selectAll();
-            for (QChar c : typed) {
-                QTest::keyClick(move, c.toLatin1());
-                QCOMPARE(f.edit("HexesJumpedText")->isEnabled(), move->text() == "Jumping");
-            }
-            QTest::keyClick(move, Qt::Key_Return); // kept as typed, never completed
-            QCOMPARE(move->text(), typed);
-            QCOMPARE(f.label("HexesJumpedLabel")->isEnabled(), typed == "Jumping");
-        }
-    }
-
     // After a load the fire inputs describe the loaded 'Mech, never the one
     // shown before (which had fire, "Walking Through" and 5 hexes); with
     // fire, each option chosen is stored, and only one.
@@ -174,7 +155,7 @@ private slots:
                                         {"fire neither firehexes=2", "10010"}}) {
             Fixture f;
             f.roster({"before", "loaded"}, {"fire firehexes=5", loaded});
-            const std::pair records{f.play().record(1), f.play().record(2)};
+            const std::pair records{f.play().mechRecord(0), f.play().mechRecord(1)};
             for (int row : {0, 1, 0, 1}) // shown twice, after the other each time
                 f.select(row);
             QString shown;
@@ -187,12 +168,12 @@ private slots:
             QCOMPARE(f.label("Label6")->isEnabled(),
                      f.edit("WalkingThroughFireHexes")->isEnabled());
             QCOMPARE(f.edit("WalkingThroughFireHexes")->text(), QString("2"));
-            QVERIFY2((std::pair{f.play().record(1), f.play().record(2)} == records),
+            QVERIFY2((std::pair{f.play().mechRecord(0), f.play().mechRecord(1)} == records),
                      "showing a 'Mech changed a record");
             f.option("StandingInFire")->click();
-            QCOMPARE(f.play().record(2).standingInFire, expected[0] == '1');
+            QCOMPARE(f.play().mechRecord(1).standingInFire, expected[0] == '1');
             f.option("WalkingThroughFire")->click();
-            QVERIFY2(!f.play().record(2).standingInFire, "both fire options stored");
+            QVERIFY2(!f.play().mechRecord(1).standingInFire, "both fire options stored");
         }
     }
 };

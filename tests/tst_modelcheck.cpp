@@ -137,9 +137,10 @@ private slots:
                                          ".5|32767.5|-32768.5|1e3|1.2.3|+-3|<b>x</b> & %1")
                                      .split('|');
         auto pick = [&](int lo, int hi) { return pool[roll(lo, hi)].toStdString(); };
-        auto set = [&](int slot, auto field, auto value) {
-            game.set(slot, field, value);
-            recs[std::size_t(slot)].*field = value;
+        auto type = [&](auto field, auto value) { // into the selected 'Mech, as the window does
+            game.edit(editOf(field, value));
+            if (selected >= 0)
+                recs[std::size_t(selected + 1)].*field = value;
         };
         auto add = [&](const std::string& name) {
             const bool room = names.size() < 256;
@@ -160,22 +161,26 @@ private slots:
                 const int row = roll(-1, n);
                 game.select(row), selected = row < n ? row : -1;
             } else if (action < 28) { // type into a box, mostly a number
-                set(game.currentMechSlot(), texts[std::size_t(roll(0, 6))],
-                    roll(0, 5) ? std::to_string(roll(-2, 25)) : pick(0, int(pool.size()) - 1));
+                type(texts[std::size_t(roll(0, 6))],
+                     roll(0, 5) ? std::to_string(roll(-2, 25)) : pick(0, int(pool.size()) - 1));
             } else if (action < 34) { // tick, choose a fire option, other heat
-                const int slot = game.currentMechSlot();
                 const bool tick = roll(0, 1) == 1;
-                set(slot, roll(0, 1) ? &M::doubleHeatSinks : &M::fire, tick);
-                set(slot, &M::walkingThroughFire, tick);
-                set(slot, &M::standingInFire, !tick);
-                set(slot, &M::otherHeat, std::int16_t(roll(0, 9) ? roll(0, 12) : roll(0, 32767)));
+                type(roll(0, 1) ? &M::doubleHeatSinks : &M::fire, tick);
+                // One fire option chosen clears the other, as the option buttons do.
+                game.edit(editOf(tick ? &M::walkingThroughFire : &M::standingInFire, true));
+                if (selected >= 0)
+                    recs[std::size_t(selected + 1)].walkingThroughFire = tick,
+                                                recs[std::size_t(selected + 1)].standingInFire =
+                                                    !tick;
+                type(&M::otherHeat, std::int16_t(roll(0, 9) ? roll(0, 12) : roll(0, 32767)));
             } else if (action < 58) { // entries that pass, heavy enough for the whole scale
-                for (int slot = 1; slot <= n; ++slot) {
-                    set(slot, &M::movementType, pick(0, 3));
-                    set(slot, &M::engineHits, pick(4, 6));
+                for (int row = 0; row < n; ++row) { // each 'Mech chosen, then typed into
+                    game.select(row), selected = row;
+                    type(&M::movementType, pick(0, 3));
+                    type(&M::engineHits, pick(4, 6));
                     for (auto field : {&M::heatSinks, &M::hexesJumped, &M::fireHexes})
-                        set(slot, field, std::to_string(roll(0, 12)));
-                    set(slot, &M::weaponHeat, std::to_string(roll(0, 30)));
+                        type(field, std::to_string(roll(0, 12)));
+                    type(&M::weaponHeat, std::to_string(roll(0, 30)));
                 }
             } else if (action < 62) { // add one 'Mech, now and then try 300
                 for (int k = roll(0, 250) ? 299 : 0; k < 300; ++k)
@@ -294,7 +299,7 @@ private slots:
             // The slots in use and the next free one every step; all of them now and then.
             const int last = step % 97 == 0 ? 256 : std::min(256, int(names.size()) + 1);
             for (int slot = 0; slot <= last; ++slot)
-                QVERIFY2(game.record(slot) == recs[std::size_t(slot)], "a record");
+                QVERIFY2(game.view().records[slot] == recs[std::size_t(slot)], "a record");
         }
         // Turns are played on a roster, most of them to the end, over the
         // whole scale, with dice at the table and Cancel Turn.

@@ -103,14 +103,11 @@ public:
         return names_[static_cast<std::size_t>(row)];
     }
     const std::vector<std::string>& mechNames() const { return names_; }
-    const MechRecord& record(int slot) const { return store_[slot]; }
     const TurnLog& log() const { return log_; }
 
-    // The selected row, -1 for none. Edits go to its slot; with none, to
-    // the scratch slot 0.
+    // The selected row, -1 for none: edits go to its 'Mech, or nowhere.
     int selected() const { return selected_; }
     void select(int row);
-    int currentMechSlot() const { return caldrix::currentMechSlot(selected_); }
 
     // Empties the roster and the history and resets slots 1..256.
     void newGame();
@@ -127,16 +124,6 @@ public:
     // true when it changed the record. With none selected it goes nowhere.
     // Choosing one fire option clears the other, as the option buttons do.
     bool edit(const RecordEdit& edit);
-
-    // Stores one entry as typed; true when it changed the record.
-    template <typename T> bool set(int slot, T MechRecord::*field, T value) {
-        T& current = store_[slot].*field;
-        if (current == value)
-            return false;
-        current = std::move(value);
-        changed();
-        return true;
-    }
 
     // All or nothing: every 'Mech's heat advances one turn, or no record
     // changes at all. Ends with the first 'Mech selected.

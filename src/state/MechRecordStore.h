@@ -11,7 +11,8 @@
 namespace caldrix {
 
 // Record slots run 0..256. The 'Mech at roster position p owns slot p + 1;
-// slot 0 is the scratch slot that takes edits made while nothing is selected.
+// slot 0 is the scratch slot, kept in saved games for the files that hold it;
+// nothing is written to it any more.
 inline constexpr int kFirstSlot = 0;
 inline constexpr int kLastSlot = 256;
 inline constexpr int kSlotCount = kLastSlot + 1;
@@ -68,10 +69,5 @@ public:
 private:
     std::array<MechRecord, kSlotCount> slots_{};
 };
-
-// The selected roster index (-1 for none) turned into its record slot.
-inline int currentMechSlot(int selectedIndex) {
-    return selectedIndex < 0 ? 0 : selectedIndex + 1;
-}
 
 } // namespace caldrix
