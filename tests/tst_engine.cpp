@@ -249,6 +249,7 @@ private slots:
         const TurnOutcome last = t.game.nextTurn();
         QVERIFY(last.what == TurnOutcome::Result::Failed && last.messages.size() == 1);
         QCOMPARE(t.game.log().entries().size(), std::size_t(2));
+        QCOMPARE(t.game.selected(), 0); // ends on the first 'Mech, as every turn does
     }
 
     // The program's generator: PCG32 on a 2^-24 grid in [0, 1), a new run
