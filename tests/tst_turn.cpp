@@ -160,6 +160,7 @@ private slots:
         QCOMPARE(table->item(1, HeatForecast::Level)->text(), QString("Enter Heat Sinks"));
         QVERIFY(table->item(0, HeatForecast::Level)->text() == "22");
         QVERIFY2(table->item(1, HeatForecast::Level)->font().bold(), "a problem not in bold");
+        QCOMPARE(table->item(1, HeatForecast::Level)->foreground().color(), QColor(192, 0, 0));
         f.type(f.edit("HeatSinks"), "10");
         QCOMPARE(table->item(1, HeatForecast::Shutdown)->text() +
                      table->item(1, HeatForecast::Ammo)->text(),
