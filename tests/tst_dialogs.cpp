@@ -10,6 +10,7 @@
 #include "platform/Theme.h"
 
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QMenu>
 #include <QMimeData>
@@ -334,11 +335,15 @@ private slots:
         f.trigger("StartNewGame");
         const QString damaged =
             write(f.saves, "game-29991231-235959-9999999999999999.caldrix", "{");
+        QFile kept(f.saver()->otherGames().last()); // saved a minute short of two days ago
+        QVERIFY(kept.open(QIODevice::ReadWrite) &&
+                kept.setFileTime(QDateTime::currentDateTime().addSecs(-2879 * 60 - 20),
+                                 QFileDevice::FileModificationTime));
         auto* recent = f.find<QMenu>("mnuRecentGames");
         emit recent->aboutToShow();
         QCOMPARE(recent->actions().size(), 1);
         QCOMPARE(recent->actions()[0]->text(),
-                 QString("3 'Mechs: Atlas, Hunchback, \u2026, turn 1 \u2014 just now"));
+                 QString("3 'Mechs: Atlas, Hunchback, \u2026, turn 1 \u2014 47 hours ago"));
         f.trigger("mnuResumeGame");
         QCOMPARE(rosterNames(f), (QStringList{"Atlas", "Hunchback", "Locust"}));
         QVERIFY2(QFile::exists(damaged + ".damaged"), "a damaged autosave not kept");

@@ -233,10 +233,15 @@ void MainForm::buildRosterMenu() {
             if (about.isEmpty())
                 continue;
             const qint64 minutes = QFileInfo(path).lastModified().secsTo(now) / 60;
+            const auto count = [](qint64 n, const char* unit) {
+                return QStringLiteral("%1 %2%3 ago")
+                    .arg(n)
+                    .arg(QLatin1String(unit), n == 1 ? QString() : QStringLiteral("s"));
+            };
             const QString ago = minutes < 1      ? tr("just now")
-                                : minutes < 120  ? tr("%n minute(s) ago", "", int(minutes))
-                                : minutes < 2880 ? tr("%n hour(s) ago", "", int(minutes / 60))
-                                                 : tr("%n day(s) ago", "", int(minutes / 1440));
+                                : minutes < 120  ? count(minutes, "minute")
+                                : minutes < 2880 ? count(minutes / 60, "hour")
+                                                 : count(minutes / 1440, "day");
             QAction* game = recent->addAction(about + QStringLiteral(" \u2014 ") + ago);
             connect(game, &QAction::triggered, this, [this, path] { saved_->open(path, true); });
         }
