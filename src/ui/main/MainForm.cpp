@@ -71,6 +71,7 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
             pick->hide();
         show();
         showGame();
+        showResume();
     });
     buildLayout();
     showGame();
@@ -258,6 +259,7 @@ bool MainForm::start(const QString& gameFile) {
         saved_->autoSave().startNewFile();
         showGame();
     }
+    showResume();
     platform::centreOnScreen(this);
     show();
     if (!opened)
@@ -305,9 +307,13 @@ void MainForm::showGame() {
     if (TurnHistory* history = history_.get(); history && history->isVisible())
         history->refresh();
     saved_->autoSave().saveNow();
-    resumeEntry_->setEnabled(saved_->canResume());
     if (game_.mechCount() == 0) // the hint shows only on an empty roster
         roster_->setHint(saved_->emptyRosterHint());
+}
+
+void MainForm::showResume() {
+    // The other kept games change only when the game in progress does.
+    resumeEntry_->setEnabled(saved_->canResume());
 }
 
 void MainForm::showMech(int row) {
@@ -453,6 +459,7 @@ void MainForm::startNewGame() {
     saved_->autoSave().startNewFile();
     panel_->show(MechRecord::defaults()); // not the last game's 'Mech
     showGame();
+    showResume();
 }
 
 // ---- Tool windows ----------------------------------------------------------

@@ -127,6 +127,8 @@ private:
     void showPickMechs();
     // The panel and the entries that follow the selection.
     void showSelection();
+    // Resume Last Game is open while another kept game exists.
+    void showResume();
     // Shows one 'Mech in the list and the panel without selecting it in the game.
     void showMech(int row);
     void endProgram();
