@@ -127,6 +127,26 @@ private slots:
                                      "20:Heat Scale:level 12", "A: heat 12", "B: heat 3"}));
     }
 
+    // After a turn, Undo and Cancel Turn, a screen reader hears one sentence.
+    void announcements() {
+        Fixture f;
+        f.roster({"A", "B"}, {"carried=24", "carried=3"});
+        QStringList heard;
+        const auto hear = [&] {
+            heard << QAccessible::queryAccessibleInterface(f.label("TurnAnnouncement"))
+                         ->text(QAccessible::Name);
+        };
+        f.nextTurn(), hear();
+        f.trigger("mnuUndoTurn"), hear();
+        f.trigger("mnuTableDice");
+        f.nextTurn(), hear(); // no total typed: Cancel Turn
+        f.select(1), f.type(f.edit("HeatSinks"), "");
+        f.nextTurn(), hear();
+        QCOMPARE(heard, (QStringList{"Turn 1: A heat 14, shut down; B heat 0",
+                                     "Turn 1 taken back: A heat 24; B heat 3",
+                                     "Turn cancelled: nothing changed", "Enter Heat Sinks"}));
+    }
+
     // File > Exit and closing the main window end the program at once,
     // with every dialog and without a question.
     void endingTakesEveryWindow() {

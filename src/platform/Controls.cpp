@@ -132,6 +132,26 @@ void setAccessibleValue(QWidget* widget, const QString& value) {
     }
 }
 
+QLabel* makeAnnouncer(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    makePlainLabel(label);
+    label->setGeometry(0, 0, 1, 1);
+    return label;
+}
+
+void announce(QLabel* announcer, const QString& text) {
+    announcer->setText(text);
+    const bool same = announcer->accessibleName() == text;
+    announcer->setAccessibleName(text); // sends the name change when it differs
+    if (same) { // the same words again (a second cancelled turn) are news too
+        QAccessibleEvent renamed(announcer, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+    QAccessibleEvent alert(announcer, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
 int selectedIndex(const QListWidget* list) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();

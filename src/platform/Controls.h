@@ -72,6 +72,10 @@ void nameLabelByText(QLabel* label);
 // What a screen reader reads as the widget's value ("level 12").
 void setAccessibleValue(QWidget* widget, const QString& value);
 void nameComboByAccessibleName(QComboBox* combo);
+// A status text a pixel in size, heard rather than seen: each announcement
+// renames it and tells the screen reader so.
+QLabel* makeAnnouncer(QWidget* parent, const QString& name);
+void announce(QLabel* announcer, const QString& text);
 
 // Labels show their text literally: no markup, no mnemonics.
 void makePlainLabel(QLabel* label);

@@ -88,6 +88,25 @@ std::string rollText(const RollRecord& roll) {
     return text + (roll.avoided ? ", avoided" : ", not avoided");
 }
 
+std::string turnSummary(const LogEntry& turn) {
+    std::string text = "Turn " + std::to_string(turn.number) + ":";
+    const char* between = " ";
+    for (const MechTurnLine& m : turn.mechs) {
+        text += between + m.name + " heat " + std::to_string(m.after);
+        between = "; ";
+        bool rolledShutdown = false;
+        for (const RollRecord& roll : m.effects.rolls) {
+            const bool shutdown = roll.kind == Danger::Shutdown;
+            rolledShutdown = rolledShutdown || shutdown;
+            text += shutdown ? (roll.avoided ? ", shutdown avoided" : ", shut down")
+                             : (roll.avoided ? ", ammo explosion avoided" : ", ammo exploded");
+        }
+        if (!rolledShutdown && !m.effects.shutdown.empty()) // no roll allowed
+            text += ", shut down";
+    }
+    return text;
+}
+
 std::string TurnLog::asText() const {
     std::string text = "Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
                        "Movement\tShutdown\tAmmo explosion\tRolls\n";

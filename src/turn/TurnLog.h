@@ -74,4 +74,8 @@ private:
 // "shutdown, avoid on 8+: 3 + 4 = 7, avoided" (at the table: "rolled 7 at the table").
 std::string rollText(const RollRecord& roll);
 
+// A completed turn in one sentence for a screen reader: "Turn 3: Atlas heat
+// 14, shutdown avoided; Hunchback heat 8".
+std::string turnSummary(const LogEntry& turn);
+
 } // namespace caldrix

@@ -139,6 +139,8 @@ void MainForm::buildLayout() {
     nextTurn->setAutoDefault(true);
     connect(nextTurn, &QPushButton::clicked, this, &MainForm::nextTurn);
 
+    announcer_ = platform::makeAnnouncer(client, QStringLiteral("TurnAnnouncement"));
+
     panel_ = new MechPanel(scale_, client);
     connect(panel_, &MechPanel::edited, this, &MainForm::storeEdit);
 
@@ -357,12 +359,18 @@ void MainForm::nextTurn() {
     // until the turn has ended and the window shows where it ends.
     const AutoSave::Hold hold(saved_->autoSave());
     const TurnOutcome outcome = game_.nextTurn();
+    QString summary = tr("Turn cancelled: nothing changed");
+    if (outcome.turn)
+        summary = platform::toQ(turnSummary(*outcome.turn));
+    else if (!outcome.messages.empty())
+        summary = platform::toQ(outcome.messages.front().text);
     // Behind each message the window shows the 'Mech it is about.
     for (const TurnMessage& message : outcome.messages) {
         showMech(message.row);
         services_.messages.inform(platform::toQ(message.text));
     }
     showGame(); // every way ends on the first 'Mech
+    platform::announce(announcer_, summary);
 }
 
 std::optional<int> MainForm::askTotal(const RollRequest& request, const std::string& question) {
@@ -371,8 +379,18 @@ std::optional<int> MainForm::askTotal(const RollRequest& request, const std::str
 }
 
 void MainForm::undoTurn() {
-    if (game_.undo())
-        showGame();
+    const int turn = game_.undoTurnNumber();
+    if (!game_.undo())
+        return;
+    showGame();
+    QStringList levels;
+    for (int row = 0; row < game_.mechCount(); ++row)
+        levels << tr("%1 heat %2")
+                      .arg(platform::toQ(game_.mechName(row)),
+                           QString::number(game_.mechRecord(row).heat));
+    platform::announce(
+        announcer_,
+        tr("Turn %1 taken back: %2").arg(QString::number(turn), levels.join(QStringLiteral("; "))));
 }
 
 // ---- The roster ------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include <type_traits>
 
 class QAction;
+class QLabel;
 
 namespace caldrix {
 
@@ -146,7 +147,8 @@ private:
     QAction* undoEntry_ = nullptr;
     QAction* tableDiceEntry_ = nullptr;
     QAction* resumeEntry_ = nullptr;
-    int shownRow_ = -1; // the 'Mech a turn's question or message shows
+    QLabel* announcer_ = nullptr; // what a screen reader hears after a turn
+    int shownRow_ = -1;           // the 'Mech a turn's question or message shows
     bool ended_ = false;
 
     OwnedWindow<PickMechs> pickMechs_;
