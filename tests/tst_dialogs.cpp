@@ -223,34 +223,44 @@ private slots:
     }
 
     // Windows open beside the main window where the screen (800 x 800, frames
-    // of 2 px) has room: the side asked first, the other, below, above; else
-    // where Qt put them, moved and shrunk onto the screen.
+    // of 2 px) has room, clear of the menu bar and other windows: the side
+    // asked first, the other, below, above; else at the screen's right or
+    // left edge below the menu bar; a window larger than the screen shrinks.
     void placement_data() {
         QTest::addColumn<QRect>("main"); // empty: hidden
         QTest::addColumn<QRect>("window");
         QTest::addColumn<bool>("leftFirst");
+        QTest::addColumn<QList<QRect>>("clear");
         QTest::addColumn<QRect>("frame"); // where the window's frame lies
-        const auto row = [](const char* name, QRect main, QRect window, bool left, QRect frame) {
-            QTest::newRow(name) << main << window << left << frame;
+        const auto row = [](const char* name, QRect main, QRect window, bool left,
+                            QList<QRect> clear, QRect frame) {
+            QTest::newRow(name) << main << window << left << clear << frame;
         };
-        const QRect small(0, 0, 200, 100), corner(700, 750, 200, 100), edge(596, 696, 204, 104);
-        row("right", {100, 100, 300, 200}, small, false, {402, 98, 204, 104});
-        row("left first", {300, 100, 300, 200}, small, true, {94, 98, 204, 104});
-        row("right, raised", {100, 650, 300, 148}, {0, 0, 200, 200}, true, {402, 596, 204, 204});
-        row("no room beside", {2, 2, 796, 796}, corner, false, edge);
-        row("larger than the screen", {}, {-50, 9, 900, 900}, false, {0, 0, 800, 800});
+        const QRect small(0, 0, 200, 100), corner(700, 750, 200, 100), menu(0, 0, 800, 30);
+        row("right", {100, 100, 300, 200}, small, false, {}, {402, 98, 204, 104});
+        row("left first", {300, 100, 300, 200}, small, true, {}, {94, 98, 204, 104});
+        row("right taken, no room left", {100, 100, 300, 200}, small, false,
+            {menu, {402, 98, 9, 9}}, {98, 302, 204, 104});
+        row("below", {100, 50, 600, 200}, small, false, {}, {98, 252, 204, 104});
+        row("right, raised", {100, 650, 300, 148}, {0, 0, 200, 200}, true, {},
+            {402, 596, 204, 204});
+        row("no room beside", {2, 2, 796, 796}, corner, false, {menu}, {596, 30, 204, 104});
+        row("no room, right edge taken", {2, 2, 796, 796}, {0, 0, 200, 900}, false,
+            {menu, {700, 700, 9, 9}}, {0, 30, 204, 770});
+        row("larger than the screen", {}, {-50, 9, 900, 900}, false, {}, {0, 0, 800, 800});
     }
     void placement() {
         QFETCH(QRect, main);
         QFETCH(QRect, window);
         QFETCH(bool, leftFirst);
+        QFETCH(QList<QRect>, clear);
         QWidget over, placed;
         over.setGeometry(main.isEmpty() ? QRect(9, 9, 9, 9) : main);
         over.show();
         over.setVisible(!main.isEmpty()); // hidden, as during a new game
         placed.setGeometry(window);
         main.isEmpty() ? platform::keepOnScreen(&placed, &over)
-                       : platform::placeBeside(&placed, &over, leftFirst);
+                       : platform::placeBeside(&placed, &over, leftFirst, clear);
         placed.show();
         QTEST(placed.frameGeometry(), "frame");
     }

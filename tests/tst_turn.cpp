@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -89,6 +90,9 @@ private slots:
         QList<QRect> windows{form.frameGeometry(),
                              Fixture::window<HeatForecast>("HeatForecast")->frameGeometry(),
                              history->frameGeometry()};
+        const QRect menu(form.menuBar()->mapToGlobal(QPoint()), form.menuBar()->size());
+        QVERIFY2(!windows[1].intersects(menu) && !windows[2].intersects(menu),
+                 "a tool window over the menu bar");
         QStringList seen;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {

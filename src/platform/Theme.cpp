@@ -110,13 +110,19 @@ void fitOnScreen(QWidget* window, const QWidget* over) {
     window->move(outer.topLeft());
 }
 
-void placeBeside(QWidget* window, const QWidget* over, bool leftFirst) {
+void placeBeside(QWidget* window, const QWidget* over, bool leftFirst, const QList<QRect>& clear) {
     fitOnScreen(window, over);
     if (!over || !over->isVisible())
         return;
     const QRect area = available(window, over);
     const QRect main = over->frameGeometry();
-    const QSize outer = window->size().grownBy(frameOf(window, over));
+    const QMargins frame = frameOf(window, over);
+    QSize outer = window->size().grownBy(frame);
+    const auto free = [&](const QRect& place) {
+        return area.contains(place) &&
+               std::none_of(clear.begin(), clear.end(),
+                            [&](const QRect& taken) { return place.intersects(taken); });
+    };
     const QPoint right(main.right() + 1, main.top()), left(main.left() - outer.width(), main.top());
     for (const QPoint at : {leftFirst ? left : right, leftFirst ? right : left,
                             QPoint(main.left(), main.bottom() + 1),
@@ -124,11 +130,22 @@ void placeBeside(QWidget* window, const QWidget* over, bool leftFirst) {
         QRect place(at, outer);
         place.moveBottom(std::min(place.bottom(), area.bottom()));
         place.moveRight(std::min(place.right(), area.right()));
-        if (area.contains(place) && !place.intersects(main)) {
+        if (free(place) && !place.intersects(main)) {
             window->move(place.topLeft());
             return;
         }
     }
+    // No room beside: over `over`, under its menu bar, shorter if need be,
+    // and on another window only where both edges are taken.
+    const int top = clear.isEmpty() ? area.top() : std::max(area.top(), clear.first().bottom() + 1);
+    outer.setHeight(
+        std::min(outer.height(), std::max(area.bottom() + 1 - top, window->minimumHeight())));
+    QRect place(QPoint(area.right() + 1 - outer.width(), top), outer);
+    if (!free(place))
+        if (const QRect other({area.left(), top}, outer); free(other))
+            place = other;
+    window->resize(outer.shrunkBy(frame));
+    window->move(place.topLeft());
 }
 
 namespace {

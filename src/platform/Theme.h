@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QList>
+#include <QRect>
 
 class QApplication;
 class QWidget;
@@ -37,9 +39,12 @@ void centreOnScreen(QWidget* window);
 // Every window the program opens lies wholly on the available area of the
 // main window's screen (`over`'s), never larger than that area, at any scale.
 void fitOnScreen(QWidget* window, const QWidget* over);
-// Beside `over` where its screen has room for it (right or left first),
-// else fitted over it.
-void placeBeside(QWidget* window, const QWidget* over, bool leftFirst = false);
+// Beside `over` where its screen has room for it (right or left first,
+// then below, above), clear of the rects in `clear` (global coordinates):
+// `over`'s menu bar first, then the other windows. Where there is none, over
+// `over` at the screen's right or left edge, below the menu bar.
+void placeBeside(QWidget* window, const QWidget* over, bool leftFirst = false,
+                 const QList<QRect>& clear = {});
 // Fits the window each time it is shown, wherever Qt first put it.
 void keepOnScreen(QWidget* window, const QWidget* over);
 

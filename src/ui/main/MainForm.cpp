@@ -497,10 +497,19 @@ void MainForm::showAbout() {
     raiseWindow(about_.ensure([] { return std::make_unique<AboutForm>(); }));
 }
 
+QList<QRect> MainForm::keptClear() const {
+    QList<QRect> clear{QRect(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size())};
+    for (const QWidget* tool : {static_cast<const QWidget*>(forecast_.get()),
+                                static_cast<const QWidget*>(history_.get())})
+        if (tool && tool->isVisible())
+            clear << tool->frameGeometry();
+    return clear;
+}
+
 void MainForm::showForecast() {
     HeatForecast* forecast = forecast_.ensure([this] {
         auto made = std::make_unique<HeatForecast>(game_);
-        platform::placeBeside(made.get(), this);
+        platform::placeBeside(made.get(), this, false, keptClear());
         return made;
     });
     forecast->refreshAll();
@@ -510,7 +519,7 @@ void MainForm::showForecast() {
 void MainForm::showHistory() {
     TurnHistory* history = history_.ensure([this] {
         auto made = std::make_unique<TurnHistory>(game_.log());
-        platform::placeBeside(made.get(), this, true);
+        platform::placeBeside(made.get(), this, true, keptClear());
         return made;
     });
     history->refresh();

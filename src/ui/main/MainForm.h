@@ -133,6 +133,8 @@ private:
     // Shows one 'Mech in the list and the panel without selecting it in the game.
     void showMech(int row);
     void endProgram();
+    // What a tool window opening keeps clear of: the menu bar, the other tool window.
+    QList<QRect> keptClear() const;
 
     // DiceQuestionInterface: the players see the 'Mech they roll for.
     std::optional<int> askTotal(const RollRequest& request, const std::string& question) override;
