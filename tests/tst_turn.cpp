@@ -165,6 +165,14 @@ private slots:
         QVERIFY(table->item(0, HeatForecast::Level)->text() == "22");
         QVERIFY2(table->item(1, HeatForecast::Level)->font().bold(), "a problem not in bold");
         QCOMPARE(table->item(1, HeatForecast::Level)->foreground().color(), QColor(192, 0, 0));
+        f.type(f.edit("HeatSinks"), "99999"); // a long problem wraps in a taller row
+        const QTableWidgetItem* problem = table->item(1, HeatForecast::Level);
+        const QRect cell = table->visualItemRect(problem);
+        const QFontMetrics metrics(problem->font());
+        QVERIFY2(cell.width() < metrics.horizontalAdvance(problem->text()) &&
+                     metrics.boundingRect(cell, Qt::TextWordWrap, problem->text()).height() <=
+                         cell.height(),
+                 "a problem on one wide line, or cut");
         f.type(f.edit("HeatSinks"), "10");
         QCOMPARE(table->item(1, HeatForecast::Shutdown)->text() +
                      table->item(1, HeatForecast::Ammo)->text(),

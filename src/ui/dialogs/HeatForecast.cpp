@@ -18,7 +18,8 @@ namespace caldrix {
 
 namespace {
 
-void setCell(QTableWidget* table, int row, int column, const QString& text, bool problem = false) {
+// True when the text changed.
+bool setCell(QTableWidget* table, int row, int column, const QString& text, bool problem = false) {
     QTableWidgetItem* item = table->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
@@ -26,7 +27,8 @@ void setCell(QTableWidget* table, int row, int column, const QString& text, bool
         table->setItem(row, column, item);
     }
     // Each change makes the view lay out again: change only what differs.
-    if (item->text() != text)
+    const bool changed = item->text() != text;
+    if (changed)
         item->setText(text);
     if (item->font().bold() != problem) {
         // A 'Mech that Next Turn would reject stands out.
@@ -35,6 +37,7 @@ void setCell(QTableWidget* table, int row, int column, const QString& text, bool
         item->setFont(font);
         item->setForeground(problem ? QBrush(QColor(192, 0, 0)) : QBrush());
     }
+    return changed;
 }
 
 } // namespace
@@ -95,11 +98,15 @@ void HeatForecast::refreshRow(int row) {
     if (f.problem) {
         for (int column : {TurnHeat, Sunk, Movement, Fire, Shutdown, Ammo})
             setCell(table_, row, column, QString());
-        setCell(table_, row, Level, platform::toQ(*f.problem), true);
+        // A problem wraps in its row, which grows to hold it.
+        if (setCell(table_, row, Level, platform::toQ(*f.problem), true))
+            table_->resizeRowToContents(row);
     } else {
         setCell(table_, row, TurnHeat, QString::number(f.balance.turnHeat));
         setCell(table_, row, Sunk, QString::number(f.balance.heatSinkCount));
-        setCell(table_, row, Level, QString::number(f.level));
+        if (setCell(table_, row, Level, QString::number(f.level)) &&
+            table_->rowHeight(row) != table_->verticalHeader()->defaultSectionSize())
+            table_->setRowHeight(row, table_->verticalHeader()->defaultSectionSize());
         setCell(table_, row, Movement, platform::toQ(f.mp));
         setCell(table_, row, Fire, platform::toQ(f.mod2Fier));
         setCell(table_, row, Shutdown, platform::toQ(shutdownText(f)));
@@ -133,10 +140,11 @@ void HeatForecast::sizeColumns() {
         int width = header.horizontalAdvance(table_->horizontalHeaderItem(column)->text()) + 8;
         for (const QString& text : texts[column])
             width = std::max(width, cell.horizontalAdvance(text) + padding);
+        // The problems wrap: the level column holds half of the longest on a line.
         if (column == Level)
             for (const char* message : messages::kProblems)
-                width = std::max(width,
-                                 problem.horizontalAdvance(QString::fromLatin1(message)) + padding);
+                width = std::max(
+                    width, problem.horizontalAdvance(QString::fromLatin1(message)) / 2 + padding);
         if (table_->columnWidth(column) != width)
             table_->setColumnWidth(column, width);
     }
