@@ -110,14 +110,18 @@ private slots:
         range("history/1/mechs/1/rolls/0/total", 2, 12);
         range("undo/0/historyEntry", 0, 3);
         row("version 0", "version", 0, "its version is not a whole number from 1 to 2147483647");
-        row("newer version", "version", 2, "it comes from a newer version of Caldrix");
+        row("newer version", "version", 3, "it comes from a newer version of Caldrix");
+        range("rules/temperature", -200, 200);
+        row("unknown rule", "rules/fastCooling", true, "it holds a rule Caldrix does not know");
+        row("no rules", "rules", QJsonValue::Undefined, "it has no rules");
         row("no heat", "mechs/0/record/heat", QJsonValue::Undefined, "it has no heat");
         row("over-long name", "mechs/0/name", QString(1'000'001, 'x'),
             "it holds an over-long text");
         row("longest name taken", "mechs/0/name", QString(1'000'000, 'x'), "");
         row("unknown condition", "mechs/0/record/conditionShutdown", "Boom",
             "its conditionShutdown is not one Caldrix writes");
-        row("three rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3}, "its rolls is too long");
+        row("six rolls", "history/2/mechs/1/rolls", QJsonArray{1, 2, 3, 4, 5, 6},
+            "its rolls is too long");
         QJsonArray mechs(document(played())["mechs"].toArray());
         while (mechs.size() <= 256)
             mechs.append(mechs[0]);

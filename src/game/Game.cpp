@@ -4,12 +4,32 @@
 #include "game/Game.h"
 
 #include "turn/HeatBalance.h"
+#include "turn/HeatScaleTable.h"
 
 #include <cassert>
 
 namespace caldrix {
 
 namespace {
+
+// "Shutdown avoided", "Restarted", "Coolant lost": how a roll went.
+std::string rollOutcome(Danger danger, bool avoided) {
+    switch (danger) {
+    case Danger::Shutdown:
+        return avoided ? "Shutdown avoided" : "Shutdown not avoided";
+    case Danger::AmmoExplosion:
+        return avoided ? "Ammo explosion avoided" : "Ammo explosion not avoided";
+    case Danger::PilotDamage:
+        return avoided ? "Pilot damage avoided" : "Pilot damage not avoided";
+    case Danger::SystemFailure:
+        return avoided ? "System failure avoided" : "System failure not avoided";
+    case Danger::Restart:
+        return avoided ? "Restarted" : "Still shut down";
+    case Danger::Coolant:
+        break;
+    }
+    return avoided ? "Coolant held" : "Coolant lost";
+}
 
 // The players roll their own dice and type the total. Each question after
 // the first says how the last roll went.
@@ -23,20 +43,38 @@ public:
     }
 
     std::optional<Dice> roll(Danger danger, int level, int avoidOn) override {
-        const bool shutdown = danger == Danger::Shutdown;
-        const std::string question = last_ + name_ + " is at heat " + std::to_string(level) +
-                                     ". Roll two dice against " +
-                                     (shutdown ? "a shutdown" : "an ammunition explosion") + ": " +
-                                     std::to_string(avoidOn) + " or more avoids it.";
+        const std::string on = std::to_string(avoidOn) + " or more";
+        const std::string heat = name_ + " (heat " + std::to_string(level) + "): " + on;
+        std::string question =
+            name_ + " is at heat " + std::to_string(level) + ". Roll two dice against ";
+        switch (danger) {
+        case Danger::Shutdown:
+            question += "a shutdown: " + on + " avoids it.";
+            break;
+        case Danger::AmmoExplosion:
+            question += "an ammunition explosion: " + on + " avoids it.";
+            break;
+        case Danger::PilotDamage:
+            question += "pilot damage: " + on + " avoids it.";
+            break;
+        case Danger::SystemFailure:
+            question += "a system failure: " + on + " avoids it.";
+            break;
+        case Danger::Restart:
+            question = "Restart roll for " + heat;
+            break;
+        case Danger::Coolant:
+            question = "Coolant roll for " + heat + " loses one point of heat dissipation";
+            break;
+        }
         const std::optional<int> total =
-            question_ ? question_->askTotal({row_}, question) : std::nullopt;
+            question_ ? question_->askTotal({row_}, last_ + question) : std::nullopt;
         if (!total)
             return std::nullopt;
         // The table-roll box lets no other total through.
         assert(*total >= kLowestTotal && *total <= kHighestTotal);
-        last_ = std::string(shutdown ? "Shutdown" : "Ammo explosion") +
-                (*total >= avoidOn ? " avoided" : " not avoided") + " with " +
-                std::to_string(*total) + ".\n";
+        const bool avoided = avoids(danger, *total, avoidOn);
+        last_ = rollOutcome(danger, avoided) + " with " + std::to_string(*total) + ".\n";
         Dice dice;
         dice.diceTotal = static_cast<std::int16_t>(*total);
         dice.atTable = true;
@@ -115,6 +153,8 @@ void Game::newGame() {
     names_.clear();
     selected_ = -1;
     log_.clear();
+    if (rules_ != GameRules{}) // the table's rules go on into the new game
+        log_.addNote(rulesNote(rules_));
     rosterChanged();
 }
 
@@ -174,7 +214,7 @@ TurnOutcome Game::nextTurn() {
     std::vector<std::string> problems;
     for (int row = 0; row < mechs; ++row) {
         random_.reseed();
-        const EntryCheck check = checkEntries(store_[row + 1]);
+        const EntryCheck check = checkEntries(store_[row + 1], rules_);
         for (const std::string& message : check.messages) {
             outcome.messages.push_back({row, message});
             problems.push_back(names_[static_cast<std::size_t>(row)] + ": " + message);
@@ -206,15 +246,19 @@ TurnOutcome Game::nextTurn() {
     DiceSourceInterface& dice = diceAtTable_ ? static_cast<DiceSourceInterface&>(table) : generator;
     for (int row = 0; row < mechs; ++row) {
         MechRecord& record = store_[row + 1];
+        const bool expanded = rules_.expandedScale;
         if (diceAtTable_) {
             // While the players roll, the record shows what is already certain.
-            record.conditionFire = fireModifierText(record.heat);
-            record.conditionMovement = movementPenaltyText(record.heat);
-            record.conditionShutdown = {};
-            record.conditionAmmo = {};
+            record.conditionFire = fireModifierText(record.heat, expanded);
+            record.conditionMovement = movementPenaltyText(record.heat, expanded);
+            record.conditionShutdown = record.conditionAmmo = {};
+            record.conditionPilot = record.conditionSystem = {};
             table.about(row, names_[static_cast<std::size_t>(row)]);
         }
-        std::optional<HeatEffects> effects = applyHeatEffects(record.heat, dice);
+        const RollSituation situation{
+            expanded, rules_.shutdownLasts, rules_.shutdownLasts && record.shutDown,
+            rules_.coolantFailure && balances[static_cast<std::size_t>(row)].heatSinkCount > 0};
+        std::optional<HeatEffects> effects = applyHeatEffects(record.heat, dice, situation);
         if (!effects) {
             for (int slot = 1; slot <= mechs; ++slot)
                 store_[slot] = before[static_cast<std::size_t>(slot - 1)];
@@ -227,6 +271,11 @@ TurnOutcome Game::nextTurn() {
         record.conditionMovement = effects->mp;
         record.conditionShutdown = effects->shutdown;
         record.conditionAmmo = effects->ammoExp;
+        record.conditionPilot = effects->pilot;
+        record.conditionSystem = effects->system;
+        record.shutDown = effects->down;
+        if (effects->coolantLost)
+            ++record.coolantLost;
         lines.push_back({names_[static_cast<std::size_t>(row)],
                          before[static_cast<std::size_t>(row)].heat, record.heat,
                          balances[static_cast<std::size_t>(row)].turnHeat, std::move(*effects)});
@@ -262,6 +311,26 @@ bool Game::undo() {
     return true;
 }
 
+bool Game::setRules(const GameRules& rules) {
+    if (rules == rules_)
+        return false;
+    for (int slot = 1; slot <= kLastSlot; ++slot) {
+        MechRecord& record = store_[slot];
+        if (!rules.shutdownLasts)
+            record.shutDown = false;
+        if (!rules.coolantFailure)
+            record.coolantLost = 0;
+        if (!rules.expandedScale) { // back on the basic scale, whose top is 30
+            record.heat = std::min<std::int16_t>(record.heat, kMaxBasicLevel);
+            record.conditionPilot = record.conditionSystem = {};
+        }
+    }
+    rules_ = rules;
+    log_.addNote(rulesNote(rules));
+    rosterChanged();
+    return true;
+}
+
 void Game::setDiceAtTable(bool atTable) {
     diceAtTable_ = atTable;
     changed();
@@ -276,11 +345,13 @@ GameState Game::state() const {
     state.log = log_.entries();
     state.undo = undo_;
     state.diceAtTable = diceAtTable_;
+    state.rules = rules_;
     return state;
 }
 
 GameView Game::view() const {
-    return {names_, store_.allSlots(), selected_, log_.entries(), undo_, diceAtTable_, generation_};
+    return {names_, store_.allSlots(), selected_,   log_.entries(),
+            undo_,  diceAtTable_,      generation_, rules_};
 }
 
 void Game::restore(GameState state) {
@@ -293,6 +364,7 @@ void Game::restore(GameState state) {
     log_.restore(std::move(state.log));
     undo_ = std::move(state.undo);
     diceAtTable_ = state.diceAtTable;
+    rules_ = state.rules;
     changed();
 }
 

@@ -6,6 +6,7 @@
 #include "state/MechRecordStore.h"
 #include "state/RecordFields.h"
 #include "state/UnitFile.h"
+#include "turn/GameRules.h"
 #include "turn/HeatEffects.h"
 #include "turn/RandomSource.h"
 #include "turn/TurnLog.h"
@@ -62,6 +63,7 @@ struct GameState {
     std::vector<LogEntry> log;
     std::vector<UndoStep> undo;
     bool diceAtTable = false;
+    GameRules rules;
     bool operator==(const GameState&) const = default;
 };
 
@@ -75,16 +77,13 @@ struct GameView {
     const std::vector<UndoStep>& undo;
     bool diceAtTable;
     std::uint64_t generation;
+    const GameRules& rules;
 };
 
 inline GameView viewOf(const GameState& state) {
-    return {state.names,
-            state.records.data(),
-            state.selected,
-            state.log,
-            state.undo,
-            state.diceAtTable,
-            0};
+    return {state.names, state.records.data(), state.selected,
+            state.log,   state.undo,           state.diceAtTable,
+            0,           state.rules};
 }
 
 // The game: the roster, one record per slot, the history and what Undo can
@@ -138,6 +137,12 @@ public:
     // The players' choice; the window calls it only when they make one.
     void setDiceAtTable(bool atTable);
 
+    const GameRules& rules() const { return rules_; }
+    // The players' choice of optional rules, for the rest of the game. Like
+    // a roster change it ends what Undo can take back, and the history notes
+    // it. A rule turned off leaves no trace of itself in the records.
+    bool setRules(const GameRules& rules);
+
     // Rises with every change, so that a saver knows when there is something new.
     std::uint64_t revision() const { return revision_; }
 
@@ -158,6 +163,7 @@ private:
     TurnLog log_;
     std::vector<UndoStep> undo_;
     bool diceAtTable_ = false;
+    GameRules rules_;
     std::uint64_t revision_ = 0;
     std::uint64_t generation_ = 0;
 };

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -25,6 +26,8 @@ namespace caldrix {
 namespace {
 
 const QString kFormat = QStringLiteral("caldrix-game");
+const QLatin1String kRuleKeys[] = {QLatin1String("shutdownLasts"), QLatin1String("expandedScale"),
+                                   QLatin1String("temperature"), QLatin1String("coolantFailure")};
 
 // ---- Writing ---------------------------------------------------------------
 
@@ -74,8 +77,15 @@ QByteArray compact(const QJsonObject& object) {
 }
 
 // The keys a turn line leaves out when they are empty.
-const char* const kTurnLineTexts[] = {"conditionFire", "conditionMovement", "conditionShutdown",
-                                      "conditionAmmoExplosion"};
+const char* const kTurnLineTexts[] = {"conditionFire",     "conditionMovement",
+                                      "conditionShutdown", "conditionAmmoExplosion",
+                                      "conditionPilot",    "conditionSystem"};
+// And the marks it leaves out when they are false.
+const char* const kTurnLineMarks[] = {"down", "coolantLost"};
+
+// Each roll's kind in a file, in the order of Danger; the first two since version 1.
+const char* const kDangers[] = {"shutdown",    "ammoExplosion", "restart",
+                                "pilotDamage", "systemFailure", "coolant"};
 
 QJsonObject entryJson(const LogEntry& entry) {
     if (entry.what == LogEntry::Kind::Note)
@@ -84,13 +94,12 @@ QJsonObject entryJson(const LogEntry& entry) {
     for (const MechTurnLine& m : entry.mechs) {
         QJsonArray rolls;
         for (const RollRecord& roll : m.effects.rolls)
-            rolls.append(QJsonObject{
-                {"danger", roll.kind == Danger::Shutdown ? "shutdown" : "ammoExplosion"},
-                {"avoidOn", roll.avoidOn},
-                {"die1", roll.rolled.die1},
-                {"die2", roll.rolled.die2},
-                {"total", roll.rolled.diceTotal},
-                {"atTable", roll.rolled.atTable}});
+            rolls.append(QJsonObject{{"danger", kDangers[static_cast<int>(roll.kind)]},
+                                     {"avoidOn", roll.avoidOn},
+                                     {"die1", roll.rolled.die1},
+                                     {"die2", roll.rolled.die2},
+                                     {"total", roll.rolled.diceTotal},
+                                     {"atTable", roll.rolled.atTable}});
         QJsonObject line{{"name", platform::toQ(m.name)},
                          {"before", m.before},
                          {"after", m.after},
@@ -99,9 +108,16 @@ QJsonObject entryJson(const LogEntry& entry) {
                          {"conditionMovement", platform::toQ(m.effects.mp)},
                          {"conditionShutdown", platform::toQ(m.effects.shutdown)},
                          {"conditionAmmoExplosion", platform::toQ(m.effects.ammoExp)},
+                         {"conditionPilot", platform::toQ(m.effects.pilot)},
+                         {"conditionSystem", platform::toQ(m.effects.system)},
+                         {"down", m.effects.down},
+                         {"coolantLost", m.effects.coolantLost},
                          {"rolls", rolls}};
         for (const char* key : kTurnLineTexts)
             if (line.value(QLatin1String(key)).toString().isEmpty())
+                line.remove(QLatin1String(key));
+        for (const char* key : kTurnLineMarks)
+            if (!line.value(QLatin1String(key)).toBool())
                 line.remove(QLatin1String(key));
         if (rolls.isEmpty())
             line.remove(QStringLiteral("rolls"));
@@ -193,6 +209,8 @@ std::set<std::string_view> column(const char* HeatScaleLevel::*field) {
     std::set<std::string_view> texts;
     for (const HeatScaleLevel& level : kHeatScale)
         texts.insert(level.*field);
+    for (const HeatScaleLevel& level : kExpandedScale)
+        texts.insert(level.*field);
     return texts;
 }
 
@@ -200,8 +218,10 @@ std::set<std::string_view> column(const char* HeatScaleLevel::*field) {
 const std::set<std::string_view>& allowed(ConditionKind kind) {
     static const std::set<std::string_view> fire = column(&HeatScaleLevel::fireModifier),
                                             movement = column(&HeatScaleLevel::movementPenalty),
-                                            shutdown{conditions::kShutdown},
-                                            ammo{conditions::kAmmoExplosion};
+                                            shutdown{conditions::kShutdown, conditions::kRestarted},
+                                            ammo{conditions::kAmmoExplosion},
+                                            pilot{conditions::kPilotHit},
+                                            system{conditions::kSystemFailure};
     switch (kind) {
     case ConditionKind::Fire:
         return fire;
@@ -210,42 +230,43 @@ const std::set<std::string_view>& allowed(ConditionKind kind) {
     case ConditionKind::Shutdown:
         return shutdown;
     case ConditionKind::Ammo:
+        return ammo;
+    case ConditionKind::Pilot:
+        return pilot;
+    case ConditionKind::System:
         break;
     }
-    return ammo;
+    return system;
 }
 
-int heat(const QJsonObject& object, const char* key) {
+// What a file's version and rules allow in it.
+struct Reading {
+    qint64 version = kGameFileVersion;
+    int maxLevel = kMaxBasicLevel;
+};
+
+int heat(const QJsonObject& object, const char* key, const Reading& reading) {
     const QJsonValue value = need(object.value(QLatin1String(key)), key);
     if (!value.isDouble() || value.toDouble() != std::floor(value.toDouble()) ||
-        value.toDouble() < 0 || value.toDouble() > kMaxLevel)
-        refuse(QStringLiteral("it holds a heat level outside 0 to 30"));
+        value.toDouble() < 0 || value.toDouble() > reading.maxLevel)
+        refuse(QStringLiteral("it holds a heat level outside 0 to %1").arg(reading.maxLevel));
     return value.toInt();
 }
 
-struct Conditions {
-    std::string_view fire, movement, shutdown, ammo;
-};
-
-Conditions conditionsOf(const QJsonObject& o) {
-    return {condition(o, "conditionFire", allowed(ConditionKind::Fire)),
-            condition(o, "conditionMovement", allowed(ConditionKind::Movement)),
-            condition(o, "conditionShutdown", allowed(ConditionKind::Shutdown)),
-            condition(o, "conditionAmmoExplosion", allowed(ConditionKind::Ammo))};
-}
-
-MechRecord recordFrom(const QJsonValue& value) {
+MechRecord recordFrom(const QJsonValue& value, const Reading& reading) {
     const QJsonObject o = object(value, "record");
     MechRecord r;
     for (const RecordField& field : kRecordFields) {
         const char* key = field.key;
+        if (field.since > reading.version)
+            continue; // an older file: the field as a new record has it
         std::visit(
             Overloaded{
                 [&](RecordField::Text m) { r.*m = text(o, key); },
                 // A number over the heat scale is refused as a heat level, as in a turn line.
                 [&](RecordField::Number m) {
                     r.*m = static_cast<std::int16_t>(field.high == kMaxLevel
-                                                         ? heat(o, key)
+                                                         ? heat(o, key, reading)
                                                          : number(o, key, field.low, field.high));
                 },
                 [&](RecordField::Tick m) { r.*m = tick(o, key); },
@@ -258,7 +279,7 @@ MechRecord recordFrom(const QJsonValue& value) {
     return r;
 }
 
-LogEntry entryFrom(const QJsonValue& value) {
+LogEntry entryFrom(const QJsonValue& value, const Reading& reading) {
     const QJsonObject o = object(value, "history");
     LogEntry entry;
     if (o.contains(QLatin1String("note"))) {
@@ -273,23 +294,36 @@ LogEntry entryFrom(const QJsonValue& value) {
         for (const char* key : kTurnLineTexts)
             if (!m.contains(QLatin1String(key)))
                 m.insert(QLatin1String(key), QString());
+        for (const char* key : kTurnLineMarks)
+            if (!m.contains(QLatin1String(key)))
+                m.insert(QLatin1String(key), false);
         if (!m.contains(QLatin1String("rolls")))
             m.insert(QStringLiteral("rolls"), QJsonArray());
         MechTurnLine line;
         line.name = text(m, "name");
-        line.before = heat(m, "before");
-        line.after = heat(m, "after");
+        line.before = heat(m, "before", reading);
+        line.after = heat(m, "after", reading);
         line.turnHeat =
             number(m, "turnHeat", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        const Conditions c = conditionsOf(m);
-        line.effects = {c.fire, c.movement, c.shutdown, c.ammo, {}};
-        for (const QJsonValue& rollValue : array(m, "rolls", 2)) {
+        HeatEffects& e = line.effects;
+        e.mod2Fier = condition(m, "conditionFire", allowed(ConditionKind::Fire));
+        e.mp = condition(m, "conditionMovement", allowed(ConditionKind::Movement));
+        e.shutdown = condition(m, "conditionShutdown", allowed(ConditionKind::Shutdown));
+        e.ammoExp = condition(m, "conditionAmmoExplosion", allowed(ConditionKind::Ammo));
+        e.pilot = condition(m, "conditionPilot", allowed(ConditionKind::Pilot));
+        e.system = condition(m, "conditionSystem", allowed(ConditionKind::System));
+        e.down = flag(m, "down");
+        e.coolantLost = flag(m, "coolantLost");
+        // A shutdown or a restart roll, then ammunition, pilot, system, coolant.
+        const auto dangers = reading.version < 2 ? 2 : std::size(kDangers);
+        for (const QJsonValue& rollValue : array(m, "rolls", reading.version < 2 ? 2 : 5)) {
             const QJsonObject r = object(rollValue, "roll");
             const std::string danger = text(r, "danger");
-            if (danger != "shutdown" && danger != "ammoExplosion")
+            const auto kind = std::find(kDangers, kDangers + dangers, danger) - kDangers;
+            if (kind == static_cast<std::ptrdiff_t>(dangers))
                 refuse(QStringLiteral("its danger is not one Caldrix writes"));
             RollRecord roll;
-            roll.kind = danger == "shutdown" ? Danger::Shutdown : Danger::AmmoExplosion;
+            roll.kind = static_cast<Danger>(kind);
             roll.avoidOn = static_cast<int>(number(r, "avoidOn", kLowestTotal, kHighestTotal));
             roll.rolled.atTable = flag(r, "atTable");
             const int lowest = roll.rolled.atTable ? 0 : 1;
@@ -298,7 +332,7 @@ LogEntry entryFrom(const QJsonValue& value) {
                 *die = static_cast<std::int16_t>(number(r, key, lowest, 6));
             roll.rolled.diceTotal =
                 static_cast<std::int16_t>(number(r, "total", kLowestTotal, kHighestTotal));
-            roll.avoided = roll.rolled.diceTotal >= roll.avoidOn;
+            roll.avoided = avoids(roll.kind, roll.rolled.diceTotal, roll.avoidOn);
             line.effects.rolls.push_back(roll);
         }
         entry.mechs.push_back(std::move(line));
@@ -310,23 +344,37 @@ GameState stateFrom(const QJsonObject& o) {
     const QJsonValue format = o.value(QLatin1String("format"));
     if (!format.isString() || format.toString() != kFormat)
         refuse(QStringLiteral("it is not a Caldrix game"));
-    const qint64 version = number(o, "version", 1, std::numeric_limits<int>::max());
-    if (version > kGameFileVersion)
+    Reading reading;
+    reading.version = number(o, "version", 1, std::numeric_limits<int>::max());
+    if (reading.version > kGameFileVersion)
         refuse(QStringLiteral("it comes from a newer version of Caldrix"));
 
     GameState state;
+    if (reading.version >= 2) { // the optional rules; a first-version game has none
+        const QJsonObject rules = object(need(o.value(QLatin1String("rules")), "rules"), "rules");
+        for (auto it = rules.begin(); it != rules.end(); ++it)
+            if (!std::count(std::begin(kRuleKeys), std::end(kRuleKeys), it.key()))
+                refuse(QStringLiteral("it holds a rule Caldrix does not know"));
+        state.rules.shutdownLasts = flag(rules, "shutdownLasts");
+        state.rules.expandedScale = flag(rules, "expandedScale");
+        state.rules.temperature =
+            static_cast<int>(number(rules, "temperature", kLowestTemperature, kHighestTemperature));
+        state.rules.coolantFailure = flag(rules, "coolantFailure");
+    }
+    if (state.rules.expandedScale)
+        reading.maxLevel = kMaxExpandedLevel;
     state.records.assign(kSlotCount, MechRecord::defaults());
-    state.records[0] = recordFrom(need(o.value(QLatin1String("scratch")), "scratch"));
+    state.records[0] = recordFrom(need(o.value(QLatin1String("scratch")), "scratch"), reading);
     for (const QJsonValue& mech : array(o, "mechs", kMaxMechs)) {
         const QJsonObject m = object(mech, "mech");
         state.names.push_back(text(m, "name"));
-        state.records[state.names.size()] = recordFrom(need(m.value("record"), "record"));
+        state.records[state.names.size()] = recordFrom(need(m.value("record"), "record"), reading);
     }
     const int mechs = static_cast<int>(state.names.size());
     state.selected = static_cast<int>(number(o, "selected", -1, mechs - 1));
     state.diceAtTable = flag(o, "diceAtTable");
     for (const QJsonValue& entry : array(o, "history", 10'000'000))
-        state.log.push_back(entryFrom(entry));
+        state.log.push_back(entryFrom(entry, reading));
     // Undo steps hold what differs from the state that followed them: read
     // from the newest back, each on the records after it.
     const QJsonArray steps = array(o, "undo", 10'000'000);
@@ -352,7 +400,7 @@ GameState stateFrom(const QJsonObject& o) {
             const QJsonObject delta = object(befores[k][i], "record");
             for (auto it = delta.begin(); it != delta.end(); ++it)
                 merged.insert(it.key(), it.value());
-            state.undo[k].before.push_back(recordFrom(merged));
+            state.undo[k].before.push_back(recordFrom(merged, reading));
         }
         after = state.undo[k].before;
     }
@@ -398,12 +446,17 @@ QByteArray GameWriter::json(const GameView& game) {
     for (std::size_t i = 0; i < game.names.size(); ++i)
         mechs.append(QJsonObject{{"name", platform::toQ(game.names[i])},
                                  {"record", recordJson(game.records[i + 1])}});
-    QByteArray document = compact({{"format", kFormat},
-                                   {"version", kGameFileVersion},
-                                   {"mechs", mechs},
-                                   {"selected", game.selected},
-                                   {"diceAtTable", game.diceAtTable},
-                                   {"scratch", recordJson(game.records[0])}});
+    QByteArray document =
+        compact({{"format", kFormat},
+                 {"version", kGameFileVersion},
+                 {"mechs", mechs},
+                 {"selected", game.selected},
+                 {"diceAtTable", game.diceAtTable},
+                 {"rules", QJsonObject{{"shutdownLasts", game.rules.shutdownLasts},
+                                       {"expandedScale", game.rules.expandedScale},
+                                       {"temperature", game.rules.temperature},
+                                       {"coolantFailure", game.rules.coolantFailure}}},
+                 {"scratch", recordJson(game.records[0])}});
     document.chop(1); // the closing brace: the history and undo follow
     return document + ",\"history\":" + history + "],\"undo\":" + undo + "]}";
 }

@@ -12,12 +12,12 @@
 
 namespace caldrix {
 
-// Saved games: one JSON document per game, "caldrix-game" version 1 (the
+// Saved games: one JSON document per game, "caldrix-game" version 2 (the
 // README links its description). Reading is strict: anything the program
 // could not have written is refused with the reason, and nothing in a file
 // is ever run or shown as markup.
 inline constexpr qint64 kMaxGameFileBytes = 16 * 1024 * 1024;
-inline constexpr int kGameFileVersion = 1;
+inline constexpr int kGameFileVersion = 2;
 inline const QString kGameFileSuffix = QStringLiteral(".caldrix");
 
 struct GameFileResult {

@@ -26,7 +26,7 @@ inline constexpr int kMaxText = 1'000'000;
 // its last turn produced.
 struct MechRecord {
     std::string heatSinks;
-    std::int16_t heat = 0; // 0..30
+    std::int16_t heat = 0; // 0..30, or 0..50 on the expanded heat scale
     bool doubleHeatSinks = false;
     std::string movementType;
     std::string hexesJumped;
@@ -43,6 +43,12 @@ struct MechRecord {
     std::string_view conditionShutdown;
     std::string_view conditionAmmo;
     std::int16_t otherHeat = 0; // 0..32767
+    // The optional rules': shut down until it restarts, heat dissipation
+    // lost to coolant failure, and the expanded scale's two conditions.
+    bool shutDown = false;
+    std::int16_t coolantLost = 0;
+    std::string_view conditionPilot;
+    std::string_view conditionSystem;
 
     bool operator==(const MechRecord&) const = default;
 

@@ -14,7 +14,7 @@
 namespace caldrix {
 
 // Which of the heat scale's texts a condition may hold.
-enum class ConditionKind { Fire, Movement, Shutdown, Ammo };
+enum class ConditionKind { Fire, Movement, Shutdown, Ammo, Pilot, System };
 
 // One field of a 'Mech's record, described once: its key in a saved game,
 // the control that shows it, and what it may hold. The saved-game reader and
@@ -36,12 +36,13 @@ struct RecordField {
     const char* control; // the objectName of the control that shows it
     std::variant<Text, Number, Tick, Flag, Condition> member;
     int low = 0, high = 0; // numbers only: the range a saved game may hold
+    int since = 1;         // the saved-game version that first holds it
 };
 
-inline constexpr int kMaxLevel = 30;
+inline constexpr int kMaxLevel = 50; // the expanded scale's top; the basic one ends at 30
 inline constexpr int kMaxOtherHeat = 32767;
 
-inline const std::array<RecordField, 17> kRecordFields{{
+inline const std::array<RecordField, 21> kRecordFields{{
     {"heatSinks", "HeatSinks", &MechRecord::heatSinks},
     {"heat", "", &MechRecord::heat, 0, kMaxLevel},
     {"doubleHeatSinks", "DHS", &MechRecord::doubleHeatSinks},
@@ -64,6 +65,12 @@ inline const std::array<RecordField, 17> kRecordFields{{
     {"conditionAmmoExplosion", "ConditionAmmoExp",
      RecordField::Condition{&MechRecord::conditionAmmo, ConditionKind::Ammo}},
     {"otherHeat", "OtherHeat", &MechRecord::otherHeat, 0, kMaxOtherHeat},
+    {"shutDown", "", &MechRecord::shutDown, 0, 0, 2},
+    {"coolantLost", "", &MechRecord::coolantLost, 0, kMaxOtherHeat, 2},
+    {"conditionPilot", "ConditionPilot",
+     RecordField::Condition{&MechRecord::conditionPilot, ConditionKind::Pilot}, 0, 0, 2},
+    {"conditionSystem", "ConditionSystem",
+     RecordField::Condition{&MechRecord::conditionSystem, ConditionKind::System}, 0, 0, 2},
 }};
 
 // One entry the player changed, as typed: the field, by its place in the

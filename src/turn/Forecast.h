@@ -22,15 +22,25 @@ struct MechForecast {
     std::string_view mp;
     int shutdownAvoidOn = 0; // 0: no roll
     bool shutdownAutomatic = false;
+    bool down = false;   // shut down now, where shutdown lasts: the restart instead
     int ammoAvoidOn = 0; // 0: no roll
+    bool ammoAutomatic = false;
+    int pilotAvoidOn = 0; // the expanded scale's
+    int systemAvoidOn = 0;
+    int coolantFailsOn = 0; // 0: no roll
 };
 
 // Uses the very rules of Next Turn; never rolls.
-MechForecast forecast(const MechRecord& record);
+MechForecast forecast(const MechRecord& record, const GameRules& rules = {});
 
-// "—", "automatic" or "avoid on 8+ (41.7%)".
+// "—", "automatic" or "avoid on 8+ (41.7%)"; for a shut-down 'Mech
+// "shut down: restarts", "restart on 8+ (41.7%)" or "stays down".
 std::string shutdownText(const MechForecast& forecast);
 std::string ammoText(const MechForecast& forecast);
+std::string pilotText(const MechForecast& forecast);
+std::string systemText(const MechForecast& forecast);
+// "fails on 9+ (27.8%)": the chance that coolant is lost.
+std::string coolantText(const MechForecast& forecast);
 
 // One line for a roster tooltip:
 // "heat 12 → 16: -3 Movement Points, +2 Modifier to fire, shutdown avoid on 4+ (91.7%)".

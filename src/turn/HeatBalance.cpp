@@ -21,8 +21,14 @@ std::optional<EntryNumber> number16(std::string_view text) {
 
 } // namespace
 
-EntryCheck checkEntries(const MechRecord& r) {
+std::int64_t dissipation(const MechRecord& r) {
+    const std::optional<EntryNumber> sinks = number16(r.heatSinks);
+    return sinks ? rounded(*sinks) * (r.doubleHeatSinks ? 2 : 1) : 0;
+}
+
+EntryCheck checkEntries(const MechRecord& r, const GameRules& rules) {
     EntryCheck check;
+    const bool down = rules.shutdownLasts && r.shutDown;
     auto fail = [&check](const char* message) { check.messages.emplace_back(message); };
 
     // Wide integers throughout: 32767 other heat on 30 carried heat, or
@@ -39,7 +45,8 @@ EntryCheck checkEntries(const MechRecord& r) {
 
     // Movement.
     const std::string_view move = r.movementType;
-    if (move == "Stationary") {
+    if (down) {
+    } else if (move == "Stationary") {
     } else if (move == "Walking") {
         turnHeat += 1;
     } else if (move == "Running") {
@@ -68,16 +75,19 @@ EntryCheck checkEntries(const MechRecord& r) {
         else
             fail(badMessage);
     };
-    addEntry(r.attemptsToStand, messages::kBadAttemptsToStand);
-    item(parts.standing);
-    addEntry(r.weaponHeat, messages::kBadWeaponHeat);
-    item(parts.weapons);
+    if (!down) {
+        addEntry(r.attemptsToStand, messages::kBadAttemptsToStand);
+        item(parts.standing);
+        addEntry(r.weaponHeat, messages::kBadWeaponHeat);
+        item(parts.weapons);
+    }
 
     // Fire counts only while the fire box is ticked. The window shows
     // "Walking Through" whenever its flag is set, so standing in the fire
     // counts only while it is not.
     if (r.fire && r.walkingThroughFire) {
-        if (r.fireHexes.empty())
+        if (down) {
+        } else if (r.fireHexes.empty())
             fail(messages::kEnterFireHexes);
         else
             addEntry(r.fireHexes, messages::kBadFireHexes);
@@ -93,22 +103,36 @@ EntryCheck checkEntries(const MechRecord& r) {
     else if (!sinks)
         fail(messages::kBadHeatSinks);
 
-    // Engine hits are alternatives: the second hit adds 10 in all.
+    // Engine hits are alternatives: the second hit adds 10 in all. A
+    // shut-down engine makes no heat.
+    const int engineHeat = down ? 0 : 5;
     if (r.engineHits == "None") {
     } else if (r.engineHits == "1st Engine Hit") {
-        turnHeat += 5;
+        turnHeat += engineHeat;
     } else if (r.engineHits == "2nd Engine Hit") {
-        turnHeat += 10;
+        turnHeat += 2 * engineHeat;
     } else {
         fail(messages::kEnterEngineHits);
     }
     item(parts.engine);
 
+    // Heat adds to the turn's; cold only takes back what the turn built up.
+    const int weather = temperatureHeat(rules.temperature);
+    if (weather > 0)
+        turnHeat += weather;
+    else if (turnHeat > 0)
+        turnHeat = std::max<std::int64_t>(0, turnHeat + weather);
+    item(parts.temperature);
+
     if (check.messages.empty()) {
-        parts.heatSinkCount = rounded(*sinks) * (r.doubleHeatSinks ? 2 : 1);
+        const std::int64_t most = dissipation(r);
+        parts.coolantLost =
+            std::clamp<std::int64_t>(r.coolantLost, 0, std::max<std::int64_t>(most, 0));
+        parts.heatSinkCount = most - parts.coolantLost;
         const std::int64_t level = currentHeat + turnHeat - parts.heatSinkCount;
         parts.turnHeat = turnHeat;
-        parts.newLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, 30));
+        const int top = rules.expandedScale ? 50 : 30;
+        parts.newLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, top));
         parts.other = r.otherHeat;
         check.balance = parts;
     }

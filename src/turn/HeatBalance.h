@@ -4,6 +4,7 @@
 #pragma once
 
 #include "state/MechRecordStore.h"
+#include "turn/GameRules.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,8 +18,8 @@ namespace caldrix {
 // what it added to that total.
 struct HeatBalance {
     std::int64_t turnHeat = 0;      // heat generated this turn
-    std::int64_t heatSinkCount = 0; // heat sunk this turn
-    std::int16_t newLevel = 0;      // 0..30
+    std::int64_t heatSinkCount = 0; // heat sunk this turn, after coolant lost
+    std::int16_t newLevel = 0;      // 0..30 (0..50 on the expanded scale)
 
     std::int64_t movement = 0; // movement or jumping
     std::int64_t standing = 0; // attempts to stand
@@ -26,6 +27,8 @@ struct HeatBalance {
     std::int64_t fire = 0;
     std::int64_t engine = 0;
     std::int64_t other = 0; // other heat, added to the heat carried in
+    std::int64_t temperature = 0;
+    std::int64_t coolantLost = 0; // heat sinking lost for good
 };
 
 // Validation and balance in one pass, in the order the players see the
@@ -36,8 +39,13 @@ struct EntryCheck {
     std::optional<HeatBalance> balance;
 };
 
-// A 'Mech's record checked as Next Turn checks it, its heat carried in included.
-EntryCheck checkEntries(const MechRecord& record);
+// A 'Mech's record checked as Next Turn checks it, its heat carried in
+// included. A 'Mech shut down under the lasting-shutdown rule neither moves
+// nor fires: those entries are neither counted nor checked.
+EntryCheck checkEntries(const MechRecord& record, const GameRules& rules = {});
+
+// What a 'Mech's heat sinks can dissipate at most, coolant lost aside.
+std::int64_t dissipation(const MechRecord& record);
 
 namespace messages {
 inline constexpr const char* kEnterMovementType = "Enter movement type";

@@ -33,24 +33,48 @@ int avoidChanceTenths(int avoidOn) {
 
 } // namespace
 
-const char* fireModifierText(int level) {
-    return heatScaleAt(level).fireModifier;
+const char* fireModifierText(int level, bool expanded) {
+    return heatScaleAt(level, expanded).fireModifier;
 }
 
-const char* movementPenaltyText(int level) {
-    return heatScaleAt(level).movementPenalty;
+const char* movementPenaltyText(int level, bool expanded) {
+    return heatScaleAt(level, expanded).movementPenalty;
 }
 
-int shutdownAvoidOn(int level) {
-    return std::max(heatScaleAt(level).shutdownAvoidOn, 0);
+bool automaticShutdown(int level, bool expanded) {
+    const int avoidOn = heatScaleAt(level, expanded).shutdownAvoidOn;
+    return avoidOn == kWithoutRoll || avoidOn > kHighestTotal;
 }
 
-bool automaticShutdown(int level) {
-    return heatScaleAt(level).shutdownAvoidOn == kShutsDownWithoutRoll;
+int shutdownAvoidOn(int level, bool expanded) {
+    return automaticShutdown(level, expanded) ? 0 : heatScaleAt(level, expanded).shutdownAvoidOn;
 }
 
-int ammoAvoidOn(int level) {
-    return heatScaleAt(level).ammoAvoidOn;
+bool automaticAmmoExplosion(int level, bool expanded) {
+    return heatScaleAt(level, expanded).ammoAvoidOn == kWithoutRoll;
+}
+
+int ammoAvoidOn(int level, bool expanded) {
+    return std::max(heatScaleAt(level, expanded).ammoAvoidOn, 0);
+}
+
+int pilotAvoidOn(int level, bool expanded) {
+    return heatScaleAt(level, expanded).pilotAvoidOn;
+}
+
+int systemAvoidOn(int level, bool expanded) {
+    return heatScaleAt(level, expanded).systemAvoidOn;
+}
+
+int coolantFailsOn(int level) {
+    if (level < 5)
+        return 0;
+    const int fifths = (level + 4) / 5; // level / 5 rounded up
+    return 10 - std::max(0, fifths - 2);
+}
+
+bool avoids(Danger kind, int total, int avoidOn) {
+    return kind == Danger::Coolant ? total < avoidOn : total >= avoidOn;
 }
 
 std::optional<Dice> GeneratorDice::roll(Danger, int, int) {
@@ -61,49 +85,85 @@ std::optional<Dice> GeneratorDice::roll(Danger, int, int) {
     return dice;
 }
 
-std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice) {
+std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice,
+                                            const RollSituation& situation) {
+    const bool expanded = situation.expanded;
     HeatEffects effects;
-    effects.mod2Fier = fireModifierText(level);
-    effects.mp = movementPenaltyText(level);
+    effects.mod2Fier = fireModifierText(level, expanded);
+    effects.mp = movementPenaltyText(level, expanded);
 
     // True when the danger strikes; nothing when the turn was abandoned.
     auto strikes = [&](Danger danger, int avoidOn) -> std::optional<bool> {
         const std::optional<Dice> rolled = dice.roll(danger, level, avoidOn);
         if (!rolled)
             return std::nullopt;
-        const bool avoided = rolled->diceTotal >= avoidOn;
+        const bool avoided = avoids(danger, rolled->diceTotal, avoidOn);
         effects.rolls.push_back({danger, avoidOn, *rolled, avoided});
         return !avoided;
     };
+    // Rolls when there is a number; false when there is none.
+    auto rolls = [&](Danger danger, int avoidOn) -> std::optional<bool> {
+        return avoidOn ? strikes(danger, avoidOn) : std::optional<bool>(false);
+    };
 
-    if (automaticShutdown(level)) {
-        effects.shutdown = conditions::kShutdown;
-    } else if (const int avoidOn = shutdownAvoidOn(level)) { // 0: no roll
-        const auto hit = strikes(Danger::Shutdown, avoidOn);
-        if (!hit)
-            return std::nullopt;
-        if (*hit)
+    std::optional<bool> down;
+    if (situation.shutdownLasts && situation.down) {
+        // Down already: no shutdown roll, a restart roll where the level allows one.
+        if (level < kRestartRollLevel)
+            down = false;
+        else if (automaticShutdown(level, expanded))
+            down = true;
+        else
+            down = strikes(Danger::Restart, shutdownAvoidOn(level, expanded));
+        if (down)
+            effects.shutdown = *down ? conditions::kShutdown : conditions::kRestarted;
+    } else {
+        down = automaticShutdown(level, expanded)
+                   ? std::optional<bool>(true)
+                   : rolls(Danger::Shutdown, shutdownAvoidOn(level, expanded));
+        if (down && *down)
             effects.shutdown = conditions::kShutdown;
     }
-    if (const int avoidOn = ammoAvoidOn(level)) {
-        const auto hit = strikes(Danger::AmmoExplosion, avoidOn);
-        if (!hit)
-            return std::nullopt;
-        if (*hit)
-            effects.ammoExp = conditions::kAmmoExplosion;
-    }
+    if (!down)
+        return std::nullopt;
+    effects.down = situation.shutdownLasts && *down;
+
+    const std::optional<bool> ammo =
+        automaticAmmoExplosion(level, expanded)
+            ? std::optional<bool>(true)
+            : rolls(Danger::AmmoExplosion, ammoAvoidOn(level, expanded));
+    if (!ammo)
+        return std::nullopt;
+    if (*ammo)
+        effects.ammoExp = conditions::kAmmoExplosion;
+    const std::optional<bool> pilot = rolls(Danger::PilotDamage, pilotAvoidOn(level, expanded));
+    if (!pilot)
+        return std::nullopt;
+    if (*pilot)
+        effects.pilot = conditions::kPilotHit;
+    const std::optional<bool> system = rolls(Danger::SystemFailure, systemAvoidOn(level, expanded));
+    if (!system)
+        return std::nullopt;
+    if (*system)
+        effects.system = conditions::kSystemFailure;
+    const std::optional<bool> coolant =
+        rolls(Danger::Coolant, situation.coolant ? coolantFailsOn(level) : 0);
+    if (!coolant)
+        return std::nullopt;
+    effects.coolantLost = *coolant;
     return effects;
 }
 
-HeatEffects applyHeatEffects(int level, RandomSourceInterface& random) {
+HeatEffects applyHeatEffects(int level, RandomSourceInterface& random,
+                             const RollSituation& situation) {
     GeneratorDice dice(random);
-    return *applyHeatEffects(level, dice); // the generator never abandons a turn
+    return *applyHeatEffects(level, dice, situation); // the generator never abandons a turn
 }
 
-std::string avoidOnText(int avoidOn) {
+std::string avoidOnText(int avoidOn, const char* verb) {
     const int tenths = avoidChanceTenths(avoidOn);
-    return "avoid on " + std::to_string(avoidOn) + "+ (" + std::to_string(tenths / 10) + "." +
-           std::to_string(tenths % 10) + "%)";
+    return std::string(verb) + " " + std::to_string(avoidOn) + "+ (" + std::to_string(tenths / 10) +
+           "." + std::to_string(tenths % 10) + "%)";
 }
 
 } // namespace caldrix

@@ -17,6 +17,14 @@ constexpr const char* m2 = "-2 Movement Points";
 constexpr const char* m3 = "-3 Movement Points";
 constexpr const char* m4 = "-4 Movement Points";
 constexpr const char* m5 = "-5 Movement Points";
+constexpr const char* k5 = "+5 Modifier to fire";
+constexpr const char* k6 = "+6 Modifier to fire";
+constexpr const char* k7 = "+7 Modifier to fire";
+constexpr const char* m6 = "-6 Movement Points";
+constexpr const char* m7 = "-7 Movement Points";
+constexpr const char* m8 = "-8 Movement Points";
+constexpr const char* m9 = "-9 Movement Points";
+constexpr int no = kWithoutRoll;
 } // namespace
 
 // Levels 28 and up avoid an ammunition explosion on 8, as the scale beside
@@ -55,8 +63,35 @@ const std::array<HeatScaleLevel, kHeatLevels> kHeatScale = {{
     {"Shutdown", k4, m5, kShutsDownWithoutRoll, 8}, // 30
 }};
 
-const HeatScaleLevel& heatScaleAt(int level) {
-    assert(level >= 0 && level < kHeatLevels);
+// A shutdown number over 12 cannot be made on two dice: the 'Mech shuts down.
+const std::array<HeatScaleLevel, kExpandedLevels - kMaxBasicLevel> kExpandedScale = {{
+    {"Shutdown, avoid on 12+", k4, m5, 12, 8, 0, 0},          // 30
+    {"-6 Movement Points", k4, m6, 12, 8, 0, 0},              // 31
+    {"Pilot Damage, avoid on 8+", k4, m6, 12, 8, 8, 0},       // 32
+    {"+5 Modifier to Fire", k5, m6, 12, 8, 8, 0},             // 33
+    {"Shutdown, avoid on 14+", k5, m6, 14, 8, 8, 0},          // 34
+    {"Ammo Exp. avoid on 10+", k5, m6, 14, 10, 8, 0},         // 35
+    {"System Failure, avoid on 8+", k5, m6, 14, 10, 8, 8},    // 36
+    {"-7 Movement Points", k5, m7, 14, 10, 8, 8},             // 37
+    {"Shutdown, avoid on 16+", k5, m7, 16, 10, 8, 8},         // 38
+    {"Pilot Damage, avoid on 10+", k5, m7, 16, 10, 10, 8},    // 39
+    {"Ammo Exp. avoid on 12+", k5, m7, 16, 12, 10, 8},        // 40
+    {"+6 Modifier to Fire", k6, m7, 16, 12, 10, 8},           // 41
+    {"Shutdown, avoid on 18+", k6, m7, 18, 12, 10, 8},        // 42
+    {"-8 Movement Points", k6, m8, 18, 12, 10, 8},            // 43
+    {"System Failure, avoid on 10+", k6, m8, 18, 12, 10, 10}, // 44
+    {"Ammo Explosion", k6, m8, 18, no, 10, 10},               // 45
+    {"Shutdown, avoid on 20+", k6, m8, 20, no, 10, 10},       // 46
+    {"Pilot Damage, avoid on 12+", k6, m8, 20, no, 12, 10},   // 47
+    {"+7 Modifier to Fire", k7, m8, 20, no, 12, 10},          // 48
+    {"-9 Movement Points", k7, m9, 20, no, 12, 10},           // 49
+    {"Shutdown", k7, m9, no, no, 12, 10},                     // 50
+}};
+
+const HeatScaleLevel& heatScaleAt(int level, bool expanded) {
+    assert(level >= 0 && level <= (expanded ? kMaxExpandedLevel : kMaxBasicLevel));
+    if (expanded && level >= kMaxBasicLevel)
+        return kExpandedScale[static_cast<std::size_t>(level - kMaxBasicLevel)];
     return kHeatScale[static_cast<std::size_t>(level)];
 }
 

@@ -14,15 +14,23 @@ struct HeatScaleLevel {
     const char* scaleText;
     const char* fireModifier;    // condition text, empty below level 8
     const char* movementPenalty; // condition text, empty below level 5
-    int shutdownAvoidOn;         // 0: no roll; kShutsDownWithoutRoll at 30
-    int ammoAvoidOn;             // 0: no roll
+    int shutdownAvoidOn;         // 0: no roll; over 12 or kWithoutRoll: shuts down
+    int ammoAvoidOn;             // 0: no roll; kWithoutRoll: explodes
+    int pilotAvoidOn = 0;        // the expanded scale's: 0, no roll
+    int systemAvoidOn = 0;
 };
 
 inline constexpr int kHeatLevels = 31;
-inline constexpr int kShutsDownWithoutRoll = -1;
+inline constexpr int kExpandedLevels = 51;
+inline constexpr int kMaxBasicLevel = kHeatLevels - 1;
+inline constexpr int kMaxExpandedLevel = kExpandedLevels - 1;
+inline constexpr int kWithoutRoll = -1;
+inline constexpr int kShutsDownWithoutRoll = kWithoutRoll;
 
 // Levels 0..30, indexed by level.
 extern const std::array<HeatScaleLevel, kHeatLevels> kHeatScale;
+// The expanded scale's levels 30..50, indexed by level - 30; below 30 it is the basic one.
+extern const std::array<HeatScaleLevel, kExpandedLevels - kMaxBasicLevel> kExpandedScale;
 
 // The panel's colours as 0xRRGGBB: a level cell at or below the 'Mech's level
 // is lit light red with a red effect text, above it light grey with black.
@@ -33,7 +41,8 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kRed = 0xFF0000;
 } // namespace scale_colours
 
-// Level 0..30: the turn rules keep every level on the scale, so any other is a fault.
-const HeatScaleLevel& heatScaleAt(int level);
+// Level 0..30 (0..50 on the expanded scale): the turn rules keep every level
+// on the scale, so any other is a fault.
+const HeatScaleLevel& heatScaleAt(int level, bool expanded = false);
 
 } // namespace caldrix

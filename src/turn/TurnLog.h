@@ -50,6 +50,8 @@ public:
     void addCancelledTurn();
     void addMechAdded(const std::string& name);
     void addMechRemoved(const std::string& name);
+    // Any other note: the rules chosen, say.
+    void addNote(std::string text);
     // A turn taken back: it stays in the history, marked, and its number is given again.
     void markUndone(std::size_t entry);
     void clear();
@@ -65,7 +67,6 @@ public:
     std::string asText() const;
 
 private:
-    void addNote(std::string text);
     std::vector<LogEntry> entries_;
     int completed_ = 0;
     std::uint64_t generation_ = 0;
