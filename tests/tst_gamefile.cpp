@@ -93,10 +93,11 @@ private slots:
             for (qint64 value : {lo - 1, hi + 1})
                 QTest::addRow("%s %lld", path, value) << QString(path) << QJsonValue(value) << why;
         };
-        const QString level = "it holds a heat level outside 0 to 30";
-        for (const char* path : {"mechs/0/record/heat", "scratch/heat", "history/1/mechs/0/before",
-                                 "history/1/mechs/0/after"})
-            range(path, 0, 30, level);
+        // A record's level on the scale in play; a turn's on either scale.
+        for (const char* path : {"mechs/0/record/heat", "scratch/heat"})
+            range(path, 0, 30, "it holds a heat level outside 0 to 30");
+        for (const char* path : {"history/1/mechs/0/before", "history/1/mechs/0/after"})
+            range(path, 0, 50, "it holds a heat level outside 0 to 50");
         range("mechs/0/record/otherHeat", 0, 32767);
         range("mechs/1/record/fire", 0, 1);
         range("mechs/1/record/doubleHeatSinks", 0, 1);
@@ -167,6 +168,12 @@ private slots:
         QFile over(dir.filePath("over.caldrix")); // written by another program
         QVERIFY(over.open(QIODevice::WriteOnly) && over.write(huge) > 0 && over.flush());
         QCOMPARE(readGameFile(over.fileName()).problem, "it is larger than 16 MB");
+        // A first-version game opens with every rule off, and is saved as the second.
+        const auto first =
+            readGameFile(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix").state;
+        QVERIFY(first && first->rules == GameRules{} && first->records[2].heat == 30);
+        QCOMPARE(document(*first)["version"].toInt(), 2);
+        QVERIFY(gameFromJson(saved(*first)).state == first);
     }
 };
 

@@ -242,14 +242,15 @@ const std::set<std::string_view>& allowed(ConditionKind kind) {
 // What a file's version and rules allow in it.
 struct Reading {
     qint64 version = kGameFileVersion;
-    int maxLevel = kMaxBasicLevel;
+    int maxLevel = kMaxBasicLevel;        // the records': the scale in play
+    int historyMaxLevel = kMaxBasicLevel; // a turn's, played maybe on the other scale
 };
 
-int heat(const QJsonObject& object, const char* key, const Reading& reading) {
+int heat(const QJsonObject& object, const char* key, int most) {
     const QJsonValue value = need(object.value(QLatin1String(key)), key);
     if (!value.isDouble() || value.toDouble() != std::floor(value.toDouble()) ||
-        value.toDouble() < 0 || value.toDouble() > reading.maxLevel)
-        refuse(QStringLiteral("it holds a heat level outside 0 to %1").arg(reading.maxLevel));
+        value.toDouble() < 0 || value.toDouble() > most)
+        refuse(QStringLiteral("it holds a heat level outside 0 to %1").arg(most));
     return value.toInt();
 }
 
@@ -266,7 +267,7 @@ MechRecord recordFrom(const QJsonValue& value, const Reading& reading) {
                 // A number over the heat scale is refused as a heat level, as in a turn line.
                 [&](RecordField::Number m) {
                     r.*m = static_cast<std::int16_t>(field.high == kMaxLevel
-                                                         ? heat(o, key, reading)
+                                                         ? heat(o, key, reading.maxLevel)
                                                          : number(o, key, field.low, field.high));
                 },
                 [&](RecordField::Tick m) { r.*m = tick(o, key); },
@@ -301,8 +302,8 @@ LogEntry entryFrom(const QJsonValue& value, const Reading& reading) {
             m.insert(QStringLiteral("rolls"), QJsonArray());
         MechTurnLine line;
         line.name = text(m, "name");
-        line.before = heat(m, "before", reading);
-        line.after = heat(m, "after", reading);
+        line.before = heat(m, "before", reading.historyMaxLevel);
+        line.after = heat(m, "after", reading.historyMaxLevel);
         line.turnHeat =
             number(m, "turnHeat", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         HeatEffects& e = line.effects;
@@ -363,6 +364,8 @@ GameState stateFrom(const QJsonObject& o) {
     }
     if (state.rules.expandedScale)
         reading.maxLevel = kMaxExpandedLevel;
+    if (reading.version >= 2)
+        reading.historyMaxLevel = kMaxExpandedLevel;
     state.records.assign(kSlotCount, MechRecord::defaults());
     state.records[0] = recordFrom(need(o.value(QLatin1String("scratch")), "scratch"), reading);
     for (const QJsonValue& mech : array(o, "mechs", kMaxMechs)) {
