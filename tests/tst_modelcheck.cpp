@@ -49,7 +49,7 @@ struct Turn {
 
     double sunk = 0; // what the heat sinks dissipate, coolant lost taken off
 
-    Turn(const MechRecord& r, const GameRules& rules) {
+    Turn(const MechRecord& r, const OptionalRules& rules) {
         const bool down = rules.shutdownLasts && r.shutDown; // moves and fires not at all
         const std::string range = " must be a number from -32768 to 32767";
         auto fail = [this](const std::string& message) { messages.push_back(message); };
@@ -178,7 +178,7 @@ private slots:
         std::vector<std::pair<int, std::vector<MechRecord>>> undo;
         int completed = 0, failed = 0, cancelled = 0, empty = 0;
         std::bitset<51> levels; // reached by a completed turn
-        GameRules rules;
+        OptionalRules rules;
 
         const std::vector<std::string M::*> texts{
             &M::heatSinks,  &M::movementType, &M::hexesJumped, &M::attemptsToStand,
@@ -251,7 +251,7 @@ private slots:
             } else if (action < 69) { // dice at the table, on or off
                 game.setDiceAtTable(!game.diceAtTable());
             } else if (action < 70) { // the optional rules, any of them
-                const GameRules before = rules;
+                const OptionalRules before = rules;
                 rules = {roll(0, 1) == 1, roll(0, 1) == 1, std::array{25, -55, 60, 200}[roll(0, 3)],
                          roll(0, 1) == 1};
                 QVERIFY2(game.setRules(rules) == (rules != before), "a change of rules, only then");

@@ -153,7 +153,7 @@ void Game::newGame() {
     names_.clear();
     selected_ = -1;
     log_.clear();
-    if (rules_ != GameRules{}) // the table's rules go on into the new game
+    if (rules_ != OptionalRules{}) // the table's rules go on into the new game
         log_.addNote(rulesNote(rules_));
     rosterChanged();
 }
@@ -311,7 +311,7 @@ bool Game::undo() {
     return true;
 }
 
-bool Game::setRules(const GameRules& rules) {
+bool Game::setRules(const OptionalRules& rules) {
     if (rules == rules_)
         return false;
     for (int slot = 1; slot <= kLastSlot; ++slot) {

@@ -6,8 +6,8 @@
 #include "state/MechRecordStore.h"
 #include "state/RecordFields.h"
 #include "state/UnitFile.h"
-#include "turn/GameRules.h"
 #include "turn/HeatEffects.h"
+#include "turn/OptionalRules.h"
 #include "turn/RandomSource.h"
 #include "turn/TurnLog.h"
 
@@ -63,7 +63,7 @@ struct GameState {
     std::vector<LogEntry> log;
     std::vector<UndoStep> undo;
     bool diceAtTable = false;
-    GameRules rules;
+    OptionalRules rules;
     bool operator==(const GameState&) const = default;
 };
 
@@ -77,7 +77,7 @@ struct GameView {
     const std::vector<UndoStep>& undo;
     bool diceAtTable;
     std::uint64_t generation;
-    const GameRules& rules;
+    const OptionalRules& rules;
 };
 
 inline GameView viewOf(const GameState& state) {
@@ -137,11 +137,11 @@ public:
     // The players' choice; the window calls it only when they make one.
     void setDiceAtTable(bool atTable);
 
-    const GameRules& rules() const { return rules_; }
+    const OptionalRules& rules() const { return rules_; }
     // The players' choice of optional rules, for the rest of the game. Like
     // a roster change it ends what Undo can take back, and the history notes
     // it. A rule turned off leaves no trace of itself in the records.
-    bool setRules(const GameRules& rules);
+    bool setRules(const OptionalRules& rules);
 
     // Rises with every change, so that a saver knows when there is something new.
     std::uint64_t revision() const { return revision_; }
@@ -163,7 +163,7 @@ private:
     TurnLog log_;
     std::vector<UndoStep> undo_;
     bool diceAtTable_ = false;
-    GameRules rules_;
+    OptionalRules rules_;
     std::uint64_t revision_ = 0;
     std::uint64_t generation_ = 0;
 };

@@ -11,7 +11,7 @@ namespace {
 const char* const kDash = "\u2014";
 } // namespace
 
-MechForecast forecast(const MechRecord& record, const GameRules& rules) {
+MechForecast forecast(const MechRecord& record, const OptionalRules& rules) {
     MechForecast f;
     f.heatNow = record.heat;
     const EntryCheck check = checkEntries(record, rules);

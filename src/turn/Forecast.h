@@ -31,7 +31,7 @@ struct MechForecast {
 };
 
 // Uses the very rules of Next Turn; never rolls.
-MechForecast forecast(const MechRecord& record, const GameRules& rules = {});
+MechForecast forecast(const MechRecord& record, const OptionalRules& rules = {});
 
 // "—", "automatic" or "avoid on 8+ (41.7%)"; for a shut-down 'Mech
 // "shut down: restarts", "restart on 8+ (41.7%)" or "stays down".

@@ -26,7 +26,7 @@ std::int64_t dissipation(const MechRecord& r) {
     return sinks ? rounded(*sinks) * (r.doubleHeatSinks ? 2 : 1) : 0;
 }
 
-EntryCheck checkEntries(const MechRecord& r, const GameRules& rules) {
+EntryCheck checkEntries(const MechRecord& r, const OptionalRules& rules) {
     EntryCheck check;
     const bool down = rules.shutdownLasts && r.shutDown;
     auto fail = [&check](const char* message) { check.messages.emplace_back(message); };

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "state/MechRecordStore.h"
-#include "turn/GameRules.h"
+#include "turn/OptionalRules.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,7 +42,7 @@ struct EntryCheck {
 // A 'Mech's record checked as Next Turn checks it, its heat carried in
 // included. A 'Mech shut down under the lasting-shutdown rule neither moves
 // nor fires: those entries are neither counted nor checked.
-EntryCheck checkEntries(const MechRecord& record, const GameRules& rules = {});
+EntryCheck checkEntries(const MechRecord& record, const OptionalRules& rules = {});
 
 // What a 'Mech's heat sinks can dissipate at most, coolant lost aside.
 std::int64_t dissipation(const MechRecord& record);

@@ -14,16 +14,16 @@ inline constexpr int kHighestTemperature = 200;
 
 // The optional heat rules a game is played with, chosen by the players for
 // the whole game. As made, every one is off and the game is the basic one.
-struct GameRules {
+struct OptionalRules {
     bool shutdownLasts = false; // a shut-down 'Mech stays down until it restarts
     bool expandedScale = false; // levels to 50
     int temperature = kRoomTemperature;
     bool coolantFailure = false;
-    bool operator==(const GameRules&) const = default;
+    bool operator==(const OptionalRules&) const = default;
 };
 
 // The history's note of a change: "Rules: shutdown lasts, temperature 60 °C".
-std::string rulesNote(const GameRules& rules);
+std::string rulesNote(const OptionalRules& rules);
 
 // What the temperature adds to each 'Mech's heat of the turn: +1 for each
 // ten degrees (or part) above 50 °C, -1 for each below -30 °C.

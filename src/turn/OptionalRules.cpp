@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Caldrix team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "turn/GameRules.h"
+#include "turn/OptionalRules.h"
 
 namespace caldrix {
 
-std::string rulesNote(const GameRules& rules) {
+std::string rulesNote(const OptionalRules& rules) {
     std::string text;
     const auto add = [&text](const std::string& rule) {
         text += (text.empty() ? "" : ", ") + rule;
