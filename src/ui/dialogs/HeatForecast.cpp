@@ -52,7 +52,8 @@ HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent),
     table_->setObjectName(QStringLiteral("ForecastTable"));
     table_->setHorizontalHeaderLabels({tr("'Mech"), tr("Heat now"), tr("Heat this turn"),
                                        tr("Heat sunk"), tr("Level after Next Turn"), tr("Movement"),
-                                       tr("Fire"), tr("Shutdown"), tr("Ammo explosion")});
+                                       tr("Fire"), tr("Shutdown"), tr("Ammo explosion"),
+                                       tr("Pilot damage"), tr("System failure"), tr("Coolant")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -80,6 +81,10 @@ HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent),
 }
 
 void HeatForecast::refreshAll() {
+    const OptionalRules& rules = game_.rules();
+    table_->setColumnHidden(Pilot, !rules.expandedScale);
+    table_->setColumnHidden(System, !rules.expandedScale);
+    table_->setColumnHidden(Coolant, !rules.coolantFailure);
     const int count = game_.mechCount();
     if (table_->rowCount() != count)
         table_->setRowCount(count);
@@ -92,11 +97,11 @@ void HeatForecast::refreshAll() {
 void HeatForecast::refreshRow(int row) {
     if (row >= table_->rowCount()) // a 'Mech the table does not show yet
         return;
-    const MechForecast f = forecast(game_.mechRecord(row));
+    const MechForecast f = forecast(game_.mechRecord(row), game_.rules());
     setCell(table_, row, Name, platform::toQ(game_.mechName(row)));
     setCell(table_, row, HeatNow, QString::number(f.heatNow));
     if (f.problem) {
-        for (int column : {TurnHeat, Sunk, Movement, Fire, Shutdown, Ammo})
+        for (int column : {TurnHeat, Sunk, Movement, Fire, Shutdown, Ammo, Pilot, System, Coolant})
             setCell(table_, row, column, QString());
         // A problem wraps in its row, which grows to hold it.
         if (setCell(table_, row, Level, platform::toQ(*f.problem), true))
@@ -111,6 +116,9 @@ void HeatForecast::refreshRow(int row) {
         setCell(table_, row, Fire, platform::toQ(f.mod2Fier));
         setCell(table_, row, Shutdown, platform::toQ(shutdownText(f)));
         setCell(table_, row, Ammo, platform::toQ(ammoText(f)));
+        setCell(table_, row, Pilot, platform::toQ(pilotText(f)));
+        setCell(table_, row, System, platform::toQ(systemText(f)));
+        setCell(table_, row, Coolant, platform::toQ(coolantText(f)));
     }
     if (table_->currentRow() == row)
         showBreakdown();
@@ -119,16 +127,20 @@ void HeatForecast::refreshRow(int row) {
 void HeatForecast::sizeColumns() {
     // What each column can ever hold; the names only when the roster changes.
     QList<QStringList> texts(Columns);
-    texts[HeatNow] = texts[Level] = {QStringLiteral("30")};
+    texts[HeatNow] = texts[Level] = {QStringLiteral("50")};
     texts[TurnHeat] = {QStringLiteral("-0000000")};
     texts[Sunk] = {QStringLiteral("-000000")};
-    for (const HeatScaleLevel& level : kHeatScale)
-        texts[Movement] << platform::toQ(level.movementPenalty),
-            texts[Fire] << platform::toQ(level.fireModifier);
-    texts[Shutdown] << QStringLiteral("automatic");
-    for (int avoidOn = 2; avoidOn <= 12; ++avoidOn)
-        texts[Shutdown] << platform::toQ(avoidOnText(avoidOn)),
-            texts[Ammo] << platform::toQ(avoidOnText(avoidOn));
+    for (int level = 0; level <= kMaxExpandedLevel; ++level) // the basic scale's texts too
+        texts[Movement] << platform::toQ(heatScaleAt(level, true).movementPenalty),
+            texts[Fire] << platform::toQ(heatScaleAt(level, true).fireModifier);
+    texts[Shutdown] << QStringLiteral("automatic") << QStringLiteral("shut down: restarts");
+    texts[Ammo] << QStringLiteral("automatic");
+    for (int avoidOn = 2; avoidOn <= 12; ++avoidOn) {
+        for (int column : {Shutdown, Ammo, Pilot, System})
+            texts[column] << platform::toQ(avoidOnText(avoidOn));
+        texts[Shutdown] << platform::toQ(avoidOnText(avoidOn, "restart on"));
+        texts[Coolant] << platform::toQ(avoidOnText(avoidOn, "fails on"));
+    }
     for (int row = 0; row < game_.mechCount(); ++row)
         texts[Name] << platform::toQ(game_.mechName(row));
     QFont bold = table_->font();
@@ -156,7 +168,7 @@ void HeatForecast::showBreakdown() {
         breakdown_->setText(tr("Select a 'Mech to see its heat of this turn item by item."));
         return;
     }
-    const MechForecast f = forecast(game_.mechRecord(row));
+    const MechForecast f = forecast(game_.mechRecord(row), game_.rules());
     // A name that is one long word must not widen the window past the screen.
     const QString name = platform::breakable(platform::toQ(game_.mechName(row)));
     if (f.problem) {
@@ -166,11 +178,19 @@ void HeatForecast::showBreakdown() {
     const HeatBalance& b = f.balance;
     const auto n = [](std::int64_t value) { return QString::number(value); };
     // One pass of arg(), so a name holding "%1" stays as typed.
+    // The optional rules' items only where they count.
+    QString more;
+    if (b.temperature)
+        more += tr(", temperature %1")
+                    .arg(b.temperature > 0 ? "+" + n(b.temperature) : n(b.temperature));
+    if (b.coolantLost)
+        more += tr(", coolant lost %1").arg(b.coolantLost);
+    const QString sunk =
+        tr("%1: heat %2 becomes %3").arg(n(b.heatSinkCount), n(f.heatNow), n(f.level));
     breakdown_->setText(tr("%1: movement %2, attempts to stand %3, weapons %4, other heat %5, "
-                           "fire %6, engine hits %7, minus heat sinks %8: heat %9 becomes %10.")
+                           "fire %6, engine hits %7%8, minus heat sinks %9.")
                             .arg(name, n(b.movement), n(b.standing), n(b.weapons), n(b.other),
-                                 n(b.fire), n(b.engine), n(b.heatSinkCount), n(f.heatNow),
-                                 n(f.level)));
+                                 n(b.fire), n(b.engine), more, sunk));
 }
 
 } // namespace caldrix

@@ -17,7 +17,22 @@ namespace caldrix {
 class HeatForecast : public QDialog {
     Q_OBJECT
 public:
-    enum Column { Name, HeatNow, TurnHeat, Sunk, Level, Movement, Fire, Shutdown, Ammo, Columns };
+    // The last three only while an optional rule calls for them.
+    enum Column {
+        Name,
+        HeatNow,
+        TurnHeat,
+        Sunk,
+        Level,
+        Movement,
+        Fire,
+        Shutdown,
+        Ammo,
+        Pilot,
+        System,
+        Coolant,
+        Columns
+    };
 
     explicit HeatForecast(const Game& game, QWidget* parent = nullptr);
 

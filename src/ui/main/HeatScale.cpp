@@ -33,27 +33,30 @@ void setTextColour(QLabel* label, const QColor& colour) {
 
 } // namespace
 
-void HeatScale::build(QWidget* upperFrame, QWidget* lowerFrame) {
+void HeatScale::build(QWidget* upperFrame, QWidget* lowerFrame, QWidget* expandedFrame) {
     panel_ = upperFrame;
     platform::setAccessibleValue(panel_, QStringLiteral("level 0"));
     panel_->setAccessibleName(QStringLiteral("Heat Scale"));
     for (int level = 0; level < kLevels; ++level) {
-        QWidget* frame = level >= 6 ? upperFrame : lowerFrame;
+        const bool expanded = level > kMaxBasicLevel;
+        QWidget* frame = expanded ? expandedFrame : level >= 6 ? upperFrame : lowerFrame;
 
         auto* cell = new QLabel(QStringLiteral("%1").arg(level, 2, 10, QLatin1Char('0')), frame);
         cell->setObjectName(QStringLiteral("Label2(%1)").arg(level));
         platform::makePlainLabel(cell);
-        // Each level 240 twips above the one below it: 30 at 360 down to 6, 5 at 240 down to 0.
-        cell->setGeometry(twipRect(120, (level >= 6 ? 7560 : 1440) - 240 * level, 255, 255));
+        // Each level 240 twips above the one below it: 30 at 360 down to 6, 5 at
+        // 240 down to 0, 50 at 360 down to 31.
+        const int bottom = expanded ? 12360 : level >= 6 ? 7560 : 1440;
+        cell->setGeometry(twipRect(120, bottom - 240 * level, 255, 255));
         cell->setFrameShape(QFrame::Box);
         cell->setIndent(px(15)); // one pixel
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-        auto* effect = new QLabel(
-            QString::fromLatin1(kHeatScale[static_cast<std::size_t>(level)].scaleText), frame);
+        auto* effect =
+            new QLabel(QString::fromLatin1(heatScaleAt(level, expanded).scaleText), frame);
         effect->setObjectName(QStringLiteral("Label3(%1)").arg(level));
         platform::makePlainLabel(effect);
-        effect->setGeometry(twipRect(480, 0, 2175, 255));
+        effect->setGeometry(twipRect(480, 0, expanded ? 2535 : 2175, 255)); // longer texts there
         effect->setGeometry(effect->geometry().translated(0, cell->y()));
         effect->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         platform::nameLabelByText(effect);
@@ -72,6 +75,12 @@ void HeatScale::build(QWidget* upperFrame, QWidget* lowerFrame) {
         setBackground(cells_[level], colour(scale_colours::kLightGrey));
     setBackground(cells_[0], colour(scale_colours::kLightRed));
     setTextColour(effects_[5], colour(scale_colours::kBlack));
+}
+
+void HeatScale::setExpanded(bool expanded) {
+    effects_[kMaxBasicLevel]->setText(
+        QString::fromLatin1(heatScaleAt(kMaxBasicLevel, expanded).scaleText));
+    cells_[kMaxBasicLevel + 1]->parentWidget()->setVisible(expanded);
 }
 
 void HeatScale::paint(int level) {

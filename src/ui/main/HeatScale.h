@@ -13,14 +13,17 @@ class QWidget;
 namespace caldrix {
 
 // The heat-scale panel: level cells Label2(0..30) and effect texts
-// Label3(0..30). Painting changes only the cells whose colour changes.
+// Label3(0..30), and the expanded scale's 31..50 in a frame of their own.
+// Painting changes only the cells whose colour changes.
 class HeatScale {
 public:
-    static constexpr int kLevels = kHeatLevels;
+    static constexpr int kLevels = kExpandedLevels;
 
-    // Builds both label arrays in their two frames: levels 30..6 in the left
-    // frame, 5..0 in the middle one.
-    void build(QWidget* upperFrame, QWidget* lowerFrame);
+    // Builds both label arrays in their frames: levels 30..6 in the left
+    // frame, 5..0 in the middle one, 50..31 in the expanded scale's.
+    void build(QWidget* upperFrame, QWidget* lowerFrame, QWidget* expandedFrame);
+    // The expanded scale's cells shown, and level 30 as it reads there.
+    void setExpanded(bool expanded);
 
     // Cells 0..level lit light red with red texts, the rest light grey with
     // black texts.

@@ -9,6 +9,7 @@
 #include "platform/Theme.h"
 #include "turn/Forecast.h"
 #include "ui/dialogs/AboutForm.h"
+#include "ui/dialogs/GameRules.h"
 #include "ui/dialogs/HeatForecast.h"
 #include "ui/dialogs/NewMech.h"
 #include "ui/dialogs/PickMechs.h"
@@ -36,6 +37,8 @@ using platform::twipRect;
 
 namespace {
 const QColor kWindowGrey{192, 192, 192};
+// The client area in twips, and its width with the optional rules' column.
+constexpr int kClientWidth = 9540, kClientHeight = 6705, kWideClientWidth = 12855;
 
 // A menu entry named `name` that runs `handler`.
 template <typename Handler>
@@ -86,7 +89,7 @@ void MainForm::buildLayout() {
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(platform::px(9540), platform::px(6705));
+    client->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
     QPalette clientPalette = client->palette();
     clientPalette.setColor(QPalette::Window, kWindowGrey);
     client->setPalette(clientPalette);
@@ -105,7 +108,11 @@ void MainForm::buildLayout() {
     QGroupBox* frame1 =
         platform::makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Heat Scale"),
                             twipRect(2880, 0, 3495, 1815));
-    scale_.build(frame2, frame1);
+    // The expanded scale's levels 50..31, in a column beside the window.
+    QGroupBox* frame7 = platform::makeFrame(client, QStringLiteral("Frame7"),
+                                            QStringLiteral("Heat Scale, levels 31 to 50"),
+                                            twipRect(9600, 0, 3135, 5295));
+    scale_.build(frame2, frame1, frame7);
     // One panel tells the level (the left frame); the other is not a second "Heat Scale".
     frame1->setAccessibleName(QStringLiteral("Heat Scale, levels 5 to 0"));
 
@@ -113,8 +120,9 @@ void MainForm::buildLayout() {
     roster_->setObjectName(QStringLiteral("MechNames"));
     roster_->setGeometry(twipRect(3000, 1920, 3255, 2430));
     roster_->setAccessibleName(QStringLiteral("'Mechs in play"));
-    roster_->setRowTip(
-        [this](int row) { return platform::toQ(forecastLine(forecast(game_.mechRecord(row)))); });
+    roster_->setRowTip([this](int row) {
+        return platform::toQ(forecastLine(forecast(game_.mechRecord(row), game_.rules())));
+    });
     connect(roster_, &RosterList::rowChosen, this, &MainForm::chooseRow);
     connect(roster_, &RosterList::unitFilesDropped, this, &MainForm::addUnitFiles);
 
@@ -212,6 +220,7 @@ void MainForm::buildRosterMenu() {
         game_.setDiceAtTable(atTable); // showing the game sets it quietly
         saved_->autoSave().saveSoon();
     });
+    entry("mnuGameRules", tr("Game Ru&les\u2026"), &MainForm::showGameRules);
     entry("mnuUnitFiles", tr("&Add 'Mechs from Unit Files\u2026"), &MainForm::chooseUnitFiles);
     menu->addSeparator();
     entry("mnuOpenGame", tr("&Open Game\u2026"), [this] {
@@ -288,6 +297,7 @@ void MainForm::endProgram() {
     pickMechs_.reset();
     newMech_.reset();
     about_.reset();
+    gameRules_.reset();
     forecast_.reset();
     history_.reset();
     hide();
@@ -297,6 +307,7 @@ void MainForm::endProgram() {
 // ---- Showing the game ------------------------------------------------------
 
 void MainForm::showGame() {
+    showRules();
     roster_->showGame(game_);
     showSelection();
     const int undo = game_.undoTurnNumber();
@@ -311,6 +322,34 @@ void MainForm::showGame() {
     saved_->autoSave().saveNow();
     if (game_.mechCount() == 0) // the hint shows only on an empty roster
         roster_->setHint(saved_->emptyRosterHint());
+}
+
+void MainForm::showRules() {
+    const OptionalRules& rules = game_.rules();
+    scale_.setExpanded(rules.expandedScale);
+    panel_->setRules(rules);
+    // The column of the expanded scale and the rules' read-outs widens the window.
+    auto* client = centralWidget()->findChild<QWidget*>(QStringLiteral("ClientArea"));
+    const bool wide = rules.expandedScale || rules.coolantFailure;
+    const int width = platform::px(wide ? kWideClientWidth : kClientWidth);
+    if (client->width() != width) {
+        client->setFixedWidth(width);
+        fitToScreen();
+    }
+}
+
+void MainForm::showGameRules() {
+    GameRules* rules = gameRules_.ensure([this] {
+        auto made = std::make_unique<GameRules>(this);
+        connect(made.get(), &GameRules::rulesChosen, this, [this](const OptionalRules& chosen) {
+            const AutoSave::Hold hold(saved_->autoSave());
+            if (game_.setRules(chosen))
+                showGame();
+        });
+        return made;
+    });
+    rules->showRules(game_.rules());
+    rules->open();
 }
 
 void MainForm::showResume() {

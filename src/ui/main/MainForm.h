@@ -23,6 +23,7 @@ class QLabel;
 namespace caldrix {
 
 class AboutForm;
+class GameRules;
 class HeatForecast;
 class MechPanel;
 class NewMech;
@@ -130,6 +131,9 @@ private:
     void showSelection();
     // Resume Last Game is open while another kept game exists.
     void showResume();
+    // What the optional rules in play add to the window.
+    void showRules();
+    void showGameRules();
     // Shows one 'Mech in the list and the panel without selecting it in the game.
     void showMech(int row);
     void endProgram();
@@ -156,6 +160,7 @@ private:
     OwnedWindow<PickMechs> pickMechs_;
     OwnedWindow<NewMech> newMech_;
     OwnedWindow<AboutForm> about_;
+    OwnedWindow<GameRules> gameRules_;
     OwnedWindow<HeatForecast> forecast_;
     OwnedWindow<TurnHistory> history_;
 };

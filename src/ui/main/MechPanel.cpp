@@ -133,6 +133,25 @@ void MechPanel::build(QWidget* client) {
     condition("ConditionAmmoExp", 600);
     condition("ConditionMod2Fier", 960);
     condition("ConditionMP", 1320);
+
+    // The optional rules' read-outs, in a column of their own beside the
+    // window, shown only while a rule needs them.
+    frame8_ =
+        platform::makeFrame(client, QStringLiteral("Frame8"), QStringLiteral("Optional Rules"),
+                            twipRect(9600, 5280, 3135, 1335));
+    for (auto [name, top] : {std::pair{"ConditionPilot", 240}, {"ConditionSystem", 570}})
+        platform::nameLabelByText(
+            makeLabel(frame8_, name, QString(), twipRect(120, top, 2895, 330)));
+    coolantLost_ = makeLabel(frame8_, "CoolantLost", QString(), twipRect(120, 900, 2895, 330));
+    frame8_->hide();
+}
+
+void MechPanel::setRules(const OptionalRules& rules) {
+    rules_ = rules;
+    frame8_->setVisible(rules.expandedScale || rules.coolantFailure);
+    for (const char* name : {"ConditionPilot", "ConditionSystem"})
+        frame8_->findChild<QLabel*>(QLatin1String(name))->setVisible(rules.expandedScale);
+    coolantLost_->setVisible(rules.coolantFailure);
 }
 
 void MechPanel::connectControls() {
@@ -206,6 +225,8 @@ void MechPanel::show(const MechRecord& record) {
             },
             kRecordFields[i].member);
     }
+    coolantLost_->setText(QStringLiteral("Coolant lost: %1").arg(record.coolantLost));
+    down_ = rules_.shutdownLasts && record.shutDown;
     // The fire options describe the shown 'Mech, ticked or not; "Walking
     // Through" wins should a record hold both.
     const QSignalBlocker quietWalking(walkingThroughFire_), quietStanding(standingInFire_);
@@ -234,14 +255,20 @@ void MechPanel::setEditable(bool editable) {
 // What the entries shown enable: the jump inputs while "Jumping" is the
 // movement, the fire options while Fire is ticked, the fire-hexes box while
 // "Walking Through" is chosen as well; and the other heat's read-out.
+// A shut-down 'Mech's movement, attempts, weapons and hexes through the fire
+// count for nothing: they are greyed.
 void MechPanel::followEntries() {
-    const bool jumping = movementType_->currentText() == QLatin1String("Jumping");
+    for (QWidget* input :
+         {static_cast<QWidget*>(movementType_), static_cast<QWidget*>(attemptsToStand_),
+          static_cast<QWidget*>(heatGeneratedByWeapons_)})
+        input->setEnabled(!down_);
+    const bool jumping = !down_ && movementType_->currentText() == QLatin1String("Jumping");
     hexesJumpedLabel_->setEnabled(jumping);
     hexesJumpedText_->setEnabled(jumping);
     const bool fire = fire_->isChecked();
     standingInFire_->setEnabled(fire);
     walkingThroughFire_->setEnabled(fire);
-    const bool hexes = fire && walkingThroughFire_->isChecked();
+    const bool hexes = !down_ && fire && walkingThroughFire_->isChecked();
     walkingThroughFireHexes_->setEnabled(hexes);
     label6_->setEnabled(hexes);
     otherHeatText_->setText(QString::number(otherHeat_->value()));

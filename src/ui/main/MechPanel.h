@@ -4,6 +4,7 @@
 #pragma once
 
 #include "state/RecordFields.h"
+#include "turn/OptionalRules.h"
 
 #include <QObject>
 #include <QScrollBar>
@@ -33,6 +34,8 @@ public:
     // Builds the three frames on the window's client area.
     MechPanel(HeatScale& scale, QWidget* client);
 
+    // The optional rules in play: what the panel shows besides the basic game's.
+    void setRules(const OptionalRules& rules);
     // Shows one record: its level on the heat scale, its entries, its conditions.
     void show(const MechRecord& record);
 
@@ -53,8 +56,10 @@ private:
     void followEntries();
 
     HeatScale& scale_;
-    QGroupBox* frame3_ = nullptr;                           // turn actions
-    QGroupBox* frame4_ = nullptr;                           // fixed data
+    OptionalRules rules_;
+    bool down_ = false;           // the shown 'Mech is shut down: it neither moves nor fires
+    QGroupBox* frame3_ = nullptr; // turn actions
+    QGroupBox* frame4_ = nullptr; // fixed data
     std::array<QWidget*, kRecordFields.size()> controls_{}; // by field
 
     platform::ComboBox* movementType_ = nullptr;
@@ -72,6 +77,8 @@ private:
     QLineEdit* heatSinks_ = nullptr;
     QCheckBox* dhs_ = nullptr;
     platform::ComboBox* engineHits_ = nullptr;
+    QGroupBox* frame8_ = nullptr; // the optional rules' conditions
+    QLabel* coolantLost_ = nullptr;
 };
 
 } // namespace caldrix

@@ -31,8 +31,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         const int level = index.data(RosterList::kLevelRole).toInt();
-        const QString text = QString::number(level);
-        const int width = option.fontMetrics.horizontalAdvance(QStringLiteral("30")) + 8;
+        // A 'Mech shut down until it restarts is marked before its level.
+        const QString down =
+            index.data(RosterList::kDownRole).toBool() ? QStringLiteral("\u25BC") : QString();
+        const QString text = down + QString::number(level);
+        const int width = option.fontMetrics.horizontalAdvance(down + QStringLiteral("30")) + 8;
         QStyleOptionViewItem name = option;
         name.rect.setRight(option.rect.right() - width);
         QStyledItemDelegate::paint(painter, name, index);
@@ -41,7 +44,7 @@ public:
                     option.rect.height() - 2);
         painter->save();
         // A level with an effect wears the heat scale's lit colour.
-        const bool effect = *fireModifierText(level) || *movementPenaltyText(level);
+        const bool effect = *movementPenaltyText(std::min(level, kMaxBasicLevel)); // from 5 up
         if (effect)
             painter->fillRect(badge, QColor::fromRgb(scale_colours::kLightRed));
         painter->setPen(effect ? QColor(Qt::black)
@@ -95,7 +98,8 @@ void RosterList::showGame(const Game& game) {
             addItem(name);
         else if (item(row)->text() != name)
             item(row)->setText(name);
-        setLevel(item(row), game.mechRecord(row).heat);
+        const MechRecord& record = game.mechRecord(row);
+        setLevel(item(row), record.heat, game.rules().shutdownLasts && record.shutDown);
     }
     showSelected(game.selected());
 }
@@ -106,11 +110,14 @@ void RosterList::showSelected(int row) {
         platform::setSelectedIndex(this, row);
 }
 
-void RosterList::setLevel(QListWidgetItem* item, int level) {
-    if (item->data(kLevelRole) == QVariant(level))
+void RosterList::setLevel(QListWidgetItem* item, int level, bool down) {
+    if (item->data(kLevelRole) == QVariant(level) && item->data(kDownRole).toBool() == down)
         return;
     item->setData(kLevelRole, level);
-    item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("heat %1").arg(level));
+    item->setData(kDownRole, down);
+    item->setData(Qt::AccessibleDescriptionRole,
+                  down ? QStringLiteral("heat %1, shut down").arg(level)
+                       : QStringLiteral("heat %1").arg(level));
 }
 
 void RosterList::setHint(const QString& hint) {

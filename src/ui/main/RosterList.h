@@ -22,6 +22,7 @@ class RosterList : public QListWidget {
     Q_OBJECT
 public:
     static constexpr int kLevelRole = Qt::UserRole + 1;
+    static constexpr int kDownRole = Qt::UserRole + 2; // shut down until it restarts
 
     explicit RosterList(QWidget* parent = nullptr);
 
@@ -36,7 +37,7 @@ public:
     void setRowTip(std::function<QString(int row)> tip) { rowTip_ = std::move(tip); }
 
     // The level a row shows, also given to screen readers ("heat 12").
-    static void setLevel(QListWidgetItem* item, int level);
+    static void setLevel(QListWidgetItem* item, int level, bool down);
     void setHint(const QString& hint);
     // The hint shows only while the roster is empty.
     QString shownHint() const { return count() > 0 ? QString() : hint_; }
