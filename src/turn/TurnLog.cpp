@@ -77,32 +77,56 @@ void TurnLog::addNote(std::string text) {
 }
 
 std::string rollText(const RollRecord& roll) {
-    std::string text = roll.kind == Danger::Shutdown ? "shutdown" : "ammo explosion";
-    text += ", avoid on " + std::to_string(roll.avoidOn) + "+: ";
+    // What the roll was for, how its number reads, and the words for its outcome.
+    struct Words {
+        const char* what;
+        const char* on;
+        const char* made;
+        const char* missed;
+    };
+    static constexpr Words kWords[] = {{"shutdown", "avoid on", "avoided", "not avoided"},
+                                       {"ammo explosion", "avoid on", "avoided", "not avoided"},
+                                       {"restart", "restarts on", "restarted", "still shut down"},
+                                       {"pilot damage", "avoid on", "avoided", "not avoided"},
+                                       {"system failure", "avoid on", "avoided", "not avoided"},
+                                       {"coolant", "fails on", "held", "lost"}};
+    const Words& w = kWords[static_cast<int>(roll.kind)];
+    std::string text =
+        std::string(w.what) + ", " + w.on + " " + std::to_string(roll.avoidOn) + "+: ";
     const Dice& d = roll.rolled;
     if (d.atTable)
         text += "rolled " + std::to_string(d.diceTotal) + " at the table";
     else
         text += std::to_string(d.die1) + " + " + std::to_string(d.die2) + " = " +
                 std::to_string(d.diceTotal);
-    return text + (roll.avoided ? ", avoided" : ", not avoided");
+    return text + ", " + (roll.avoided ? w.made : w.missed);
 }
 
 std::string turnSummary(const LogEntry& turn) {
+    // Each roll as heard: missed, made.
+    static constexpr const char* kHeard[][2] = {{"shut down", "shutdown avoided"},
+                                                {"ammo exploded", "ammo explosion avoided"},
+                                                {"still shut down", "restarted"},
+                                                {"pilot hit", "pilot damage avoided"},
+                                                {"system failure", "system failure avoided"},
+                                                {"coolant lost", "coolant held"}};
     std::string text = "Turn " + std::to_string(turn.number) + ":";
     const char* between = " ";
     for (const MechTurnLine& m : turn.mechs) {
         text += between + m.name + " heat " + std::to_string(m.after);
         between = "; ";
-        bool rolledShutdown = false;
+        bool shutdownRolled = false, ammoRolled = false;
         for (const RollRecord& roll : m.effects.rolls) {
-            const bool shutdown = roll.kind == Danger::Shutdown;
-            rolledShutdown = rolledShutdown || shutdown;
-            text += shutdown ? (roll.avoided ? ", shutdown avoided" : ", shut down")
-                             : (roll.avoided ? ", ammo explosion avoided" : ", ammo exploded");
+            shutdownRolled =
+                shutdownRolled || roll.kind == Danger::Shutdown || roll.kind == Danger::Restart;
+            ammoRolled = ammoRolled || roll.kind == Danger::AmmoExplosion;
+            text += std::string(", ") + kHeard[static_cast<int>(roll.kind)][roll.avoided];
         }
-        if (!rolledShutdown && !m.effects.shutdown.empty()) // no roll allowed
-            text += ", shut down";
+        // What came without a roll.
+        if (!shutdownRolled && !m.effects.shutdown.empty())
+            text += m.effects.shutdown == conditions::kRestarted ? ", restarted" : ", shut down";
+        if (!ammoRolled && !m.effects.ammoExp.empty())
+            text += ", ammo exploded";
     }
     return text;
 }

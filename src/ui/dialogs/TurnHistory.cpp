@@ -35,8 +35,8 @@ QStringList linesOf(const LogEntry& entry) {
                               .arg(m.before)
                               .arg(m.after)
                               .arg(m.turnHeat)};
-        for (const std::string_view text :
-             {m.effects.mod2Fier, m.effects.mp, m.effects.shutdown, m.effects.ammoExp})
+        for (const std::string_view text : {m.effects.mod2Fier, m.effects.mp, m.effects.shutdown,
+                                            m.effects.ammoExp, m.effects.pilot, m.effects.system})
             if (!text.empty())
                 parts << platform::toQ(text);
         for (const RollRecord& roll : m.effects.rolls)
