@@ -112,6 +112,28 @@ private slots:
               "result");
     }
 
+    // Temperature: a point a turn for each ten degrees or part above 50 °C;
+    // below -30 °C a point off the heat the turn built up, never more.
+    void temperature_data() {
+        QTest::addColumn<QString>("celsius");
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QString>("result"); // level, heat of the turn
+        rows({"50 adds nothing|50|carried=4 weapons=3|7 3", "51 adds 1|51|weapons=3|4 4",
+              "60 adds 1|60|weapons=3|4 4", "61 adds 2|61|weapons=3|5 5", "200 adds 15|200||15 15",
+              "-30 takes nothing|-30|weapons=3|3 3", "-31 takes 1|-31|weapons=3|2 2",
+              "-41 takes 2|-41|weapons=3|1 1",
+              "-200 takes all built up|-200|carried=9 weapons=3|9 0",
+              "-200 leaves a cooling turn|-200|carried=9 weapons=-2|7 -2"});
+    }
+    void temperature() {
+        QFETCH(QString, celsius);
+        QFETCH(QString, changes);
+        Table t({"sinks=0 " + changes});
+        t.game.setRules({false, false, celsius.toInt(), false});
+        const MechTurnLine& line = t.game.nextTurn().turn->mechs[0];
+        QTEST(QString("%1 %2").arg(line.after).arg(line.turnHeat), "result");
+    }
+
     // Where each effect begins, and the level just below: fire modifier,
     // movement penalty, shutdown and ammunition avoid-on numbers (0: none,
     // -1: shutdown without a roll). Every die is 1, so every roll fails.
@@ -141,6 +163,50 @@ private slots:
             QCOMPARE(avoidOn, n.mid(2).filter(QRegularExpression("^[1-9]")));
             QCOMPARE(q(e.shutdown), n[2] == "0" ? QString() : "Shutdown!!!");
             QCOMPARE(q(e.ammoExp), n[3] == "0" ? QString() : "Ammo Explosion!!!");
+        }
+    }
+
+    // The expanded scale from 30 up, where each effect begins and the level
+    // below: fire modifier, movement penalty, and the numbers of shutdown,
+    // ammunition, pilot damage and system failure (0: none; over 12 or -1:
+    // it happens without a roll). Every die is 1, so every roll fails.
+    void expandedEffects_data() {
+        QTest::addColumn<QString>("below");
+        QTest::addColumn<QString>("at");
+        rows({"from 30|4 5 10 8 0 0|4 5 12 8 0 0",       "from 31|4 5 12 8 0 0|4 6 12 8 0 0",
+              "from 32|4 6 12 8 0 0|4 6 12 8 8 0",       "from 33|4 6 12 8 8 0|5 6 12 8 8 0",
+              "from 34|5 6 12 8 8 0|5 6 14 8 8 0",       "from 35|5 6 14 8 8 0|5 6 14 10 8 0",
+              "from 36|5 6 14 10 8 0|5 6 14 10 8 8",     "from 37|5 6 14 10 8 8|5 7 14 10 8 8",
+              "from 38|5 7 14 10 8 8|5 7 16 10 8 8",     "from 39|5 7 16 10 8 8|5 7 16 10 10 8",
+              "from 40|5 7 16 10 10 8|5 7 16 12 10 8",   "from 41|5 7 16 12 10 8|6 7 16 12 10 8",
+              "from 42|6 7 16 12 10 8|6 7 18 12 10 8",   "from 43|6 7 18 12 10 8|6 8 18 12 10 8",
+              "from 44|6 8 18 12 10 8|6 8 18 12 10 10",  "from 45|6 8 18 12 10 10|6 8 18 -1 10 10",
+              "from 46|6 8 18 -1 10 10|6 8 20 -1 10 10", "from 47|6 8 20 -1 10 10|6 8 20 -1 12 10",
+              "from 48|6 8 20 -1 12 10|7 8 20 -1 12 10", "from 49|7 8 20 -1 12 10|7 9 20 -1 12 10",
+              "from 50|7 9 20 -1 12 10|7 9 -1 -1 12 10"});
+    }
+    void expandedEffects() {
+        QFETCH(QString, below);
+        QFETCH(QString, at);
+        const int level = QByteArray(QTest::currentDataTag()).mid(5).toInt();
+        for (int l : {level - 1, level}) {
+            const QStringList n = (l < level ? below : at).split(' ');
+            SequenceRandom random({0.0f});
+            const HeatEffects e = applyHeatEffects(l, random, {true});
+            QStringList rolled, expected;
+            for (const RollRecord& roll : e.rolls)
+                rolled << QString::number(roll.avoidOn);
+            for (const QString& number : n.mid(2))
+                if (number.toInt() > 0 && number.toInt() <= 12)
+                    expected << number;
+            QCOMPARE(rolled, expected);
+            QCOMPARE(q(e.mod2Fier), "+" + n[0] + " Modifier to fire");
+            QCOMPARE(q(e.mp), "-" + n[1] + " Movement Points");
+            const QStringList struck{q(e.shutdown), q(e.ammoExp), q(e.pilot), q(e.system)};
+            const QStringList texts{"Shutdown!!!", "Ammo Explosion!!!", "Pilot Hit!!!",
+                                    "System Failure!!!"};
+            for (int k = 0; k < 4; ++k)
+                QCOMPARE(struck[k], n[2 + k] == "0" ? QString() : texts[k]);
         }
     }
 
