@@ -8,6 +8,7 @@
 #include "platform/GameFile.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Theme.h"
+#include "ui/dialogs/GameRules.h"
 
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -445,6 +446,38 @@ private slots:
         forecast->close();
         f.trigger("mnuForecast");
         QCOMPARE(Fixture::window<HeatForecast>("HeatForecast")->geometry(), left);
+    }
+
+    // Game Rules: OK plays on with the rules chosen (noted, Undo ended, the
+    // scale grown to 50); a shut-down 'Mech's inputs grey and its restart is
+    // asked at the table; Cancel changes nothing.
+    void gameRules() {
+        Fixture f;
+        f.roster({"A"}, {"carried=20 sinks=2"});
+        f.nextTurn(); // 18, shutdown not avoided: without the rule it lasts one turn
+        const auto choose = [&f](bool on, const char* button) {
+            f.trigger("mnuGameRules");
+            auto* rules = Fixture::window<GameRules>("GameRules");
+            for (const char* rule : {"RuleShutdownLasts", "RuleExpandedScale"})
+                rules->findChild<QCheckBox*>(rule)->setChecked(on);
+            rules->findChild<QPushButton*>(button)->click();
+        };
+        choose(true, "GameRulesOk");
+        QVERIFY2(!f.find<QAction>("mnuUndoTurn")->isEnabled(), "a turn undone across a rule");
+        QCOMPARE(f.label("Label3(30)")->text(), QString("Shutdown, avoid on 12+"));
+        QVERIFY(f.find("Frame7")->isVisibleTo(f.form.get()) && f.find("ClientArea")->width() > 636);
+        f.nextTurn(); // 16: shuts down, and stays down
+        QVERIFY2(!f.combo("MovementType")->isEnabled(), "a shut-down 'Mech's movement open");
+        QCOMPARE(f.roster()->item(0)->data(Qt::AccessibleDescriptionRole), "heat 16, shut down");
+        f.trigger("mnuTableDice");
+        f.messages.totals = {4};
+        f.nextTurn(); // 14: restarts on 4
+        QCOMPARE(f.messages.shown.last(), "? Restart roll for A (heat 14): 4 or more");
+        QCOMPARE(f.label("ConditionShutdown")->text(), QString("Restarted"));
+        choose(false, "GameRulesCancel");
+        QVERIFY(f.play().rules() == (OptionalRules{true, true, 25, false}));
+        QCOMPARE(f.play().log().entries()[1].text,
+                 "Rules: shutdown lasts, expanded heat scale to 50");
     }
 
     // A folder that cannot be written says so once, then only when it has
