@@ -128,24 +128,29 @@ std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice
         return std::nullopt;
     effects.down = situation.shutdownLasts && *down;
 
-    const std::optional<bool> ammo =
-        automaticAmmoExplosion(level, expanded)
-            ? std::optional<bool>(true)
-            : rolls(Danger::AmmoExplosion, ammoAvoidOn(level, expanded));
-    if (!ammo)
-        return std::nullopt;
-    if (*ammo)
-        effects.ammoExp = conditions::kAmmoExplosion;
-    const std::optional<bool> pilot = rolls(Danger::PilotDamage, pilotAvoidOn(level, expanded));
-    if (!pilot)
-        return std::nullopt;
-    if (*pilot)
-        effects.pilot = conditions::kPilotHit;
-    const std::optional<bool> system = rolls(Danger::SystemFailure, systemAvoidOn(level, expanded));
-    if (!system)
-        return std::nullopt;
-    if (*system)
-        effects.system = conditions::kSystemFailure;
+    // Then each danger that leaves a condition, in order: no number, no roll.
+    struct Condition {
+        Danger kind;
+        int avoidOn;
+        bool automatic;
+        std::string_view HeatEffects::*text;
+        const char* struck;
+    };
+    for (const Condition& c :
+         {Condition{Danger::AmmoExplosion, ammoAvoidOn(level, expanded),
+                    automaticAmmoExplosion(level, expanded), &HeatEffects::ammoExp,
+                    conditions::kAmmoExplosion},
+          Condition{Danger::PilotDamage, pilotAvoidOn(level, expanded), false, &HeatEffects::pilot,
+                    conditions::kPilotHit},
+          Condition{Danger::SystemFailure, systemAvoidOn(level, expanded), false,
+                    &HeatEffects::system, conditions::kSystemFailure}}) {
+        const std::optional<bool> hit =
+            c.automatic ? std::optional(true) : rolls(c.kind, c.avoidOn);
+        if (!hit)
+            return std::nullopt;
+        if (*hit)
+            effects.*c.text = c.struck;
+    }
     const std::optional<bool> coolant =
         rolls(Danger::Coolant, situation.coolant ? coolantFailsOn(level) : 0);
     if (!coolant)
