@@ -3,8 +3,9 @@
 
 // The main window under the offscreen platform, with 256 'Mechs: loading
 // each 'Mech, a full Next Turn, a keystroke with the forecast closed and
-// open, Next Turn with the history closed and open after 100 turns, and
-// saving such a game.
+// open, Next Turn with the history closed and open after 100 turns, Next
+// Turn with the autosave on and off, and the window's side of saving a game
+// of 256 'Mechs and 100 turns.
 
 #include "BenchRoster.h"
 #include "platform/GameFile.h"
@@ -124,23 +125,49 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     const double historyOpen = moreTurns();
 
-    // Saving a game of 256 'Mechs (short names) with 100 turns of history.
+    // Next Turn of 256 'Mechs with the autosave on and off, alternating,
+    // the writing thread left to finish between turns.
+    for (QWidget* window : QApplication::topLevelWidgets()) // the history open costs more
+        if (window != &form)
+            window->hide();
+    AutoSave* saver = form.findChild<AutoSave*>(QStringLiteral("AutoSave"));
+    // Timed twice: the click alone, and with the repaint that shows its outcome.
+    std::vector<double> withSave, withoutSave, shownWithSave, shownWithoutSave;
+    for (int round = 0; round < 60; ++round) {
+        const bool on = round % 2 == 0;
+        on ? saver->startNewFile() : saver->continueIn(QString()); // no file: no saves
+        fill(game, form, kMechs);
+        QApplication::processEvents();
+        saver->flush();
+        double click = 0;
+        const double shown = bench::micros([&] {
+            click = bench::micros([&] { nextTurn->click(); });
+            form.repaint();
+            QApplication::processEvents();
+        });
+        (on ? withSave : withoutSave).push_back(click / 1000.0);
+        (on ? shownWithSave : shownWithoutSave).push_back(shown / 1000.0);
+        saver->flush();
+    }
+
+    // The window's side of saving a game of 256 'Mechs with 100 turns: the
+    // first save hands the whole game over, each one after a turn only what
+    // is new. The longest of these calls is what the player could feel.
     fill(game, form, kMechs);
     for (int turn = 0; turn < 100; ++turn)
         game.nextTurn();
-    // The first save writes everything; the autosave after the next turn
-    // only what is new.
-    GameWriter writer;
-    const QString file = saves.filePath(QStringLiteral("bench.caldrix"));
-    const double first =
-        bench::micros([&] { writeGameFile(file, writer.json(game.view())); }) / 1000.0;
+    game.restore(game.state()); // as a game opened: nothing handed over yet
+    saver->startNewFile();
+    const double first = bench::micros([&] { saver->saveNow(); }) / 1000.0;
+    double longest = first;
     std::vector<double> saving;
     for (int round = 0; round < 10; ++round) {
         game.nextTurn();
-        saving.push_back(bench::micros([&] { writeGameFile(file, writer.json(game.view())); }) /
-                         1000.0);
+        saving.push_back(bench::micros([&] { saver->saveNow(); }) / 1000.0);
+        longest = std::max(longest, saving.back());
     }
-    const qint64 bytes = QFileInfo(saves.filePath(QStringLiteral("bench.caldrix"))).size();
+    const double written = bench::micros([&] { saver->flush(); }) / 1000.0;
+    const qint64 bytes = QFileInfo(saver->currentFile()).size();
 
     if (messages.shown != 0) {
         std::fprintf(stderr, "unexpected: %d messages\n", messages.shown);
@@ -156,8 +183,16 @@ int main(int argc, char* argv[]) {
     std::printf("Next Turn after 100 turns of %d 'Mechs with 60-character names: history closed "
                 "%.2f ms, open %.2f ms, %.2f ms more; goal < 16 ms more\n",
                 kMechs, historyClosed, historyOpen, historyOpen - historyClosed);
-    std::printf("saving %d 'Mechs with 100 turns (%lld bytes): first save %.2f ms, autosave after "
-                "each further turn median %.2f ms; goal < 20 ms\n",
-                kMechs, static_cast<long long>(bytes), first, bench::median(saving));
+    std::printf("Next Turn of %d 'Mechs, autosave on / off: the click %.2f / %.2f ms (ratio %.2f), "
+                "shown %.2f / %.2f ms (ratio %.2f); goal <= 1.1\n",
+                kMechs, bench::median(withSave), bench::median(withoutSave),
+                bench::median(withSave) / bench::median(withoutSave), bench::median(shownWithSave),
+                bench::median(shownWithoutSave),
+                bench::median(shownWithSave) / bench::median(shownWithoutSave));
+    std::printf("saving %d 'Mechs with 100 turns (%lld bytes), the window's thread: first save "
+                "%.2f ms, after each further turn median %.2f ms, longest %.2f ms; goal < 16 ms "
+                "(the writing thread then took %.1f ms more to finish)\n",
+                kMechs, static_cast<long long>(bytes), first, bench::median(saving), longest,
+                written);
     return 0;
 }

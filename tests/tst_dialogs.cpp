@@ -312,6 +312,7 @@ private slots:
         QVERIFY2(!resume->isEnabled(), "Resume with no game to resume");
         QCOMPARE(hint(f), QString("Right-click here for saved games and the turn tools"));
         f.roster({"A", "B"}, {"move=Running", ""});
+        f.saver()->flush(); // the writing thread is done
         const QString first = f.saver()->currentFile();
         QVERIFY2(QFile::exists(first), "a game not saved");
         QCOMPARE(hint(f), QString());
@@ -319,6 +320,7 @@ private slots:
         f.type(f.edit("HeatGeneratedByWeapons"), "12"); // not yet settled
         const GameState played = f.play().state();
         f.trigger("StartNewGame");
+        f.saver()->flush();
         QVERIFY(readGameFile(first).state == played);
         QCOMPARE(hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
         resume->trigger();
@@ -329,6 +331,7 @@ private slots:
             f.trigger("StartNewGame");
             Fixture::window<PickMechs>("PickMechs")->continueWithNames();
         }
+        f.saver()->flush();
         QCOMPARE(QDir(f.saves.path()).entryList(QDir::Files).size(), 5 + 2);
         QVERIFY2(!QFile::exists(first), "the oldest autosave kept");
         QVERIFY2(QFile::exists(players[0]) && QFile::exists(players[1]), "a player's file deleted");
@@ -344,6 +347,7 @@ private slots:
         Fixture f;
         f.roster({"Atlas", "Hunchback", "Locust"});
         f.trigger("StartNewGame");
+        f.saver()->flush();
         const QString damaged =
             write(f.saves, "game-29991231-235959-9999999999999999.caldrix", "{");
         QFile kept(f.saver()->otherGames().last()); // saved a minute short of two days ago
@@ -369,7 +373,10 @@ private slots:
         Fixture f;
         f.roster({"A", "B"}, {"carried=22 sinks=0", "move=Running"});
         f.find<QAction>("mnuTableDice")->setChecked(true);
-        const auto file = [&f] { return readGameFile(f.saver()->currentFile()).state; };
+        const auto file = [&f] {
+            f.saver()->flush();
+            return readGameFile(f.saver()->currentFile()).state;
+        };
         f.messages.onShow = [&f] { f.settle(); }; // a second passes at each box
         // A turn with dice at the table, the weapon heat typed just before.
         f.select(1);
@@ -490,6 +497,7 @@ private slots:
         for (const QString& folder : {blocker, blocker, dir.path(), blocker}) {
             f.saver()->setFolder(folder + "/saves");
             f.nextTurn();
+            f.saver()->flush();
         }
         const QStringList saving = f.messages.shown.filter("could not save");
         QCOMPARE(saving.size(), 2);

@@ -80,10 +80,9 @@ struct GameView {
     const OptionalRules& rules;
 };
 
-inline GameView viewOf(const GameState& state) {
-    return {state.names, state.records.data(), state.selected,
-            state.log,   state.undo,           state.diceAtTable,
-            0,           state.rules};
+inline GameView viewOf(const GameState& state, std::uint64_t generation = 0) {
+    return {state.names, state.records.data(), state.selected, state.log,
+            state.undo,  state.diceAtTable,    generation,     state.rules};
 }
 
 // The game: the roster, one record per slot, the history and what Undo can

@@ -8,20 +8,176 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 namespace caldrix {
 
+// ---- The writing thread ----------------------------------------------------
+
+// What the window's thread hands over: what changed since the last time,
+// and where to write it.
+struct AutoSave::Job {
+    QString path;
+    QString folder;                     // the autosaves': made first if need be
+    bool firstFile = false;             // the game's first file: an oldest one may go
+    std::shared_ptr<QString> copyReply; // a copy of the player's: why it failed, or empty
+
+    std::uint64_t generation = 0;
+    bool fresh = false; // the copy starts again: everything below is whole
+    std::vector<std::string> names;
+    std::vector<MechRecord> records; // slots 0..256
+    int selected = -1;
+    bool diceAtTable = false;
+    OptionalRules rules;
+    std::vector<bool> undone;   // the marks of the history entries handed over before
+    std::vector<LogEntry> log;  // the entries after them
+    std::size_t undoKept = 0;   // the undo steps that stay
+    std::vector<UndoStep> undo; // the steps after them
+};
+
+// A file written, or not.
+struct AutoSave::Done {
+    QString folder;
+    bool firstFile = false;
+    QString problem;
+};
+
+// Keeps its own copy of the game, changed by each job in turn, and writes
+// it. Of the jobs waiting for one file only the last is written.
+class AutoSave::Worker {
+public:
+    explicit Worker(AutoSave& owner) : owner_(owner), thread_([this] { run(); }) {}
+    ~Worker() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join(); // every job waiting is written first
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    void add(Job job) {
+        {
+            const std::lock_guard lock(mutex_);
+            jobs_.push_back(std::move(job));
+        }
+        changed_.notify_all();
+    }
+
+    void waitUntilIdle() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+    }
+
+    std::vector<Done> takeDone() {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(done_, {});
+    }
+
+private:
+    void run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+            if (jobs_.empty())
+                return; // stopping, and nothing left to write
+            std::deque<Job> jobs = std::exchange(jobs_, {});
+            busy_ = true;
+            lock.unlock();
+            std::vector<Done> done = writeAll(jobs);
+            lock.lock();
+            busy_ = false;
+            done_.insert(done_.end(), done.begin(), done.end());
+            if (!done.empty()) // reported on the window's thread
+                QMetaObject::invokeMethod(&owner_, &AutoSave::collect, Qt::QueuedConnection);
+            changed_.notify_all();
+        }
+    }
+
+    std::vector<Done> writeAll(std::deque<Job>& jobs) {
+        std::vector<Done> done;
+        bool firstFile = false;
+        for (std::size_t k = 0; k < jobs.size(); ++k) {
+            Job& job = jobs[k];
+            apply(job);
+            firstFile = firstFile || job.firstFile;
+            const bool copy = job.copyReply != nullptr;
+            // A newer state for the same file follows: only that one is written.
+            if (!copy && k + 1 < jobs.size() && !jobs[k + 1].copyReply &&
+                jobs[k + 1].path == job.path)
+                continue;
+            const QString problem = write(job);
+            if (copy) {
+                *job.copyReply = problem;
+                continue;
+            }
+            done.push_back({job.folder, firstFile, problem});
+            firstFile = false;
+        }
+        return done;
+    }
+
+    void apply(Job& job) {
+        if (job.fresh)
+            game_ = GameState{};
+        generation_ = job.generation;
+        game_.names = std::move(job.names);
+        game_.records = std::move(job.records);
+        game_.selected = job.selected;
+        game_.diceAtTable = job.diceAtTable;
+        game_.rules = job.rules;
+        for (std::size_t i = 0; i < job.undone.size(); ++i)
+            game_.log[i].undone = job.undone[i];
+        std::move(job.log.begin(), job.log.end(), std::back_inserter(game_.log));
+        game_.undo.resize(job.undoKept);
+        std::move(job.undo.begin(), job.undo.end(), std::back_inserter(game_.undo));
+    }
+
+    QString write(const Job& job) {
+        if (!job.folder.isEmpty() && !QDir(job.folder).exists()) { // made once, for its owner alone
+            if (!QDir().mkpath(job.folder))
+                return QStringLiteral("the folder cannot be made");
+            QFile::setPermissions(job.folder,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        return writeGameFile(job.path, writer_.json(viewOf(game_, generation_)));
+    }
+
+    AutoSave& owner_;
+    GameState game_;
+    std::uint64_t generation_ = 0;
+    GameWriter writer_; // keeps the text of what a long game never changes again
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Job> jobs_;
+    std::vector<Done> done_;
+    bool busy_ = false;
+    bool stopping_ = false;
+    std::thread thread_; // last: it starts once everything above is there
+};
+
+// ---- The window's side -----------------------------------------------------
+
 AutoSave::AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent)
-    : QObject(parent), game_(game), messages_(messages), folder_(defaultFolder()) {
+    : QObject(parent), game_(game), messages_(messages), folder_(defaultFolder()),
+      worker_(std::make_unique<Worker>(*this)) {
     settle_.setParent(this);
     settle_.setObjectName(QStringLiteral("AutoSaveSettle"));
     settle_.setInterval(kSettleMs); // SaveNow stops it: it fires once per pause
     connect(&settle_, &QTimer::timeout, this, &AutoSave::saveNow);
 }
+
+AutoSave::~AutoSave() = default;
 
 QString AutoSave::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -53,31 +209,85 @@ void AutoSave::saveNow() {
     wanted_ = false;
     // An empty game is not worth a file: it would only push out an older one.
     const bool empty = game_.mechNames().empty() && game_.log().entries().empty();
-    if (current_.isEmpty() || (saved_ && game_.revision() <= *saved_) || empty)
+    if (current_.isEmpty() || (saved_ && game_.revision() <= *saved_ && !retry_) || empty)
         return;
-    QString problem;
-    if (!QDir(folder_).exists()) { // made once, for its owner alone
-        if (QDir().mkpath(folder_))
-            QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        else
-            problem = QStringLiteral("the folder cannot be made");
-    }
-    if (problem.isEmpty())
-        problem = writeGameFile(current_, json());
-    if (!problem.isEmpty()) {
-        const Hold quiet(*this); // no save from inside its own message
-        if (!failing_)
-            messages_.inform(QStringLiteral("Caldrix could not save the game in %1 (%2). Play "
-                                            "goes on, and Caldrix keeps trying.")
-                                 .arg(folder_, problem));
-        failing_ = true;
-        return;
-    }
-    failing_ = false;
-    const bool newFile = !saved_;
+    Job job;
+    job.path = current_;
+    job.folder = folder_;
+    job.firstFile = !saved_; // only a game's first file can push out the oldest
+    handOver(job);
+    worker_->add(std::move(job));
     saved_ = game_.revision();
-    if (newFile) // only a game's first file can push out the oldest
-        prune();
+    retry_ = false;
+}
+
+void AutoSave::handOver(Job& job) {
+    const GameView game = game_.view();
+    job.generation = game.generation;
+    job.fresh = sentGeneration_ != game.generation;
+    if (job.fresh) {
+        sentGeneration_ = game.generation;
+        sentLog_ = 0;
+        sentUndo_.clear();
+    }
+    job.names = game.names;
+    job.records.assign(game.records, game.records + kSlotCount);
+    job.selected = game.selected;
+    job.diceAtTable = game.diceAtTable;
+    job.rules = game.rules;
+    // History entries only grow in number; of the old ones only the undone mark changes.
+    for (std::size_t i = 0; i < sentLog_; ++i)
+        job.undone.push_back(game.log[i].undone);
+    job.log.assign(game.log.begin() + static_cast<std::ptrdiff_t>(sentLog_), game.log.end());
+    sentLog_ = game.log.size();
+    // An undo step never changes: the steps both sides know by their turns stay.
+    std::size_t kept = 0;
+    while (kept < sentUndo_.size() && kept < game.undo.size() &&
+           sentUndo_[kept] == game.undo[kept].entry)
+        ++kept;
+    job.undoKept = kept;
+    job.undo.assign(game.undo.begin() + static_cast<std::ptrdiff_t>(kept), game.undo.end());
+    sentUndo_.resize(kept);
+    for (const UndoStep& step : job.undo)
+        sentUndo_.push_back(step.entry);
+}
+
+void AutoSave::flush() {
+    worker_->waitUntilIdle();
+    collect();
+}
+
+QString AutoSave::writeCopy(const QString& path) {
+    Job job;
+    job.path = path;
+    job.copyReply = std::make_shared<QString>();
+    handOver(job);
+    const std::shared_ptr<QString> reply = job.copyReply;
+    worker_->add(std::move(job));
+    flush();
+    return *reply;
+}
+
+void AutoSave::collect() {
+    bool wroteFile = false;
+    for (const Done& done : worker_->takeDone()) {
+        if (!done.problem.isEmpty()) {
+            retry_ = true;           // the next save writes it again
+            const Hold quiet(*this); // no save from inside its own message
+            if (!failing_)
+                messages_.inform(QStringLiteral("Caldrix could not save the game in %1 (%2). "
+                                                "Play goes on, and Caldrix keeps trying.")
+                                     .arg(done.folder, done.problem));
+            failing_ = true;
+            continue;
+        }
+        failing_ = false;
+        wroteFile = true;
+        if (done.firstFile)
+            prune();
+    }
+    if (wroteFile)
+        emit written();
 }
 
 void AutoSave::release() {

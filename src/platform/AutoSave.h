@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 namespace caldrix {
@@ -17,7 +18,9 @@ namespace caldrix {
 // Keeps every game on disk as it is played: one file per game in the
 // user's data folder, the newest five kept. Only files named as it names
 // them are ever listed, resumed or deleted. A save that fails says so once
-// and then stays quiet until saving works again; play never waits on it.
+// and then stays quiet until saving works again; play never waits on it:
+// the window's thread only hands over what changed since the last save, and
+// a thread of its own writes the files, one at a time, the newest state last.
 class AutoSave : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +28,7 @@ public:
     static constexpr int kSettleMs = 1000;
 
     AutoSave(const Game& game, MessageBoxInterface& messages, QObject* parent = nullptr);
+    ~AutoSave() override;
 
     // QStandardPaths' AppDataLocation; tests point it elsewhere.
     static QString defaultFolder();
@@ -45,6 +49,12 @@ public:
     // After a turn, an undo, a roster change: saves at once, or, while an
     // operation holds the saves, as soon as the last hold ends.
     void saveNow();
+    // Waits until every save asked for is on disk or has failed, and says
+    // so of a failure: at the program's end, and for whoever reads the files.
+    void flush();
+    // The game as it stands into a file of the player's (Save Game); waits
+    // for it. Empty when saved, else why not.
+    QString writeCopy(const QString& path);
 
     // Held for the whole of an operation whose boxes and questions let
     // the event loop run: the game is written only as it is between
@@ -65,26 +75,40 @@ public:
     // The newest of them, or empty.
     QString lastGame() const;
 
-    // The game's JSON through the autosave's writer, which already holds
-    // the text of all that a long game never changes again.
-    QByteArray json() { return writer_.json(game_.view()); }
-
     // True for the names StartNewFile gives, and only for those.
     static bool isAutoSaveName(const QString& fileName);
 
+signals:
+    // A file was written: the kept games may have changed.
+    void written();
+
 private:
+    class Worker;
+    struct Job;
+    struct Done;
+
     QStringList files() const;
     void prune();
     void release();
+    // What changed since the last hand-over, for the writing thread's copy.
+    void handOver(Job& job);
+    // The writing thread's reports, on the window's thread.
+    void collect();
 
     const Game& game_;
-    GameWriter writer_; // keeps what a long game never changes again
     MessageBoxInterface& messages_;
     QString folder_;
     QString current_;
     QTimer settle_;
-    std::optional<std::uint64_t> saved_; // the revision on disk
+    std::optional<std::uint64_t> saved_; // the revision handed over for the file
     bool failing_ = false;
+    bool retry_ = false; // the last write failed: the next save writes again
+    // What the writing thread's copy of the game holds: the game it is, its
+    // history's length, and the turns of its undo steps.
+    std::optional<std::uint64_t> sentGeneration_;
+    std::size_t sentLog_ = 0;
+    std::vector<std::size_t> sentUndo_;
+    std::unique_ptr<Worker> worker_;
     int holds_ = 0;
     bool wanted_ = false; // a save asked for while held
 };

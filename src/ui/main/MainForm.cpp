@@ -69,6 +69,12 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
                                       : QFileInfo(path).completeBaseName() +
                                             QStringLiteral(" \u2014 ") + kApplicationTitle);
     });
+    // A game written may be one Resume, Recent Games and the hint offer now.
+    connect(&saved_->autoSave(), &AutoSave::written, this, [this] {
+        showResume();
+        if (game_.mechCount() == 0)
+            roster_->setHint(saved_->emptyRosterHint());
+    });
     connect(saved_, &SavedGames::opened, this, [this] {
         if (PickMechs* pick = pickMechs_.get()) // an opened game needs no new-game dialog
             pick->hide();
@@ -293,6 +299,7 @@ void MainForm::endProgram() {
         return;
     ended_ = true;
     saved_->autoSave().saveNow(); // the edits of the last second too
+    saved_->autoSave().flush();   // on disk before the program goes
     // Every window goes at once; no dialog gets to run a handler of its own.
     pickMechs_.reset();
     newMech_.reset();

@@ -85,7 +85,7 @@ void SavedGames::saveAs(QString path) {
     if (!path.endsWith(kGameFileSuffix))
         path += kGameFileSuffix;
     gameFolder_ = QFileInfo(path).absolutePath();
-    const QString problem = writeGameFile(path, autoSave_.json());
+    const QString problem = autoSave_.writeCopy(path);
     if (!problem.isEmpty()) {
         messages_.inform(
             QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), problem));
