@@ -314,7 +314,7 @@ bool Game::undo() {
 bool Game::setRules(const OptionalRules& rules) {
     if (rules == rules_)
         return false;
-    for (int slot = 1; slot <= kLastSlot; ++slot) {
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) { // a file's scratch slot too
         MechRecord& record = store_[slot];
         if (!rules.shutdownLasts)
             record.shutDown = false;

@@ -50,30 +50,76 @@ bool differs(const MechRecord& a, const MechRecord& b, const RecordField& field)
                       field.member);
 }
 
-// Ticks are written as 0 or 1, flags as true or false.
-QJsonValue saved(const MechRecord& r, const RecordField& field) {
-    return std::visit(
-        Overloaded{
-            [&](RecordField::Text m) -> QJsonValue { return platform::toQ(r.*m); },
-            [&](RecordField::Number m) -> QJsonValue { return r.*m; },
-            [&](RecordField::Tick m) -> QJsonValue { return r.*m ? 1 : 0; },
-            [&](RecordField::Flag f) -> QJsonValue { return r.*f.member; },
-            [&](RecordField::Condition c) -> QJsonValue { return platform::toQ(r.*c.member); }},
-        field.member);
+// A JSON string: the text's UTF-8 as it is, but for what JSON escapes.
+void appendText(QByteArray& out, std::string_view text) {
+    // Beyond ASCII, through Qt's decoder: a broken sequence can only ever
+    // become the replacement character, never a file that does not open.
+    QByteArray checked;
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; })) {
+        checked = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
+        text = std::string_view(checked.constData(), static_cast<std::size_t>(checked.size()));
+    }
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) { // a control character
+                out += "\\u00";
+                out += "0123456789abcdef"[(c >> 4) & 0xF];
+                out += "0123456789abcdef"[c & 0xF];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
 }
 
-// A record's fields; with a base, only those that differ from it (an undo
-// step holds what differs from the state that followed it).
-QJsonObject recordJson(const MechRecord& r, const MechRecord* base = nullptr) {
-    QJsonObject o;
-    for (const RecordField& field : kRecordFields)
-        if (!base || differs(r, *base, field))
-            o.insert(QLatin1String(field.key), saved(r, field));
-    return o;
-}
+// A JSON object written straight out as text, far cheaper for a long game
+// than Qt's document tree; its closing brace goes when it does.
+class JsonObject {
+public:
+    explicit JsonObject(QByteArray& out) : out_(out) { out_ += '{'; }
+    ~JsonObject() { out_ += '}'; }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
 
-QByteArray compact(const QJsonObject& object) {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    // The key; the caller writes its value.
+    QByteArray& key(const char* name) {
+        out_ += first_ ? "\"" : ",\"";
+        first_ = false;
+        return out_ += QByteArray(name) + "\":";
+    }
+    void text(const char* name, std::string_view value) { appendText(key(name), value); }
+    void number(const char* name, qint64 value) { key(name) += QByteArray::number(value); }
+    void flag(const char* name, bool value) { key(name) += value ? "true" : "false"; }
+
+private:
+    QByteArray& out_;
+    bool first_ = true;
+};
+
+// A record's fields, ticks as 0 or 1 and flags as true or false; with a
+// base, only those that differ from it (an undo step holds what differs
+// from the state that followed it).
+void appendRecord(QByteArray& out, const MechRecord& r, const MechRecord* base = nullptr) {
+    JsonObject o(out);
+    for (const RecordField& field : kRecordFields) {
+        if (base && !differs(r, *base, field))
+            continue;
+        std::visit(Overloaded{[&](RecordField::Text m) { o.text(field.key, r.*m); },
+                              [&](RecordField::Number m) { o.number(field.key, r.*m); },
+                              [&](RecordField::Tick m) { o.number(field.key, r.*m ? 1 : 0); },
+                              [&](RecordField::Flag f) { o.flag(field.key, r.*f.member); },
+                              [&](RecordField::Condition c) { o.text(field.key, r.*c.member); }},
+                   field.member);
+    }
 }
 
 // The keys a turn line leaves out when they are empty.
@@ -87,43 +133,52 @@ const char* const kTurnLineMarks[] = {"down", "coolantLost"};
 const char* const kDangers[] = {"shutdown",    "ammoExplosion", "restart",
                                 "pilotDamage", "systemFailure", "coolant"};
 
-QJsonObject entryJson(const LogEntry& entry) {
-    if (entry.what == LogEntry::Kind::Note)
-        return {{"note", platform::toQ(entry.text)}};
-    QJsonArray mechs;
-    for (const MechTurnLine& m : entry.mechs) {
-        QJsonArray rolls;
-        for (const RollRecord& roll : m.effects.rolls)
-            rolls.append(QJsonObject{{"danger", kDangers[static_cast<int>(roll.kind)]},
-                                     {"avoidOn", roll.avoidOn},
-                                     {"die1", roll.rolled.die1},
-                                     {"die2", roll.rolled.die2},
-                                     {"total", roll.rolled.diceTotal},
-                                     {"atTable", roll.rolled.atTable}});
-        QJsonObject line{{"name", platform::toQ(m.name)},
-                         {"before", m.before},
-                         {"after", m.after},
-                         {"turnHeat", static_cast<double>(m.turnHeat)},
-                         {"conditionFire", platform::toQ(m.effects.mod2Fier)},
-                         {"conditionMovement", platform::toQ(m.effects.mp)},
-                         {"conditionShutdown", platform::toQ(m.effects.shutdown)},
-                         {"conditionAmmoExplosion", platform::toQ(m.effects.ammoExp)},
-                         {"conditionPilot", platform::toQ(m.effects.pilot)},
-                         {"conditionSystem", platform::toQ(m.effects.system)},
-                         {"down", m.effects.down},
-                         {"coolantLost", m.effects.coolantLost},
-                         {"rolls", rolls}};
-        for (const char* key : kTurnLineTexts)
-            if (line.value(QLatin1String(key)).toString().isEmpty())
-                line.remove(QLatin1String(key));
-        for (const char* key : kTurnLineMarks)
-            if (!line.value(QLatin1String(key)).toBool())
-                line.remove(QLatin1String(key));
-        if (rolls.isEmpty())
-            line.remove(QStringLiteral("rolls"));
-        mechs.append(line);
+void appendEntry(QByteArray& out, const LogEntry& entry) {
+    JsonObject o(out);
+    if (entry.what == LogEntry::Kind::Note) {
+        o.text("note", entry.text);
+        return;
     }
-    return {{"turn", entry.number}, {"undone", entry.undone}, {"mechs", mechs}};
+    o.number("turn", entry.number);
+    o.flag("undone", entry.undone);
+    o.key("mechs") += '[';
+    for (std::size_t i = 0; i < entry.mechs.size(); ++i) {
+        const MechTurnLine& m = entry.mechs[i];
+        if (i)
+            out += ',';
+        JsonObject line(out);
+        line.text("name", m.name);
+        line.number("before", m.before);
+        line.number("after", m.after);
+        line.number("turnHeat", m.turnHeat);
+        const HeatEffects& e = m.effects;
+        const std::string_view texts[] = {e.mod2Fier, e.mp,    e.shutdown,
+                                          e.ammoExp,  e.pilot, e.system};
+        for (std::size_t k = 0; k < std::size(texts); ++k)
+            if (!texts[k].empty())
+                line.text(kTurnLineTexts[k], texts[k]);
+        const bool marks[] = {e.down, e.coolantLost};
+        for (std::size_t k = 0; k < std::size(marks); ++k)
+            if (marks[k])
+                line.flag(kTurnLineMarks[k], true);
+        if (e.rolls.empty())
+            continue;
+        line.key("rolls") += '[';
+        for (std::size_t k = 0; k < e.rolls.size(); ++k) {
+            const RollRecord& roll = e.rolls[k];
+            if (k)
+                out += ',';
+            JsonObject r(out);
+            r.text("danger", kDangers[static_cast<int>(roll.kind)]);
+            r.number("avoidOn", roll.avoidOn);
+            r.number("die1", roll.rolled.die1);
+            r.number("die2", roll.rolled.die2);
+            r.number("total", roll.rolled.diceTotal);
+            r.flag("atTable", roll.rolled.atTable);
+        }
+        out += ']';
+    }
+    out += ']';
 }
 
 // ---- Reading ---------------------------------------------------------------
@@ -254,13 +309,20 @@ int heat(const QJsonObject& object, const char* key, int most) {
     return value.toInt();
 }
 
-MechRecord recordFrom(const QJsonValue& value, const Reading& reading) {
+// With a base, the keys the record leaves out are the base's (an undo step's).
+MechRecord recordFrom(const QJsonValue& value, const Reading& reading,
+                      const MechRecord* base = nullptr) {
     const QJsonObject o = object(value, "record");
     MechRecord r;
     for (const RecordField& field : kRecordFields) {
         const char* key = field.key;
         if (field.since > reading.version)
             continue; // an older file: the field as a new record has it
+        if (base && !o.contains(QLatin1String(key))) {
+            std::visit([&](auto member) { r.*memberOf(member) = base->*memberOf(member); },
+                       field.member);
+            continue;
+        }
         std::visit(
             Overloaded{
                 [&](RecordField::Text m) { r.*m = text(o, key); },
@@ -399,11 +461,8 @@ GameState stateFrom(const QJsonObject& o) {
     std::vector<MechRecord> after(state.records.begin() + 1, state.records.begin() + 1 + mechs);
     for (std::size_t k = state.undo.size(); k-- > 0;) {
         for (int i = 0; i < mechs; ++i) {
-            QJsonObject merged = recordJson(after[static_cast<std::size_t>(i)]);
-            const QJsonObject delta = object(befores[k][i], "record");
-            for (auto it = delta.begin(); it != delta.end(); ++it)
-                merged.insert(it.key(), it.value());
-            state.undo[k].before.push_back(recordFrom(merged, reading));
+            state.undo[k].before.push_back(
+                recordFrom(befores[k][i], reading, &after[static_cast<std::size_t>(i)]));
         }
         after = state.undo[k].before;
     }
@@ -422,8 +481,10 @@ QByteArray GameWriter::json(const GameView& game) {
     history_.resize(game.log.size());
     for (std::size_t i = 0; i < game.log.size(); ++i) {
         Piece& piece = history_[i];
-        if (piece.json.isEmpty() || piece.undone != game.log[i].undone)
-            piece = {compact(entryJson(game.log[i])), game.log[i].undone};
+        if (piece.json.isEmpty() || piece.undone != game.log[i].undone) {
+            piece = {{}, game.log[i].undone};
+            appendEntry(piece.json, game.log[i]);
+        }
         history += (i ? "," : "") + piece.json;
     }
     QByteArray undo("[");
@@ -434,34 +495,44 @@ QByteArray GameWriter::json(const GameView& game) {
         const std::size_t next = k + 1 < game.undo.size() ? game.undo[k + 1].entry : none;
         Piece& piece = undo_[k];
         if (piece.json.isEmpty() || piece.next != next || next == none) {
-            QJsonArray before;
+            piece = {.json = {}, .undone = false, .next = next};
+            JsonObject o(piece.json);
+            o.number("historyEntry", static_cast<qint64>(step.entry));
+            o.key("before") += '[';
             for (std::size_t i = 0; i < step.before.size(); ++i)
-                before.append(recordJson(step.before[i], next == none
-                                                             ? &game.records[i + 1]
-                                                             : &game.undo[k + 1].before[i]));
-            piece = {.json = compact(
-                         {{"historyEntry", static_cast<qint64>(step.entry)}, {"before", before}}),
-                     .next = next};
+                appendRecord(piece.json += (i ? "," : ""), step.before[i],
+                             next == none ? &game.records[i + 1] : &game.undo[k + 1].before[i]);
+            piece.json += ']';
         }
         undo += (k ? "," : "") + piece.json;
     }
-    QJsonArray mechs;
-    for (std::size_t i = 0; i < game.names.size(); ++i)
-        mechs.append(QJsonObject{{"name", platform::toQ(game.names[i])},
-                                 {"record", recordJson(game.records[i + 1])}});
-    QByteArray document =
-        compact({{"format", kFormat},
-                 {"version", kGameFileVersion},
-                 {"mechs", mechs},
-                 {"selected", game.selected},
-                 {"diceAtTable", game.diceAtTable},
-                 {"rules", QJsonObject{{"shutdownLasts", game.rules.shutdownLasts},
-                                       {"expandedScale", game.rules.expandedScale},
-                                       {"temperature", game.rules.temperature},
-                                       {"coolantFailure", game.rules.coolantFailure}}},
-                 {"scratch", recordJson(game.records[0])}});
-    document.chop(1); // the closing brace: the history and undo follow
-    return document + ",\"history\":" + history + "],\"undo\":" + undo + "]}";
+    QByteArray document;
+    {
+        JsonObject o(document);
+        o.text("format", kFormat.toStdString());
+        o.number("version", kGameFileVersion);
+        o.key("mechs") += '[';
+        for (std::size_t i = 0; i < game.names.size(); ++i) {
+            document += i ? "," : "";
+            JsonObject mech(document);
+            mech.text("name", game.names[i]);
+            appendRecord(mech.key("record"), game.records[i + 1]);
+        }
+        document += ']';
+        o.number("selected", game.selected);
+        o.flag("diceAtTable", game.diceAtTable);
+        {
+            JsonObject rules(o.key("rules"));
+            rules.flag("shutdownLasts", game.rules.shutdownLasts);
+            rules.flag("expandedScale", game.rules.expandedScale);
+            rules.number("temperature", game.rules.temperature);
+            rules.flag("coolantFailure", game.rules.coolantFailure);
+        }
+        appendRecord(o.key("scratch"), game.records[0]);
+        o.key("history") += history + "]";
+        o.key("undo") += undo + "]";
+    }
+    return document;
 }
 
 GameFileResult gameFromJson(const QByteArray& bytes) {
