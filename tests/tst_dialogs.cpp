@@ -431,7 +431,10 @@ private slots:
     void toolWindowsFollowTheGame() {
         Fixture f;
         f.roster({"Old"});
-        f.nextTurn(); // a note of the turn that failed
+        f.nextTurn(); // a note of the turn that failed, naming each problem
+        QCOMPARE(
+            f.play().log().entries().back().text,
+            "Turn 1 not completed: Old: Enter movement type; Old: Enter number of engine hits");
         f.trigger("mnuHistory");
         Fixture::window<TurnHistory>("TurnHistory")->close();
         f.trigger("StartNewGame");

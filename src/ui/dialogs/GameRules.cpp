@@ -31,7 +31,6 @@ GameRules::GameRules(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("GameRules"));
     setWindowTitle(tr("Game Rules"));
     setWindowIcon(platform::programIcon());
-    setModal(true);
 
     auto* intro = new QLabel(tr("Optional heat rules for this game. With every one off, "
                                 "Caldrix plays the basic game."),
