@@ -18,6 +18,11 @@
 #include <mutex>
 #include <thread>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace caldrix {
 
 // ---- The writing thread ----------------------------------------------------
@@ -86,6 +91,11 @@ public:
 
 private:
     void run() {
+#ifdef __linux__
+        // Below the window's thread, so that a write woken by a turn seldom
+        // takes the window's processor on a busy machine.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
         std::unique_lock lock(mutex_);
         for (;;) {
             changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
