@@ -358,6 +358,10 @@ private slots:
         QCOMPARE(recent->actions().size(), 1);
         QCOMPARE(recent->actions()[0]->text(),
                  QString("3 'Mechs: Atlas, Hunchback, \u2026, turn 1 \u2014 47 hours ago"));
+        QVERIFY(kept.setFileTime(QDateTime::currentDateTime().addSecs(-2880 * 60 - 20),
+                                 QFileDevice::FileModificationTime)); // two days to the minute
+        emit recent->aboutToShow();
+        QVERIFY(recent->actions()[0]->text().endsWith(" \u2014 2 days ago"));
         f.trigger("mnuResumeGame");
         QCOMPARE(rosterNames(f), (QStringList{"Atlas", "Hunchback", "Locust"}));
         QVERIFY2(QFile::exists(damaged + ".damaged"), "a damaged autosave not kept");
