@@ -244,6 +244,7 @@ void MainForm::buildRosterMenu() {
     QMenu* recent = menu->addMenu(tr("Recent &Games"));
     recent->setObjectName(QStringLiteral("mnuRecentGames"));
     connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        saved_->autoSave().flush(); // each game described as it last stood
         recent->clear();
         const QDateTime now = QDateTime::currentDateTime();
         for (const QString& path : saved_->autoSave().otherGames()) {

@@ -28,6 +28,7 @@ SavedGames::SavedGames(Game& game, MessageBoxInterface& messages, const QString&
 
 bool SavedGames::open(const QString& path, bool resume) {
     const AutoSave::Hold hold(autoSave_);
+    autoSave_.flush(); // a game just left may still be on its way to this very file
     GameFileResult read = readGameFile(path);
     if (!read.state) {
         messages_.inform(openProblem(path, read.problem));
@@ -96,6 +97,7 @@ void SavedGames::saveAs(QString path) {
 }
 
 void SavedGames::resumeLastGame() {
+    autoSave_.flush(); // the kept games as they last stood, not as they stood a moment ago
     QStringList skipped;
     for (const QString& path : autoSave_.otherGames()) {
         const GameFileResult read = readGameFile(path);
