@@ -7,29 +7,11 @@
 #include "turn/HeatScaleTable.h"
 
 #include <cassert>
+#include <cctype>
 
 namespace caldrix {
 
 namespace {
-
-// "Shutdown avoided", "Restarted", "Coolant lost": how a roll went.
-std::string rollOutcome(Danger danger, bool avoided) {
-    switch (danger) {
-    case Danger::Shutdown:
-        return avoided ? "Shutdown avoided" : "Shutdown not avoided";
-    case Danger::AmmoExplosion:
-        return avoided ? "Ammo explosion avoided" : "Ammo explosion not avoided";
-    case Danger::PilotDamage:
-        return avoided ? "Pilot damage avoided" : "Pilot damage not avoided";
-    case Danger::SystemFailure:
-        return avoided ? "System failure avoided" : "System failure not avoided";
-    case Danger::Restart:
-        return avoided ? "Restarted" : "Still shut down";
-    case Danger::Coolant:
-        break;
-    }
-    return avoided ? "Coolant held" : "Coolant lost";
-}
 
 // The players roll their own dice and type the total. Each question after
 // the first says how the last roll went.
@@ -43,30 +25,19 @@ public:
     }
 
     std::optional<Dice> roll(Danger danger, int level, int avoidOn) override {
+        // What each danger is rolled against; restart and coolant ask their own way.
+        static constexpr const char* kAgainst[] = {"a shutdown",   "an ammunition explosion", "",
+                                                   "pilot damage", "a system failure",        ""};
         const std::string on = std::to_string(avoidOn) + " or more";
         const std::string heat = name_ + " (heat " + std::to_string(level) + "): " + on;
-        std::string question =
-            name_ + " is at heat " + std::to_string(level) + ". Roll two dice against ";
-        switch (danger) {
-        case Danger::Shutdown:
-            question += "a shutdown: " + on + " avoids it.";
-            break;
-        case Danger::AmmoExplosion:
-            question += "an ammunition explosion: " + on + " avoids it.";
-            break;
-        case Danger::PilotDamage:
-            question += "pilot damage: " + on + " avoids it.";
-            break;
-        case Danger::SystemFailure:
-            question += "a system failure: " + on + " avoids it.";
-            break;
-        case Danger::Restart:
+        std::string question;
+        if (danger == Danger::Restart)
             question = "Restart roll for " + heat;
-            break;
-        case Danger::Coolant:
+        else if (danger == Danger::Coolant)
             question = "Coolant roll for " + heat + " loses one point of heat dissipation";
-            break;
-        }
+        else
+            question = name_ + " is at heat " + std::to_string(level) + ". Roll two dice against " +
+                       kAgainst[static_cast<int>(danger)] + ": " + on + " avoids it.";
         const std::optional<int> total =
             question_ ? question_->askTotal({row_}, last_ + question) : std::nullopt;
         if (!total)
@@ -74,7 +45,9 @@ public:
         // The table-roll box lets no other total through.
         assert(*total >= kLowestTotal && *total <= kHighestTotal);
         const bool avoided = avoids(danger, *total, avoidOn);
-        last_ = rollOutcome(danger, avoided) + " with " + std::to_string(*total) + ".\n";
+        std::string outcome = rollOutcome(danger, avoided);
+        outcome[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(outcome[0])));
+        last_ = outcome + " with " + std::to_string(*total) + ".\n";
         Dice dice;
         dice.diceTotal = static_cast<std::int16_t>(*total);
         dice.atTable = true;
@@ -256,7 +229,7 @@ TurnOutcome Game::nextTurn() {
             table.about(row, names_[static_cast<std::size_t>(row)]);
         }
         const RollSituation situation{
-            expanded, rules_.shutdownLasts, rules_.shutdownLasts && record.shutDown,
+            expanded, rules_.shutdownLasts, shutDownNow(record, rules_),
             rules_.coolantFailure && balances[static_cast<std::size_t>(row)].heatSinkCount > 0};
         std::optional<HeatEffects> effects = applyHeatEffects(record.heat, dice, situation);
         if (!effects) {

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <utility>
 #include <variant>
 
 namespace caldrix {
@@ -122,12 +123,22 @@ void appendRecord(QByteArray& out, const MechRecord& r, const MechRecord* base =
     }
 }
 
-// The keys a turn line leaves out when they are empty.
-const char* const kTurnLineTexts[] = {"conditionFire",     "conditionMovement",
-                                      "conditionShutdown", "conditionAmmoExplosion",
-                                      "conditionPilot",    "conditionSystem"};
-// And the marks it leaves out when they are false.
-const char* const kTurnLineMarks[] = {"down", "coolantLost"};
+// A turn line's conditions, each left out when empty, and its marks, each
+// left out when false.
+struct TurnLineText {
+    const char* key;
+    std::string_view HeatEffects::*member;
+    ConditionKind kind;
+};
+const TurnLineText kTurnLineTexts[] = {
+    {"conditionFire", &HeatEffects::mod2Fier, ConditionKind::Fire},
+    {"conditionMovement", &HeatEffects::mp, ConditionKind::Movement},
+    {"conditionShutdown", &HeatEffects::shutdown, ConditionKind::Shutdown},
+    {"conditionAmmoExplosion", &HeatEffects::ammoExp, ConditionKind::Ammo},
+    {"conditionPilot", &HeatEffects::pilot, ConditionKind::Pilot},
+    {"conditionSystem", &HeatEffects::system, ConditionKind::System}};
+const std::pair<const char*, bool HeatEffects::*> kTurnLineMarks[] = {
+    {"down", &HeatEffects::down}, {"coolantLost", &HeatEffects::coolantLost}};
 
 // Each roll's kind in a file, in the order of Danger; the first two since version 1.
 const char* const kDangers[] = {"shutdown",    "ammoExplosion", "restart",
@@ -152,15 +163,12 @@ void appendEntry(QByteArray& out, const LogEntry& entry) {
         line.number("after", m.after);
         line.number("turnHeat", m.turnHeat);
         const HeatEffects& e = m.effects;
-        const std::string_view texts[] = {e.mod2Fier, e.mp,    e.shutdown,
-                                          e.ammoExp,  e.pilot, e.system};
-        for (std::size_t k = 0; k < std::size(texts); ++k)
-            if (!texts[k].empty())
-                line.text(kTurnLineTexts[k], texts[k]);
-        const bool marks[] = {e.down, e.coolantLost};
-        for (std::size_t k = 0; k < std::size(marks); ++k)
-            if (marks[k])
-                line.flag(kTurnLineMarks[k], true);
+        for (const TurnLineText& t : kTurnLineTexts)
+            if (!(e.*t.member).empty())
+                line.text(t.key, e.*t.member);
+        for (const auto& [key, member] : kTurnLineMarks)
+            if (e.*member)
+                line.flag(key, true);
         if (e.rolls.empty())
             continue;
         line.key("rolls") += '[';
@@ -354,12 +362,6 @@ LogEntry entryFrom(const QJsonValue& value, const Reading& reading) {
     entry.undone = flag(o, "undone");
     for (const QJsonValue& mech : array(o, "mechs", kMaxMechs)) {
         QJsonObject m = object(mech, "turn");
-        for (const char* key : kTurnLineTexts)
-            if (!m.contains(QLatin1String(key)))
-                m.insert(QLatin1String(key), QString());
-        for (const char* key : kTurnLineMarks)
-            if (!m.contains(QLatin1String(key)))
-                m.insert(QLatin1String(key), false);
         if (!m.contains(QLatin1String("rolls")))
             m.insert(QStringLiteral("rolls"), QJsonArray());
         MechTurnLine line;
@@ -369,14 +371,12 @@ LogEntry entryFrom(const QJsonValue& value, const Reading& reading) {
         line.turnHeat =
             number(m, "turnHeat", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         HeatEffects& e = line.effects;
-        e.mod2Fier = condition(m, "conditionFire", allowed(ConditionKind::Fire));
-        e.mp = condition(m, "conditionMovement", allowed(ConditionKind::Movement));
-        e.shutdown = condition(m, "conditionShutdown", allowed(ConditionKind::Shutdown));
-        e.ammoExp = condition(m, "conditionAmmoExplosion", allowed(ConditionKind::Ammo));
-        e.pilot = condition(m, "conditionPilot", allowed(ConditionKind::Pilot));
-        e.system = condition(m, "conditionSystem", allowed(ConditionKind::System));
-        e.down = flag(m, "down");
-        e.coolantLost = flag(m, "coolantLost");
+        for (const TurnLineText& t : kTurnLineTexts) // left out: empty
+            if (m.contains(QLatin1String(t.key)))
+                e.*t.member = condition(m, t.key, allowed(t.kind));
+        for (const auto& [key, member] : kTurnLineMarks) // left out: false
+            if (m.contains(QLatin1String(key)))
+                e.*member = flag(m, key);
         // A shutdown or a restart roll, then ammunition, pilot, system, coolant.
         const auto dangers = reading.version < 2 ? 2 : std::size(kDangers);
         for (const QJsonValue& rollValue : array(m, "rolls", reading.version < 2 ? 2 : 5)) {

@@ -26,7 +26,7 @@ MechForecast forecast(const MechRecord& record, const OptionalRules& rules) {
     f.mp = movementPenaltyText(f.level, expanded);
     f.shutdownAutomatic = automaticShutdown(f.level, expanded);
     f.shutdownAvoidOn = shutdownAvoidOn(f.level, expanded);
-    f.down = rules.shutdownLasts && record.shutDown;
+    f.down = shutDownNow(record, rules);
     f.ammoAutomatic = automaticAmmoExplosion(f.level, expanded);
     f.ammoAvoidOn = ammoAvoidOn(f.level, expanded);
     f.pilotAvoidOn = pilotAvoidOn(f.level, expanded);

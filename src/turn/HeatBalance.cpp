@@ -4,6 +4,7 @@
 #include "turn/HeatBalance.h"
 
 #include "turn/EntryNumber.h"
+#include "turn/HeatScaleTable.h"
 
 #include <algorithm>
 
@@ -21,14 +22,9 @@ std::optional<EntryNumber> number16(std::string_view text) {
 
 } // namespace
 
-std::int64_t dissipation(const MechRecord& r) {
-    const std::optional<EntryNumber> sinks = number16(r.heatSinks);
-    return sinks ? rounded(*sinks) * (r.doubleHeatSinks ? 2 : 1) : 0;
-}
-
 EntryCheck checkEntries(const MechRecord& r, const OptionalRules& rules) {
     EntryCheck check;
-    const bool down = rules.shutdownLasts && r.shutDown;
+    const bool down = shutDownNow(r, rules);
     auto fail = [&check](const char* message) { check.messages.emplace_back(message); };
 
     // Wide integers throughout: 32767 other heat on 30 carried heat, or
@@ -125,13 +121,13 @@ EntryCheck checkEntries(const MechRecord& r, const OptionalRules& rules) {
     item(parts.temperature);
 
     if (check.messages.empty()) {
-        const std::int64_t most = dissipation(r);
+        const std::int64_t most = rounded(*sinks) * (r.doubleHeatSinks ? 2 : 1);
         parts.coolantLost =
             std::clamp<std::int64_t>(r.coolantLost, 0, std::max<std::int64_t>(most, 0));
         parts.heatSinkCount = most - parts.coolantLost;
         const std::int64_t level = currentHeat + turnHeat - parts.heatSinkCount;
         parts.turnHeat = turnHeat;
-        const int top = rules.expandedScale ? 50 : 30;
+        const int top = rules.expandedScale ? kMaxExpandedLevel : kMaxBasicLevel;
         parts.newLevel = static_cast<std::int16_t>(std::clamp<std::int64_t>(level, 0, top));
         parts.other = r.otherHeat;
         check.balance = parts;

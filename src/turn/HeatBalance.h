@@ -44,9 +44,6 @@ struct EntryCheck {
 // nor fires: those entries are neither counted nor checked.
 EntryCheck checkEntries(const MechRecord& record, const OptionalRules& rules = {});
 
-// What a 'Mech's heat sinks can dissipate at most, coolant lost aside.
-std::int64_t dissipation(const MechRecord& record);
-
 namespace messages {
 inline constexpr const char* kEnterMovementType = "Enter movement type";
 inline constexpr const char* kEnterHexesJumped = "Enter the # of hexes jumped";

@@ -107,7 +107,7 @@ std::optional<HeatEffects> applyHeatEffects(int level, DiceSourceInterface& dice
     };
 
     std::optional<bool> down;
-    if (situation.shutdownLasts && situation.down) {
+    if (situation.down) {
         // Down already: no shutdown roll, a restart roll where the level allows one.
         if (level < kRestartRollLevel)
             down = false;

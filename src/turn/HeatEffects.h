@@ -62,7 +62,7 @@ struct HeatEffects {
 struct RollSituation {
     bool expanded = false;      // the expanded heat scale, levels to 50
     bool shutdownLasts = false; // a shut-down 'Mech stays down until it restarts
-    bool down = false;          // shut down as the turn began
+    bool down = false;          // shut down as the turn began (only where shutdown lasts)
     bool coolant = false;       // coolant can fail, and has dissipation left to lose
 };
 

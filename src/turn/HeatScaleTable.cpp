@@ -60,7 +60,7 @@ const std::array<HeatScaleLevel, kHeatLevels> kHeatScale = {{
     {"", k4, m5, 10, 6},                            // 27
     {"Ammo Explosion, avoid on 8+", k4, m5, 10, 8}, // 28
     {"", k4, m5, 10, 8},                            // 29
-    {"Shutdown", k4, m5, kShutsDownWithoutRoll, 8}, // 30
+    {"Shutdown", k4, m5, kWithoutRoll, 8},          // 30
 }};
 
 // A shutdown number over 12 cannot be made on two dice: the 'Mech shuts down.

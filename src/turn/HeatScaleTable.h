@@ -25,7 +25,6 @@ inline constexpr int kExpandedLevels = 51;
 inline constexpr int kMaxBasicLevel = kHeatLevels - 1;
 inline constexpr int kMaxExpandedLevel = kExpandedLevels - 1;
 inline constexpr int kWithoutRoll = -1;
-inline constexpr int kShutsDownWithoutRoll = kWithoutRoll;
 
 // Levels 0..30, indexed by level.
 extern const std::array<HeatScaleLevel, kHeatLevels> kHeatScale;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "state/MechRecordStore.h"
+
 #include <cstdint>
 #include <string>
 
@@ -21,6 +23,11 @@ struct OptionalRules {
     bool coolantFailure = false;
     bool operator==(const OptionalRules&) const = default;
 };
+
+// Shut down until it restarts: only while shutdown lasts.
+inline bool shutDownNow(const MechRecord& record, const OptionalRules& rules) {
+    return rules.shutdownLasts && record.shutDown;
+}
 
 // The history's note of a change: "Rules: shutdown lasts, temperature 60 °C".
 std::string rulesNote(const OptionalRules& rules);

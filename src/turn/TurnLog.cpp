@@ -76,21 +76,39 @@ void TurnLog::addNote(std::string text) {
     entries_.push_back(std::move(entry));
 }
 
+namespace {
+
+// Each danger in words: what the roll is for, how its number reads, how
+// the roll went either way, and how a screen reader hears it strike.
+struct DangerWords {
+    const char* what;
+    const char* on;
+    const char* made;
+    const char* missed;
+    const char* struck;
+};
+constexpr DangerWords kDangerWords[] = {
+    {"shutdown", "avoid on", "avoided", "not avoided", "shut down"},
+    {"ammo explosion", "avoid on", "avoided", "not avoided", "ammo exploded"},
+    {"restart", "restarts on", "restarted", "still shut down", "still shut down"},
+    {"pilot damage", "avoid on", "avoided", "not avoided", "pilot hit"},
+    {"system failure", "avoid on", "avoided", "not avoided", "system failure"},
+    {"coolant", "fails on", "held", "lost", "coolant lost"}};
+
+const DangerWords& wordsOf(Danger danger) {
+    return kDangerWords[static_cast<int>(danger)];
+}
+
+} // namespace
+
+std::string rollOutcome(Danger danger, bool avoided) {
+    const DangerWords& w = wordsOf(danger);
+    const char* how = avoided ? w.made : w.missed;
+    return danger == Danger::Restart ? how : std::string(w.what) + " " + how;
+}
+
 std::string rollText(const RollRecord& roll) {
-    // What the roll was for, how its number reads, and the words for its outcome.
-    struct Words {
-        const char* what;
-        const char* on;
-        const char* made;
-        const char* missed;
-    };
-    static constexpr Words kWords[] = {{"shutdown", "avoid on", "avoided", "not avoided"},
-                                       {"ammo explosion", "avoid on", "avoided", "not avoided"},
-                                       {"restart", "restarts on", "restarted", "still shut down"},
-                                       {"pilot damage", "avoid on", "avoided", "not avoided"},
-                                       {"system failure", "avoid on", "avoided", "not avoided"},
-                                       {"coolant", "fails on", "held", "lost"}};
-    const Words& w = kWords[static_cast<int>(roll.kind)];
+    const DangerWords& w = wordsOf(roll.kind);
     std::string text =
         std::string(w.what) + ", " + w.on + " " + std::to_string(roll.avoidOn) + "+: ";
     const Dice& d = roll.rolled;
@@ -103,13 +121,6 @@ std::string rollText(const RollRecord& roll) {
 }
 
 std::string turnSummary(const LogEntry& turn) {
-    // Each roll as heard: missed, made.
-    static constexpr const char* kHeard[][2] = {{"shut down", "shutdown avoided"},
-                                                {"ammo exploded", "ammo explosion avoided"},
-                                                {"still shut down", "restarted"},
-                                                {"pilot hit", "pilot damage avoided"},
-                                                {"system failure", "system failure avoided"},
-                                                {"coolant lost", "coolant held"}};
     std::string text = "Turn " + std::to_string(turn.number) + ":";
     const char* between = " ";
     for (const MechTurnLine& m : turn.mechs) {
@@ -120,7 +131,8 @@ std::string turnSummary(const LogEntry& turn) {
             shutdownRolled =
                 shutdownRolled || roll.kind == Danger::Shutdown || roll.kind == Danger::Restart;
             ammoRolled = ammoRolled || roll.kind == Danger::AmmoExplosion;
-            text += std::string(", ") + kHeard[static_cast<int>(roll.kind)][roll.avoided];
+            text += ", " + (roll.avoided ? rollOutcome(roll.kind, true)
+                                         : std::string(wordsOf(roll.kind).struck));
         }
         // What came without a roll.
         if (!shutdownRolled && !m.effects.shutdown.empty())

@@ -74,6 +74,8 @@ private:
 
 // "shutdown, avoid on 8+: 3 + 4 = 7, avoided" (at the table: "rolled 7 at the table").
 std::string rollText(const RollRecord& roll);
+// How a roll went: "shutdown avoided", "restarted", "coolant lost".
+std::string rollOutcome(Danger danger, bool avoided);
 
 // A completed turn in one sentence for a screen reader: "Turn 3: Atlas heat
 // 14, shutdown avoided; Hunchback heat 8".

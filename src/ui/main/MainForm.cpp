@@ -93,7 +93,8 @@ void MainForm::buildLayout() {
     setWindowIcon(platform::programIcon());
     setFont(platform::programFont(8));
 
-    auto* client = new QWidget(this);
+    client_ = new QWidget(this);
+    QWidget* client = client_;
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
     QPalette clientPalette = client->palette();
@@ -172,8 +173,7 @@ void MainForm::buildLayout() {
 }
 
 void MainForm::fitToScreen() {
-    const QSize full = centralWidget()->findChild<QWidget*>(QStringLiteral("ClientArea"))->size() +
-                       QSize(0, menuBar()->sizeHint().height());
+    const QSize full = client_->size() + QSize(0, menuBar()->sizeHint().height());
     const QRect area = screen() ? screen()->availableGeometry() : QRect();
     if (area.isEmpty() || (full.width() <= area.width() && full.height() <= area.height())) {
         setFixedSize(full); // where it fits, exactly the fixed layout
@@ -337,11 +337,10 @@ void MainForm::showRules() {
     scale_.setExpanded(rules.expandedScale);
     panel_->setRules(rules);
     // The column of the expanded scale and the rules' read-outs widens the window.
-    auto* client = centralWidget()->findChild<QWidget*>(QStringLiteral("ClientArea"));
     const bool wide = rules.expandedScale || rules.coolantFailure;
     const int width = platform::px(wide ? kWideClientWidth : kClientWidth);
-    if (client->width() != width) {
-        client->setFixedWidth(width);
+    if (client_->width() != width) {
+        client_->setFixedWidth(width);
         fitToScreen();
     }
 }

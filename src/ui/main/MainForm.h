@@ -146,6 +146,7 @@ private:
     MainFormServices services_;
     Game& game_;
     HeatScale scale_;
+    QWidget* client_ = nullptr; // the fixed layout, inside its scroll area
     SavedGames* saved_ = nullptr;
     MechPanel* panel_ = nullptr;
     RosterList* roster_ = nullptr;

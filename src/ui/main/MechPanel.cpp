@@ -226,7 +226,7 @@ void MechPanel::show(const MechRecord& record) {
             kRecordFields[i].member);
     }
     coolantLost_->setText(QStringLiteral("Coolant lost: %1").arg(record.coolantLost));
-    down_ = rules_.shutdownLasts && record.shutDown;
+    down_ = shutDownNow(record, rules_);
     // The fire options describe the shown 'Mech, ticked or not; "Walking
     // Through" wins should a record hold both.
     const QSignalBlocker quietWalking(walkingThroughFire_), quietStanding(standingInFire_);

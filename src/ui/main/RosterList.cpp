@@ -99,7 +99,7 @@ void RosterList::showGame(const Game& game) {
         else if (item(row)->text() != name)
             item(row)->setText(name);
         const MechRecord& record = game.mechRecord(row);
-        setLevel(item(row), record.heat, game.rules().shutdownLasts && record.shutDown);
+        setLevel(item(row), record.heat, shutDownNow(record, game.rules()));
     }
     showSelected(game.selected());
 }
