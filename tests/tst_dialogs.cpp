@@ -402,7 +402,7 @@ private slots:
         f.form->close(); // waits for the last write
         QVERIFY2(readGameFile(f.saver()->currentFile()).state == f.play().state(),
                  "closed after a turn");
-        QCOMPARE(f.play().log().entries().back().number, 2);
+        QCOMPARE(f.play().log().entries().back()->number, 2);
     }
 
     // Message boxes and the table-roll box open centred on their window.
@@ -437,7 +437,7 @@ private slots:
         f.roster({"Old"});
         f.nextTurn(); // a note of the turn that failed, naming each problem
         QCOMPARE(
-            f.play().log().entries().back().text,
+            f.play().log().entries().back()->text,
             "Turn 1 not completed: Old: Enter movement type; Old: Enter number of engine hits");
         f.trigger("mnuHistory");
         Fixture::window<TurnHistory>("TurnHistory")->close();
@@ -490,7 +490,7 @@ private slots:
         QCOMPARE(f.label("ConditionShutdown")->text(), QString("Restarted"));
         choose(false, "GameRulesCancel");
         QVERIFY(f.play().rules() == (OptionalRules{true, true, 25, false}));
-        QCOMPARE(f.play().log().entries()[1].text,
+        QCOMPARE(f.play().log().entries()[1]->text,
                  "Rules: shutdown lasts, expanded heat scale to 50");
     }
 

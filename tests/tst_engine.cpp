@@ -297,7 +297,7 @@ private slots:
         // Cancelled at the second question, and logged so.
         t.dice.totals = {12};
         QVERIFY(t.game.nextTurn().what == TurnOutcome::Result::Cancelled);
-        QCOMPARE(q(t.game.log().entries().back().text), QString("Turn 2 cancelled at the table"));
+        QCOMPARE(q(t.game.log().entries().back()->text), QString("Turn 2 cancelled at the table"));
     }
 
     // A game that has numbered its last turn plays no other: no number
@@ -305,10 +305,11 @@ private slots:
     void lastTurnNumber() {
         Table t({"carried=3"});
         GameState state = t.game.state();
-        state.log.push_back({LogEntry::Kind::Turn, TurnLog::kLastTurn - 1, {}, false, {}});
+        state.log.push_back(std::make_shared<const LogEntry>(
+            LogEntry{LogEntry::Kind::Turn, TurnLog::kLastTurn - 1, {}, false, {}}));
         t.game.restore(state);
         QVERIFY(t.game.nextTurn().what == TurnOutcome::Result::Completed);
-        QCOMPARE(t.game.log().entries().back().number, TurnLog::kLastTurn);
+        QCOMPARE(t.game.log().entries().back()->number, TurnLog::kLastTurn);
         const TurnOutcome last = t.game.nextTurn();
         QVERIFY(last.what == TurnOutcome::Result::Failed && last.messages.size() == 1);
         QCOMPARE(t.game.log().entries().size(), std::size_t(2));

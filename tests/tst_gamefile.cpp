@@ -43,7 +43,7 @@ GameState played() {
 }
 
 QByteArray saved(const GameState& state) {
-    return GameWriter().json(viewOf(state));
+    return GameWriter().json(state);
 }
 
 QJsonObject document(const GameState& state) {

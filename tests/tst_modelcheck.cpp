@@ -265,7 +265,7 @@ private slots:
                     }
                 rules != before ? undo.clear() : void();
             } else if (action < 71) { // saved and opened: the same game plays on
-                const GameFileResult read = gameFromJson(writer.json(game.view()));
+                const GameFileResult read = gameFromJson(writer.json(game.state()));
                 QVERIFY2(read.state && *read.state == game.state(), "a saved game read back whole");
                 roll(0, 1) ? game.restore(*read.state) : void(); // or saved again later
             } else if (action < 75) {                            // undo
@@ -413,8 +413,9 @@ private slots:
                      "the turn Undo takes back");
             // The slots in use and the next free one every step; all of them now and then.
             const int last = step % 97 == 0 ? 256 : std::min(256, int(names.size()) + 1);
+            const GameState now = game.state();
             for (int slot = 0; slot <= last; ++slot)
-                QVERIFY2(game.view().records[slot] == recs[std::size_t(slot)], "a record");
+                QVERIFY2(now.records[std::size_t(slot)] == recs[std::size_t(slot)], "a record");
         }
         // Turns are played on a roster, most of them to the end, over the
         // whole scale, with dice at the table and Cancel Turn.

@@ -6,6 +6,7 @@
 #include "turn/HeatBalance.h"
 #include "turn/HeatScaleTable.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cctype>
 
@@ -121,7 +122,6 @@ void Game::rosterChanged() {
 }
 
 void Game::newGame() {
-    ++generation_;
     store_.resetMechRecords();
     names_.clear();
     selected_ = -1;
@@ -260,25 +260,25 @@ TurnOutcome Game::nextTurn() {
         store_[slot].weaponHeat = "0";
     }
     const std::size_t entry = log_.addTurn(std::move(lines));
-    undo_.push_back({entry, std::move(before)});
-    outcome.turn = &log_.entries()[entry];
+    undo_.push_back(std::make_shared<const UndoStep>(UndoStep{entry, std::move(before)}));
+    outcome.turn = log_.entries()[entry].get();
     selected_ = 0;
     outcome.what = TurnOutcome::Result::Completed;
     return outcome;
 }
 
 int Game::undoTurnNumber() const {
-    return undo_.empty() ? 0 : log_.entries()[undo_.back().entry].number;
+    return undo_.empty() ? 0 : log_.entries()[undo_.back()->entry]->number;
 }
 
 bool Game::undo() {
     if (undo_.empty())
         return false;
-    const UndoStep step = std::move(undo_.back());
+    const std::shared_ptr<const UndoStep> step = std::move(undo_.back());
     undo_.pop_back();
-    for (std::size_t i = 0; i < step.before.size(); ++i)
-        store_[static_cast<int>(i) + 1] = step.before[i];
-    log_.markUndone(step.entry);
+    for (std::size_t i = 0; i < step->before.size(); ++i)
+        store_[static_cast<int>(i) + 1] = step->before[i];
+    log_.markUndone(step->entry);
     select(0);
     changed();
     return true;
@@ -322,14 +322,8 @@ GameState Game::state() const {
     return state;
 }
 
-GameView Game::view() const {
-    return {names_, store_.allSlots(), selected_,   log_.entries(),
-            undo_,  diceAtTable_,      generation_, rules_};
-}
-
 void Game::restore(GameState state) {
     assert(state.records.size() == kSlotCount);
-    ++generation_;
     names_ = std::move(state.names);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
         store_[slot] = std::move(state.records[static_cast<std::size_t>(slot)]);
@@ -339,6 +333,21 @@ void Game::restore(GameState state) {
     diceAtTable_ = state.diceAtTable;
     rules_ = state.rules;
     changed();
+}
+
+namespace {
+template <typename T>
+bool sameValues(const std::vector<std::shared_ptr<const T>>& a,
+                const std::vector<std::shared_ptr<const T>>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const auto& x, const auto& y) { return *x == *y; });
+}
+} // namespace
+
+bool GameState::operator==(const GameState& other) const {
+    return names == other.names && records == other.records && selected == other.selected &&
+           sameValues(log, other.log) && sameValues(undo, other.undo) &&
+           diceAtTable == other.diceAtTable && rules == other.rules;
 }
 
 } // namespace caldrix

@@ -13,6 +13,7 @@
 
 #include <cassert>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,41 +50,27 @@ struct TurnOutcome {
 };
 
 // What Undo puts back: every record as it was when Next Turn was pressed.
+// Never changed once taken, so shared like the history's entries.
 struct UndoStep {
     std::size_t entry = 0; // the turn's entry in the history
     std::vector<MechRecord> before;
     bool operator==(const UndoStep&) const = default;
 };
+using UndoSteps = std::vector<std::shared_ptr<const UndoStep>>;
 
-// Everything a game is, as a saved game holds it.
+// Everything a game is, as a saved game holds it. A copy shares the history
+// and the undo steps, so taking one costs little more than the records.
 struct GameState {
     std::vector<std::string> names;
     std::vector<MechRecord> records; // slots 0..256
     int selected = -1;
-    std::vector<LogEntry> log;
-    std::vector<UndoStep> undo;
+    LogEntries log;
+    UndoSteps undo;
     bool diceAtTable = false;
     OptionalRules rules;
-    bool operator==(const GameState&) const = default;
+    // Compares what the entries and steps hold, not where they are.
+    bool operator==(const GameState& other) const;
 };
-
-// A game seen whole without a copy, as a saved-game writer reads it. The
-// generation changes whenever the history may have been replaced.
-struct GameView {
-    const std::vector<std::string>& names;
-    const MechRecord* records; // slots 0..256
-    int selected;
-    const std::vector<LogEntry>& log;
-    const std::vector<UndoStep>& undo;
-    bool diceAtTable;
-    std::uint64_t generation;
-    const OptionalRules& rules;
-};
-
-inline GameView viewOf(const GameState& state, std::uint64_t generation = 0) {
-    return {state.names, state.records.data(), state.selected, state.log,
-            state.undo,  state.diceAtTable,    generation,     state.rules};
-}
 
 // The game: the roster, one record per slot, the history and what Undo can
 // take back. Every player action is an operation here; the windows only show
@@ -146,7 +133,6 @@ public:
     std::uint64_t revision() const { return revision_; }
 
     GameState state() const;
-    GameView view() const;
     // Takes a state that a saved-game reader has checked whole.
     void restore(GameState state);
 
@@ -160,11 +146,10 @@ private:
     MechRecordStore store_;
     int selected_ = -1;
     TurnLog log_;
-    std::vector<UndoStep> undo_;
+    UndoSteps undo_;
     bool diceAtTable_ = false;
     OptionalRules rules_;
     std::uint64_t revision_ = 0;
-    std::uint64_t generation_ = 0;
 };
 
 } // namespace caldrix

@@ -27,25 +27,14 @@ namespace caldrix {
 
 // ---- The writing thread ----------------------------------------------------
 
-// What the window's thread hands over: what changed since the last time,
-// and where to write it.
+// What the window's thread hands over: the game as it stands, which shares
+// the history with the game in play, and where to write it.
 struct AutoSave::Job {
     QString path;
     QString folder;                     // the autosaves': made first if need be
     bool firstFile = false;             // the game's first file: an oldest one may go
     std::shared_ptr<QString> copyReply; // a copy of the player's: why it failed, or empty
-
-    std::uint64_t generation = 0;
-    bool fresh = false; // the copy starts again: everything below is whole
-    std::vector<std::string> names;
-    std::vector<MechRecord> records; // slots 0..256
-    int selected = -1;
-    bool diceAtTable = false;
-    OptionalRules rules;
-    std::vector<bool> undone;   // the marks of the history entries handed over before
-    std::vector<LogEntry> log;  // the entries after them
-    std::size_t undoKept = 0;   // the undo steps that stay
-    std::vector<UndoStep> undo; // the steps after them
+    GameState game;
 };
 
 // A file written, or not.
@@ -55,8 +44,8 @@ struct AutoSave::Done {
     QString problem;
 };
 
-// Keeps its own copy of the game, changed by each job in turn, and writes
-// it. Of the jobs waiting for one file only the last is written.
+// Writes the jobs in turn. Of the jobs waiting for one file only the last
+// is written.
 class AutoSave::Worker {
 public:
     explicit Worker(AutoSave& owner) : owner_(owner), thread_([this] { run(); }) {}
@@ -114,12 +103,11 @@ private:
         }
     }
 
-    std::vector<Done> writeAll(std::deque<Job>& jobs) {
+    std::vector<Done> writeAll(const std::deque<Job>& jobs) {
         std::vector<Done> done;
         bool firstFile = false;
         for (std::size_t k = 0; k < jobs.size(); ++k) {
-            Job& job = jobs[k];
-            apply(job);
+            const Job& job = jobs[k];
             firstFile = firstFile || job.firstFile;
             const bool copy = job.copyReply != nullptr;
             // A newer state for the same file follows: only that one is written.
@@ -137,22 +125,6 @@ private:
         return done;
     }
 
-    void apply(Job& job) {
-        if (job.fresh)
-            game_ = GameState{};
-        generation_ = job.generation;
-        game_.names = std::move(job.names);
-        game_.records = std::move(job.records);
-        game_.selected = job.selected;
-        game_.diceAtTable = job.diceAtTable;
-        game_.rules = job.rules;
-        for (std::size_t i = 0; i < job.undone.size(); ++i)
-            game_.log[i].undone = job.undone[i];
-        std::move(job.log.begin(), job.log.end(), std::back_inserter(game_.log));
-        game_.undo.resize(job.undoKept);
-        std::move(job.undo.begin(), job.undo.end(), std::back_inserter(game_.undo));
-    }
-
     QString write(const Job& job) {
         if (!job.folder.isEmpty() && !QDir(job.folder).exists()) { // made once, for its owner alone
             if (!QDir().mkpath(job.folder))
@@ -160,12 +132,10 @@ private:
             QFile::setPermissions(job.folder,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        return writeGameFile(job.path, writer_.json(viewOf(game_, generation_)));
+        return writeGameFile(job.path, writer_.json(job.game));
     }
 
     AutoSave& owner_;
-    GameState game_;
-    std::uint64_t generation_ = 0;
     GameWriter writer_; // keeps the text of what a long game never changes again
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -225,41 +195,10 @@ void AutoSave::saveNow() {
     job.path = current_;
     job.folder = folder_;
     job.firstFile = !saved_; // only a game's first file can push out the oldest
-    handOver(job);
+    job.game = game_.state();
     worker_->add(std::move(job));
     saved_ = game_.revision();
     retry_ = false;
-}
-
-void AutoSave::handOver(Job& job) {
-    const GameView game = game_.view();
-    job.generation = game.generation;
-    job.fresh = sentGeneration_ != game.generation;
-    if (job.fresh) {
-        sentGeneration_ = game.generation;
-        sentLog_ = 0;
-        sentUndo_.clear();
-    }
-    job.names = game.names;
-    job.records.assign(game.records, game.records + kSlotCount);
-    job.selected = game.selected;
-    job.diceAtTable = game.diceAtTable;
-    job.rules = game.rules;
-    // History entries only grow in number; of the old ones only the undone mark changes.
-    for (std::size_t i = 0; i < sentLog_; ++i)
-        job.undone.push_back(game.log[i].undone);
-    job.log.assign(game.log.begin() + static_cast<std::ptrdiff_t>(sentLog_), game.log.end());
-    sentLog_ = game.log.size();
-    // An undo step never changes: the steps both sides know by their turns stay.
-    std::size_t kept = 0;
-    while (kept < sentUndo_.size() && kept < game.undo.size() &&
-           sentUndo_[kept] == game.undo[kept].entry)
-        ++kept;
-    job.undoKept = kept;
-    job.undo.assign(game.undo.begin() + static_cast<std::ptrdiff_t>(kept), game.undo.end());
-    sentUndo_.resize(kept);
-    for (const UndoStep& step : job.undo)
-        sentUndo_.push_back(step.entry);
 }
 
 void AutoSave::flush() {
@@ -271,7 +210,7 @@ QString AutoSave::writeCopy(const QString& path) {
     Job job;
     job.path = path;
     job.copyReply = std::make_shared<QString>();
-    handOver(job);
+    job.game = game_.state();
     const std::shared_ptr<QString> reply = job.copyReply;
     worker_->add(std::move(job));
     flush();

@@ -19,8 +19,9 @@ namespace caldrix {
 // user's data folder, the newest five kept. Only files named as it names
 // them are ever listed, resumed or deleted. A save that fails says so once
 // and then stays quiet until saving works again; play never waits on it:
-// the window's thread only hands over what changed since the last save, and
-// a thread of its own writes the files, one at a time, the newest state last.
+// the window's thread only hands over a copy of the game (its history
+// shared, not copied), and a thread of its own writes the files, one at a
+// time, the newest state last.
 class AutoSave : public QObject {
     Q_OBJECT
 public:
@@ -90,8 +91,6 @@ private:
     QStringList files() const;
     void prune();
     void release();
-    // What changed since the last hand-over, for the writing thread's copy.
-    void handOver(Job& job);
     // The writing thread's reports, on the window's thread.
     void collect();
 
@@ -103,11 +102,6 @@ private:
     std::optional<std::uint64_t> saved_; // the revision handed over for the file
     bool failing_ = false;
     bool retry_ = false; // the last write failed: the next save writes again
-    // What the writing thread's copy of the game holds: the game it is, its
-    // history's length, and the turns of its undo steps.
-    std::optional<std::uint64_t> sentGeneration_;
-    std::size_t sentLog_ = 0;
-    std::vector<std::size_t> sentUndo_;
     std::unique_ptr<Worker> worker_;
     int holds_ = 0;
     bool wanted_ = false; // a save asked for while held

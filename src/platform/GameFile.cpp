@@ -439,69 +439,69 @@ GameState stateFrom(const QJsonObject& o) {
     state.selected = static_cast<int>(number(o, "selected", -1, mechs - 1));
     state.diceAtTable = flag(o, "diceAtTable");
     for (const QJsonValue& entry : array(o, "history", 10'000'000))
-        state.log.push_back(entryFrom(entry, reading));
+        state.log.push_back(std::make_shared<const LogEntry>(entryFrom(entry, reading)));
     // Undo steps hold what differs from the state that followed them: read
     // from the newest back, each on the records after it.
     const QJsonArray steps = array(o, "undo", 10'000'000);
-    std::vector<QJsonArray> befores(static_cast<std::size_t>(steps.size()));
-    for (qsizetype k = 0; k < steps.size(); ++k) {
-        const QJsonObject s = object(steps[k], "undo");
-        UndoStep step;
-        step.entry = static_cast<std::size_t>(
+    std::vector<UndoStep> undo(static_cast<std::size_t>(steps.size()));
+    std::vector<QJsonArray> befores(undo.size());
+    for (std::size_t k = 0; k < undo.size(); ++k) {
+        const QJsonObject s = object(steps[static_cast<qsizetype>(k)], "undo");
+        undo[k].entry = static_cast<std::size_t>(
             number(s, "historyEntry", 0, static_cast<qint64>(state.log.size()) - 1));
-        const LogEntry& entry = state.log[step.entry];
+        const LogEntry& entry = *state.log[undo[k].entry];
         if (entry.what != LogEntry::Kind::Turn || entry.undone ||
-            (!state.undo.empty() && step.entry <= state.undo.back().entry))
+            (k > 0 && undo[k].entry <= undo[k - 1].entry))
             refuse(QStringLiteral("its undo does not match its history"));
-        befores[static_cast<std::size_t>(k)] = array(s, "before", kMaxMechs);
-        if (befores[static_cast<std::size_t>(k)].size() != mechs)
+        befores[k] = array(s, "before", kMaxMechs);
+        if (befores[k].size() != mechs)
             refuse(QStringLiteral("its undo does not match its 'Mechs"));
-        state.undo.push_back(std::move(step));
     }
     std::vector<MechRecord> after(state.records.begin() + 1, state.records.begin() + 1 + mechs);
-    for (std::size_t k = state.undo.size(); k-- > 0;) {
+    for (std::size_t k = undo.size(); k-- > 0;) {
         for (int i = 0; i < mechs; ++i) {
-            state.undo[k].before.push_back(
+            undo[k].before.push_back(
                 recordFrom(befores[k][i], reading, &after[static_cast<std::size_t>(i)]));
         }
-        after = state.undo[k].before;
+        after = undo[k].before;
     }
+    for (UndoStep& step : undo)
+        state.undo.push_back(std::make_shared<const UndoStep>(std::move(step)));
     return state;
 }
 
 } // namespace
 
-QByteArray GameWriter::json(const GameView& game) {
-    if (generation_ != game.generation) {
-        history_.clear();
-        undo_.clear();
-        generation_ = game.generation;
-    }
+QByteArray GameWriter::json(const GameState& game) {
+    // An entry or a step written before is known by its address: neither
+    // ever changes, and the pieces keep them alive, so no other takes it.
     QByteArray history("[");
     history_.resize(game.log.size());
     for (std::size_t i = 0; i < game.log.size(); ++i) {
         Piece& piece = history_[i];
-        if (piece.json.isEmpty() || piece.undone != game.log[i].undone) {
-            piece = {{}, game.log[i].undone};
-            appendEntry(piece.json, game.log[i]);
+        if (piece.source != game.log[i]) {
+            piece = {game.log[i], nullptr, {}};
+            appendEntry(piece.json, *game.log[i]);
         }
         history += (i ? "," : "") + piece.json;
     }
     QByteArray undo("[");
-    const std::size_t none = std::numeric_limits<std::size_t>::max();
     undo_.resize(game.undo.size());
     for (std::size_t k = 0; k < game.undo.size(); ++k) {
-        const UndoStep& step = game.undo[k];
-        const std::size_t next = k + 1 < game.undo.size() ? game.undo[k + 1].entry : none;
+        const UndoStep& step = *game.undo[k];
+        // Each step is written as it differs from the one after it; the
+        // last, from the records, which change with every edit.
+        const std::shared_ptr<const void> next =
+            k + 1 < game.undo.size() ? game.undo[k + 1] : nullptr;
         Piece& piece = undo_[k];
-        if (piece.json.isEmpty() || piece.next != next || next == none) {
-            piece = {.json = {}, .undone = false, .next = next};
+        if (piece.source != game.undo[k] || piece.next != next || !next) {
+            piece = {game.undo[k], next, {}};
             JsonObject o(piece.json);
             o.number("historyEntry", static_cast<qint64>(step.entry));
             o.key("before") += '[';
             for (std::size_t i = 0; i < step.before.size(); ++i)
                 appendRecord(piece.json += (i ? "," : ""), step.before[i],
-                             next == none ? &game.records[i + 1] : &game.undo[k + 1].before[i]);
+                             next ? &game.undo[k + 1]->before[i] : &game.records[i + 1]);
             piece.json += ']';
         }
         undo += (k ? "," : "") + piece.json;

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace caldrix {
@@ -28,20 +29,17 @@ struct GameFileResult {
 // Writes a game's JSON document. It keeps the text of what a game never
 // changes again (the history's entries, the undo steps but the last) from
 // one call to the next, so that saving a long game again writes only what
-// is new; each piece is written by Qt's JSON classes.
+// is new.
 class GameWriter {
 public:
-    QByteArray json(const GameView& game);
+    QByteArray json(const GameState& game);
 
 private:
     struct Piece {
+        std::shared_ptr<const void> source; // the entry or step written
+        std::shared_ptr<const void> next;   // undo: the step after it, when written
         QByteArray json;
-        bool undone = false; // history: the entry's mark when written
-        // Undo: the turn of the step after it. History entries are never
-        // reused, so a step taken back and replaced changes this too.
-        std::size_t next = 0;
     };
-    std::optional<std::uint64_t> generation_; // the game the pieces come from
     std::vector<Piece> history_, undo_;
 };
 

@@ -23,7 +23,7 @@ std::size_t TurnLog::addTurn(std::vector<MechTurnLine> mechs) {
     entry.what = LogEntry::Kind::Turn;
     entry.number = completed_;
     entry.mechs = std::move(mechs);
-    entries_.push_back(std::move(entry));
+    entries_.push_back(std::make_shared<const LogEntry>(std::move(entry)));
     return entries_.size() - 1;
 }
 
@@ -54,26 +54,28 @@ void TurnLog::clear() {
 
 void TurnLog::markUndone(std::size_t entry) {
     assert(entry < entries_.size());
-    LogEntry& turn = entries_[entry];
+    const LogEntry& turn = *entries_[entry];
     if (turn.what != LogEntry::Kind::Turn || turn.undone)
         return; // a note, or a turn taken back already
-    turn.undone = true;
+    auto marked = std::make_shared<LogEntry>(turn);
+    marked->undone = true;
+    entries_[entry] = std::move(marked);
     --completed_;
 }
 
-void TurnLog::restore(std::vector<LogEntry> entries) {
+void TurnLog::restore(LogEntries entries) {
     ++generation_;
     entries_ = std::move(entries);
     completed_ = 0;
-    for (const LogEntry& entry : entries_)
-        if (entry.what == LogEntry::Kind::Turn && !entry.undone)
-            completed_ = entry.number;
+    for (const auto& entry : entries_)
+        if (entry->what == LogEntry::Kind::Turn && !entry->undone)
+            completed_ = entry->number;
 }
 
 void TurnLog::addNote(std::string text) {
     LogEntry entry;
     entry.text = std::move(text);
-    entries_.push_back(std::move(entry));
+    entries_.push_back(std::make_shared<const LogEntry>(std::move(entry)));
 }
 
 namespace {
@@ -146,7 +148,8 @@ std::string turnSummary(const LogEntry& turn) {
 std::string TurnLog::asText() const {
     std::string text = "Turn\t'Mech\tHeat before\tHeat after\tHeat of turn\tFire modifier\t"
                        "Movement\tShutdown\tAmmo explosion\tRolls\n";
-    for (const LogEntry& entry : entries_) {
+    for (const auto& shared : entries_) {
+        const LogEntry& entry = *shared;
         if (entry.what == LogEntry::Kind::Note) {
             text += cell(entry.text) + "\n";
             continue;

@@ -6,6 +6,7 @@
 #include "turn/HeatEffects.h"
 
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ struct LogEntry {
     bool operator==(const LogEntry&) const = default;
 };
 
+// An entry never changes once written, so the history and every copy of
+// it (a saved game in the making, say) share them.
+using LogEntries = std::vector<std::shared_ptr<const LogEntry>>;
+
 // The history of one game: every turn with its rolls, and notes of failed
 // turns and roster changes. Kept with the game; a new game starts it afresh.
 class TurnLog {
@@ -52,13 +57,14 @@ public:
     void addMechRemoved(const std::string& name);
     // Any other note: the rules chosen, say.
     void addNote(std::string text);
-    // A turn taken back: it stays in the history, marked, and its number is given again.
+    // A turn taken back: it stays in the history, marked (a marked copy takes
+    // its place), and its number is given again.
     void markUndone(std::size_t entry);
     void clear();
     // A whole history, as a saved game holds it.
-    void restore(std::vector<LogEntry> entries);
+    void restore(LogEntries entries);
 
-    const std::vector<LogEntry>& entries() const { return entries_; }
+    const LogEntries& entries() const { return entries_; }
     // Changes whenever the history is replaced as a whole (a new game, an
     // opened one), so that a view of it knows to start again.
     std::uint64_t generation() const { return generation_; }
@@ -67,7 +73,7 @@ public:
     std::string asText() const;
 
 private:
-    std::vector<LogEntry> entries_;
+    LogEntries entries_;
     int completed_ = 0;
     std::uint64_t generation_ = 0;
 };

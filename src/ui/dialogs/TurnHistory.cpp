@@ -81,7 +81,7 @@ TurnHistory::TurnHistory(const TurnLog& log, QWidget* parent) : QDialog(parent),
 }
 
 void TurnHistory::refresh() {
-    const std::vector<LogEntry>& entries = log_.entries();
+    const LogEntries& entries = log_.entries();
     if (log_.generation() != generation_ || entries.size() < shown_.size()) {
         rebuild(); // another game
         return;
@@ -89,20 +89,20 @@ void TurnHistory::refresh() {
     QTextDocument* document = text_->document();
     // An undone turn changes its first line only.
     for (std::size_t i = 0; i < shown_.size(); ++i) {
-        if (entries[i].undone == shown_[i].undone)
+        if (entries[i]->undone == shown_[i].undone)
             continue;
         QTextCursor cursor(document->findBlockByNumber(shown_[i].block));
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        cursor.insertText(linesOf(entries[i]).first());
-        shown_[i].undone = entries[i].undone;
+        cursor.insertText(linesOf(*entries[i]).first());
+        shown_[i].undone = entries[i]->undone;
     }
     if (entries.size() == shown_.size())
         return;
     QStringList added;
     int block = document->isEmpty() ? 0 : document->blockCount();
     for (std::size_t i = shown_.size(); i < entries.size(); ++i) {
-        const QStringList lines = linesOf(entries[i]);
-        shown_.push_back({block, entries[i].undone});
+        const QStringList lines = linesOf(*entries[i]);
+        shown_.push_back({block, entries[i]->undone});
         block += static_cast<int>(lines.size());
         added << lines;
     }
