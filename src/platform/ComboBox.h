@@ -7,9 +7,9 @@
 
 namespace caldrix::platform {
 
-// An editable combo box that keeps what is typed exactly, with the two
-// events the windows handle: Change when its text is typed or set, Click
-// when an item is picked from its list (and then not Change as well).
+// An editable combo box that keeps what is typed exactly and reports one
+// event, Change, whenever its text changes: typed, stepped with the arrow
+// keys or the wheel, or picked from its list.
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -18,25 +18,14 @@ public:
     // Sets the text field; raises Change when the text changes.
     void setText(const QString& text);
 
-    void hidePopup() override;
-
 signals:
     void change();
-    void click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // The list's current item is the one whose text is shown, or none, so
     // the arrow keys and the list step from what the player sees. Moved
     // without raising a handler.
     void followText();
-
-    // Qt puts a picked item's text into the field before it reports the
-    // pick; while a pick is under way that text change is not a Change.
-    bool picking_ = false;
 };
 
 } // namespace caldrix::platform

@@ -43,7 +43,6 @@ platform::ComboBox* makeCombo(QWidget* parent, const char* name, const QStringLi
                               QRect rect) {
     auto* combo = place(new platform::ComboBox(parent), name, rect);
     combo->addItems(items);
-    combo->setCurrentIndex(0);
     combo->setAccessibleName(combo->objectName() == QLatin1String("MovementType")
                                  ? QStringLiteral("Movement Type")
                                  : QStringLiteral("Engine Hits"));
@@ -58,6 +57,7 @@ MechPanel::MechPanel(HeatScale& scale, QWidget* client) : QObject(client), scale
         if (*kRecordFields[i].control)
             controls_[i] = client->findChild<QWidget*>(QLatin1String(kRecordFields[i].control));
     connectControls();
+    followEntries(); // the jump and fire inputs start greyed, as for a default record
 }
 
 void MechPanel::build(QWidget* client) {
@@ -70,10 +70,8 @@ void MechPanel::build(QWidget* client) {
                               twipRect(120, 240, 2895, 300));
     hexesJumpedLabel_ = makeLabel(frame3_, "HexesJumpedLabel", QStringLiteral("Hexes Jumped:"),
                                   twipRect(1320, 720, 1095, 255));
-    hexesJumpedLabel_->setEnabled(false);
     hexesJumpedText_ =
         makeTextBox(frame3_, "HexesJumpedText", twipRect(2640, 600, 375, 375), "Hexes Jumped");
-    hexesJumpedText_->setEnabled(false);
     attemptsToStand_ =
         makeTextBox(frame3_, "AttemptsToStand", twipRect(120, 960, 495, 375), "Attempts to stand");
     makeLabel(frame3_, "Label4", QStringLiteral("Attempts to stand"),
@@ -95,17 +93,13 @@ void MechPanel::build(QWidget* client) {
                                twipRect(2400, 1800, 615, 255), Qt::AlignHCenter);
     walkingThroughFire_ = place(new QRadioButton(QStringLiteral("Walking Through"), frame3_),
                                 "WalkingThroughFire", twipRect(240, 2160, 1575, 375));
-    walkingThroughFire_->setEnabled(false);
     walkingThroughFireHexes_ =
         makeTextBox(frame3_, "WalkingThroughFireHexes", twipRect(1800, 2400, 375, 375),
                     "Hexes moved through the fire");
-    walkingThroughFireHexes_->setEnabled(false);
     label6_ =
         makeLabel(frame3_, "Label6", QStringLiteral("Hexes:"), twipRect(1080, 2520, 615, 255));
-    label6_->setEnabled(false);
     standingInFire_ = place(new QRadioButton(QStringLiteral("Standing In"), frame3_),
                             "StandingInFire", twipRect(240, 2760, 1575, 375));
-    standingInFire_->setEnabled(false);
 
     // Fixed data; drawn over the bottom edge of the turn inputs.
     frame4_ = platform::makeFrame(client, QStringLiteral("Frame4"), QStringLiteral("Mech Status"),
@@ -164,7 +158,6 @@ void MechPanel::connectControls() {
         if (auto* combo = qobject_cast<platform::ComboBox*>(control)) {
             const auto typed = [combo, report] { report(combo->currentText().toStdString()); };
             connect(combo, &platform::ComboBox::change, this, typed);
-            connect(combo, &platform::ComboBox::click, this, typed);
         } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
             connect(box, &QLineEdit::textChanged, this,
                     [report](const QString& text) { report(text.toStdString()); });
