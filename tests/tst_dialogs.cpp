@@ -367,6 +367,10 @@ private slots:
         QVERIFY2(QFile::exists(damaged + ".damaged"), "a damaged autosave not kept");
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown[0].contains("game-29991231-235959-9999999999999999.caldrix"));
+        write(f.saves, "game-29991231-235959-9999999999999998.caldrix", "["); // none other opens
+        f.select(0), f.type(f.edit("HeatSinks"), "5"), f.settle(), f.saver()->flush();
+        f.trigger("mnuResumeGame");
+        QVERIFY(f.messages.shown.last().startsWith("No saved game opens: game-"));
     }
 
     // The autosave writes a game only between operations, as the window
@@ -380,12 +384,15 @@ private slots:
             f.saver()->flush();
             return readGameFile(f.saver()->currentFile()).state;
         };
-        f.messages.onShow = [&f] { f.settle(); }; // a second passes at each box
+        std::optional<GameState> during;                          // the file while a question is up
+        f.messages.onShow = [&] { f.settle(), during = file(); }; // a second passes at each box
         // A turn with dice at the table, the weapon heat typed just before.
         f.select(1);
         f.type(f.edit("HeatGeneratedByWeapons"), "9");
         f.messages.totals = {7, 9};
+        const std::optional<GameState> before = file();
         f.nextTurn();
+        QVERIFY2(during == before, "written in the middle of a turn");
         QVERIFY2(file() == f.play().state(), "the table-dice turn");
         // A failed turn, with the longest entry a box takes: the window
         // ends on the first 'Mech.

@@ -86,6 +86,7 @@ private slots:
         for (const char* entry : {"mnuForecast", "mnuHistory"})
             form.findChild<QAction*>(entry)->trigger();
         auto* history = Fixture::window<TurnHistory>("TurnHistory");
+        QVERIFY2(!QApplication::activeModalWidget(), "a tool window blocks the main window");
         // The main window fits the small screen, its fixed layout scrolling inside it.
         QList<QRect> windows{form.frameGeometry(),
                              Fixture::window<HeatForecast>("HeatForecast")->frameGeometry(),
@@ -163,6 +164,10 @@ private slots:
                          "engine hits 0, minus heat sinks 0: heat 20 becomes 22."));
         QCOMPARE(table->item(1, HeatForecast::Level)->text(), QString("Enter Heat Sinks"));
         QVERIFY(table->item(0, HeatForecast::Level)->text() == "22");
+        for (int column = HeatForecast::HeatNow; column <= HeatForecast::Ammo; ++column)
+            QVERIFY2(table->columnWidth(column) >
+                         table->fontMetrics().horizontalAdvance(table->item(0, column)->text()),
+                     qPrintable(table->item(0, column)->text() + " cut short"));
         QVERIFY2(table->item(1, HeatForecast::Level)->font().bold(), "a problem not in bold");
         QCOMPARE(table->item(1, HeatForecast::Level)->foreground().color(), QColor(192, 0, 0));
         f.type(f.edit("HeatSinks"), "99999"); // a long problem wraps in a taller row
