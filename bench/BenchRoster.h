@@ -39,14 +39,14 @@ inline MechRecord mixedRecord(int i) {
 // The game `state` with `count` such 'Mechs, named "Mech i" padded to
 // `nameLength` characters, and no history.
 inline GameState mixedGame(GameState state, int count, int nameLength = 8) {
-    state.names.clear();
+    state.names.write().clear();
     state.log.clear();
     state.undo.clear();
     for (int i = 0; i < count; ++i) {
         std::string name = "Mech " + std::to_string(i);
         name.resize(std::max<std::size_t>(name.size(), std::size_t(nameLength)), 'x');
-        state.names.push_back(name);
-        state.records[std::size_t(i + 1)] = mixedRecord(i);
+        state.names.write().push_back(name);
+        state.records.write()[std::size_t(i + 1)] = mixedRecord(i);
     }
     return state;
 }

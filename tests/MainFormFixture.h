@@ -112,9 +112,9 @@ struct Fixture {
     void roster(const QStringList& names, const QStringList& records = {}) const {
         GameState state = play().state();
         for (int i = 0; i < names.size(); ++i) {
-            state.names.push_back(names[i].toStdString());
+            state.names.write().push_back(names[i].toStdString());
             if (i < records.size())
-                state.records[state.names.size()] = rec(records[i]);
+                state.records.write()[state.names->size()] = rec(records[i]);
         }
         play().restore(std::move(state));
         form->showGame();

@@ -42,8 +42,8 @@ struct Table {
     explicit Table(const QStringList& records) {
         GameState state = game.state();
         for (int i = 0; i < records.size(); ++i)
-            state.names.push_back(std::string(1, char('A' + i))),
-                state.records[std::size_t(i + 1)] = rec(records[i]);
+            state.names.write().push_back(std::string(1, char('A' + i))),
+                state.records.write()[std::size_t(i + 1)] = rec(records[i]);
         game.restore(state);
     }
 };

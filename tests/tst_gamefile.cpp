@@ -26,11 +26,13 @@ GameState played() {
     ScriptedDice dice;
     Game game(random, dice);
     GameState state = game.state();
-    state.names = {"Atlas", "Mad\tCat <b>&amp;</b> %1 \"x\"", "\u00e9t\u00e9 \U0001F525", ""};
-    state.records[1] = rec("carried=20 move=Jumping hexes=4.5 weapons=2.5 fire firehexes=1");
-    state.records[2] = rec("carried=28 sinks=0 dhs other=7");
-    state.records[3] = rec("standing fire move=Running hits=1st_Engine_Hit");
-    state.records[4] = rec("sinks=");
+    state.names = std::vector<std::string>{"Atlas", "Mad\tCat <b>&amp;</b> %1 \"x\"",
+                                           "\u00e9t\u00e9 \U0001F525", ""};
+    state.records.write()[1] =
+        rec("carried=20 move=Jumping hexes=4.5 weapons=2.5 fire firehexes=1");
+    state.records.write()[2] = rec("carried=28 sinks=0 dhs other=7");
+    state.records.write()[3] = rec("standing fire move=Running hits=1st_Engine_Hit");
+    state.records.write()[4] = rec("sinks=");
     game.restore(state);
     game.nextTurn(); // fails on the last 'Mech
     game.select(3);
@@ -171,7 +173,7 @@ private slots:
         // A first-version game opens with every rule off, and is saved as the second.
         const auto first =
             readGameFile(CALDRIX_RESOURCES_DIR "/../tests/data/sample.caldrix").state;
-        QVERIFY(first && first->rules == OptionalRules{} && first->records[2].heat == 30);
+        QVERIFY(first && first->rules == OptionalRules{} && (*first->records)[2].heat == 30);
         QCOMPARE(document(*first)["version"].toInt(), 2);
         QVERIFY(gameFromJson(saved(*first)).state == first);
     }

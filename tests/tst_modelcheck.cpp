@@ -415,7 +415,7 @@ private slots:
             const int last = step % 97 == 0 ? 256 : std::min(256, int(names.size()) + 1);
             const GameState now = game.state();
             for (int slot = 0; slot <= last; ++slot)
-                QVERIFY2(now.records[std::size_t(slot)] == recs[std::size_t(slot)], "a record");
+                QVERIFY2((*now.records)[std::size_t(slot)] == recs[std::size_t(slot)], "a record");
         }
         // Turns are played on a roster, most of them to the end, over the
         // whole scale, with dice at the table and Cancel Turn.

@@ -123,7 +123,7 @@ void Game::rosterChanged() {
 
 void Game::newGame() {
     store_.resetMechRecords();
-    names_.clear();
+    names_ = {};
     selected_ = -1;
     log_.clear();
     if (rules_ != OptionalRules{}) // the table's rules go on into the new game
@@ -134,7 +134,7 @@ void Game::newGame() {
 bool Game::addMech(const std::string& name) {
     if (mechCount() >= kMaxMechs)
         return false;
-    names_.push_back(name); // its slot already holds the defaults
+    names_.write().push_back(name); // its slot already holds the defaults
     log_.addMechAdded(name);
     rosterChanged();
     return true;
@@ -154,8 +154,8 @@ bool Game::removeMech(int row) {
     if (row < 0 || row >= mechCount())
         return false;
     store_.removeMechRecord(row + 1);
-    log_.addMechRemoved(names_[static_cast<std::size_t>(row)]);
-    names_.erase(names_.begin() + row);
+    log_.addMechRemoved(mechName(row));
+    names_.write().erase(names_->begin() + row);
     selected_ = -1;
     rosterChanged();
     return true;
@@ -190,7 +190,7 @@ TurnOutcome Game::nextTurn() {
         const EntryCheck check = checkEntries(store_[row + 1], rules_);
         for (const std::string& message : check.messages) {
             outcome.messages.push_back({row, message});
-            problems.push_back(names_[static_cast<std::size_t>(row)] + ": " + message);
+            problems.push_back(mechName(row) + ": " + message);
         }
         failed = failed || !check.messages.empty();
         if (failed)
@@ -218,20 +218,23 @@ TurnOutcome Game::nextTurn() {
     TableDice table(table_);
     DiceSourceInterface& dice = diceAtTable_ ? static_cast<DiceSourceInterface&>(table) : generator;
     for (int row = 0; row < mechs; ++row) {
-        MechRecord& record = store_[row + 1];
         const bool expanded = rules_.expandedScale;
         if (diceAtTable_) {
             // While the players roll, the record shows what is already certain.
-            record.conditionFire = fireModifierText(record.heat, expanded);
-            record.conditionMovement = movementPenaltyText(record.heat, expanded);
-            record.conditionShutdown = record.conditionAmmo = {};
-            record.conditionPilot = record.conditionSystem = {};
-            table.about(row, names_[static_cast<std::size_t>(row)]);
+            MechRecord& shown = store_[row + 1];
+            shown.conditionFire = fireModifierText(shown.heat, expanded);
+            shown.conditionMovement = movementPenaltyText(shown.heat, expanded);
+            shown.conditionShutdown = shown.conditionAmmo = {};
+            shown.conditionPilot = shown.conditionSystem = {};
+            table.about(row, mechName(row));
         }
+        const MechRecord& rolling = store_[row + 1];
         const RollSituation situation{
-            expanded, rules_.shutdownLasts, shutDownNow(record, rules_),
+            expanded, rules_.shutdownLasts, shutDownNow(rolling, rules_),
             rules_.coolantFailure && balances[static_cast<std::size_t>(row)].heatSinkCount > 0};
-        std::optional<HeatEffects> effects = applyHeatEffects(record.heat, dice, situation);
+        std::optional<HeatEffects> effects = applyHeatEffects(rolling.heat, dice, situation);
+        // Taken again: the questions ran the event loop, and the slots may be shared by now.
+        MechRecord& record = store_[row + 1];
         if (!effects) {
             for (int slot = 1; slot <= mechs; ++slot)
                 store_[slot] = before[static_cast<std::size_t>(slot - 1)];
@@ -249,8 +252,7 @@ TurnOutcome Game::nextTurn() {
         record.shutDown = effects->down;
         if (effects->coolantLost)
             ++record.coolantLost;
-        lines.push_back({names_[static_cast<std::size_t>(row)],
-                         before[static_cast<std::size_t>(row)].heat, record.heat,
+        lines.push_back({mechName(row), before[static_cast<std::size_t>(row)].heat, record.heat,
                          balances[static_cast<std::size_t>(row)].turnHeat, std::move(*effects)});
     }
 
@@ -310,23 +312,12 @@ void Game::setDiceAtTable(bool atTable) {
 }
 
 GameState Game::state() const {
-    GameState state;
-    state.names = names_;
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        state.records.push_back(store_[slot]);
-    state.selected = selected_;
-    state.log = log_.entries();
-    state.undo = undo_;
-    state.diceAtTable = diceAtTable_;
-    state.rules = rules_;
-    return state;
+    return {names_, store_.shared(), selected_, log_.entries(), undo_, diceAtTable_, rules_};
 }
 
 void Game::restore(GameState state) {
-    assert(state.records.size() == kSlotCount);
     names_ = std::move(state.names);
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        store_[slot] = std::move(state.records[static_cast<std::size_t>(slot)]);
+    store_.restore(std::move(state.records));
     select(state.selected);
     log_.restore(std::move(state.log));
     undo_ = std::move(state.undo);

@@ -58,11 +58,11 @@ struct UndoStep {
 };
 using UndoSteps = std::vector<std::shared_ptr<const UndoStep>>;
 
-// Everything a game is, as a saved game holds it. A copy shares the history
-// and the undo steps, so taking one costs little more than the records.
+// Everything a game is, as a saved game holds it. A copy shares what it
+// holds with the game it came from, so taking one costs next to nothing.
 struct GameState {
-    std::vector<std::string> names;
-    std::vector<MechRecord> records; // slots 0..256
+    CopyOnWrite<std::vector<std::string>> names;
+    RecordSlots records{std::vector<MechRecord>(kSlotCount)};
     int selected = -1;
     LogEntries log;
     UndoSteps undo;
@@ -82,12 +82,12 @@ public:
     explicit Game(RandomSourceInterface& random) : random_(random) { store_.resetMechRecords(); }
     void setDiceQuestion(DiceQuestionInterface& table) { table_ = &table; }
 
-    int mechCount() const { return static_cast<int>(names_.size()); }
+    int mechCount() const { return static_cast<int>(names_->size()); }
     const std::string& mechName(int row) const {
         assert(row >= 0 && row < mechCount());
-        return names_[static_cast<std::size_t>(row)];
+        return (*names_)[static_cast<std::size_t>(row)];
     }
-    const std::vector<std::string>& mechNames() const { return names_; }
+    const std::vector<std::string>& mechNames() const { return *names_; }
     const TurnLog& log() const { return log_; }
 
     // The selected row, -1 for none: edits go to its 'Mech, or nowhere.
@@ -132,6 +132,7 @@ public:
     // Rises with every change, so that a saver knows when there is something new.
     std::uint64_t revision() const { return revision_; }
 
+    // The game as it stands, shared with it: no record is copied.
     GameState state() const;
     // Takes a state that a saved-game reader has checked whole.
     void restore(GameState state);
@@ -142,7 +143,7 @@ private:
 
     RandomSourceInterface& random_;
     DiceQuestionInterface* table_ = nullptr;
-    std::vector<std::string> names_;
+    CopyOnWrite<std::vector<std::string>> names_;
     MechRecordStore store_;
     int selected_ = -1;
     TurnLog log_;

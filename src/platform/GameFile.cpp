@@ -428,14 +428,16 @@ GameState stateFrom(const QJsonObject& o) {
         reading.maxLevel = kMaxExpandedLevel;
     if (reading.version >= 2)
         reading.historyMaxLevel = kMaxExpandedLevel;
-    state.records.assign(kSlotCount, MechRecord::defaults());
-    state.records[0] = recordFrom(need(o.value(QLatin1String("scratch")), "scratch"), reading);
+    std::vector<MechRecord>& records = state.records.write();
+    std::vector<std::string>& names = state.names.write();
+    records.assign(kSlotCount, MechRecord::defaults());
+    records[0] = recordFrom(need(o.value(QLatin1String("scratch")), "scratch"), reading);
     for (const QJsonValue& mech : array(o, "mechs", kMaxMechs)) {
         const QJsonObject m = object(mech, "mech");
-        state.names.push_back(text(m, "name"));
-        state.records[state.names.size()] = recordFrom(need(m.value("record"), "record"), reading);
+        names.push_back(text(m, "name"));
+        records[names.size()] = recordFrom(need(m.value("record"), "record"), reading);
     }
-    const int mechs = static_cast<int>(state.names.size());
+    const int mechs = static_cast<int>(names.size());
     state.selected = static_cast<int>(number(o, "selected", -1, mechs - 1));
     state.diceAtTable = flag(o, "diceAtTable");
     for (const QJsonValue& entry : array(o, "history", 10'000'000))
@@ -457,7 +459,7 @@ GameState stateFrom(const QJsonObject& o) {
         if (befores[k].size() != mechs)
             refuse(QStringLiteral("its undo does not match its 'Mechs"));
     }
-    std::vector<MechRecord> after(state.records.begin() + 1, state.records.begin() + 1 + mechs);
+    std::vector<MechRecord> after(records.begin() + 1, records.begin() + 1 + mechs);
     for (std::size_t k = undo.size(); k-- > 0;) {
         for (int i = 0; i < mechs; ++i) {
             undo[k].before.push_back(
@@ -473,6 +475,7 @@ GameState stateFrom(const QJsonObject& o) {
 } // namespace
 
 QByteArray GameWriter::json(const GameState& game) {
+    const std::vector<MechRecord>& records = *game.records;
     // An entry or a step written before is known by its address: neither
     // ever changes, and the pieces keep them alive, so no other takes it.
     QByteArray history("[");
@@ -501,7 +504,7 @@ QByteArray GameWriter::json(const GameState& game) {
             o.key("before") += '[';
             for (std::size_t i = 0; i < step.before.size(); ++i)
                 appendRecord(piece.json += (i ? "," : ""), step.before[i],
-                             next ? &game.undo[k + 1]->before[i] : &game.records[i + 1]);
+                             next ? &game.undo[k + 1]->before[i] : &records[i + 1]);
             piece.json += ']';
         }
         undo += (k ? "," : "") + piece.json;
@@ -512,11 +515,11 @@ QByteArray GameWriter::json(const GameState& game) {
         o.text("format", kFormat.toStdString());
         o.number("version", kGameFileVersion);
         o.key("mechs") += '[';
-        for (std::size_t i = 0; i < game.names.size(); ++i) {
+        for (std::size_t i = 0; i < game.names->size(); ++i) {
             document += i ? "," : "";
             JsonObject mech(document);
-            mech.text("name", game.names[i]);
-            appendRecord(mech.key("record"), game.records[i + 1]);
+            mech.text("name", (*game.names)[i]);
+            appendRecord(mech.key("record"), records[i + 1]);
         }
         document += ']';
         o.number("selected", game.selected);
@@ -528,7 +531,7 @@ QByteArray GameWriter::json(const GameState& game) {
             rules.number("temperature", game.rules.temperature);
             rules.flag("coolantFailure", game.rules.coolantFailure);
         }
-        appendRecord(o.key("scratch"), game.records[0]);
+        appendRecord(o.key("scratch"), records[0]);
         o.key("history") += history + "]";
         o.key("undo") += undo + "]";
     }

@@ -31,11 +31,16 @@ MechRecord MechRecord::defaults() {
 }
 
 MechRecord& MechRecordStore::operator[](int slot) {
-    return slots_[checked(slot)];
+    return slots_.write()[checked(slot)];
 }
 
 const MechRecord& MechRecordStore::operator[](int slot) const {
-    return slots_[checked(slot)];
+    return (*slots_)[checked(slot)];
+}
+
+void MechRecordStore::restore(RecordSlots slots) {
+    assert(slots->size() == kSlotCount);
+    slots_ = std::move(slots);
 }
 
 void MechRecordStore::resetMechRecord(int slot) {
@@ -49,8 +54,9 @@ void MechRecordStore::resetMechRecords() {
 }
 
 void MechRecordStore::removeMechRecord(int slot) {
+    std::vector<MechRecord>& slots = slots_.write();
     for (std::size_t i = checked(slot); i < kLastSlot; ++i)
-        slots_[i] = std::move(slots_[i + 1]);
+        slots[i] = std::move(slots[i + 1]);
     resetMechRecord(kLastSlot);
 }
 

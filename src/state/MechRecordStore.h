@@ -3,10 +3,12 @@
 
 #pragma once
 
-#include <array>
+#include "state/CopyOnWrite.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace caldrix {
 
@@ -57,14 +59,21 @@ struct MechRecord {
     static MechRecord defaults();
 };
 
+// Every slot's record, 0..256, in slot order.
+using RecordSlots = CopyOnWrite<std::vector<MechRecord>>;
+
 // The record store: one record per slot. At creation every slot holds empty
 // texts, zeros and clear flags. A slot outside 0..256 is a fault, caught by
 // an assertion in debug builds.
 class MechRecordStore {
 public:
+    // A reference it gives is good until the slots are next shared.
     MechRecord& operator[](int slot);
     const MechRecord& operator[](int slot) const;
-    const MechRecord* allSlots() const { return slots_.data(); }
+    // All the slots, shared: taking them costs nothing, and they keep what
+    // they hold while the store changes.
+    const RecordSlots& shared() const { return slots_; }
+    void restore(RecordSlots slots);
 
     void resetMechRecord(int slot);
     // Slots 1..256; the scratch slot 0 keeps whatever was written there.
@@ -73,7 +82,7 @@ public:
     void removeMechRecord(int slot);
 
 private:
-    std::array<MechRecord, kSlotCount> slots_{};
+    RecordSlots slots_{std::vector<MechRecord>(kSlotCount)};
 };
 
 } // namespace caldrix

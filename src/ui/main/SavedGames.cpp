@@ -125,7 +125,7 @@ QString SavedGames::describe(const QString& path) {
         return {};
     TurnLog log;
     log.restore(read.state->log);
-    const std::vector<std::string>& names = read.state->names;
+    const std::vector<std::string>& names = *read.state->names;
     QStringList shown;
     for (std::size_t i = 0; i < names.size() && i < 2; ++i)
         shown << platform::toQ(names[i]);
@@ -144,7 +144,7 @@ QString SavedGames::emptyRosterHint() const {
         if (const GameFileResult read = readGameFile(last); read.state) {
             TurnLog log;
             log.restore(read.state->log);
-            const auto mechs = static_cast<int>(read.state->names.size());
+            const auto mechs = static_cast<int>(read.state->names->size());
             return tr("Right-click here to resume your last game (%1 %2, turn %3)")
                 .arg(mechs)
                 .arg(mechs == 1 ? tr("'Mech") : tr("'Mechs"))
