@@ -133,7 +133,7 @@ int main(int argc, char* argv[]) {
     AutoSave* saver = form.findChild<AutoSave*>(QStringLiteral("AutoSave"));
     // Timed twice: the click alone, and with the repaint that shows its outcome.
     std::vector<double> withSave, withoutSave, shownWithSave, shownWithoutSave;
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 200; ++round) {
         const bool on = round % 2 == 0;
         on ? saver->startNewFile() : saver->continueIn(QString()); // no file: no saves
         fill(game, form, kMechs);

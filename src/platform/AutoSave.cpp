@@ -5,6 +5,7 @@
 
 #include "platform/GameFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -60,15 +61,17 @@ public:
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
+    // Queued only: waking the thread costs the window's thread a system
+    // call and often its processor, so that waits until Wake.
     void add(Job job) {
-        {
-            const std::lock_guard lock(mutex_);
-            jobs_.push_back(std::move(job));
-        }
-        changed_.notify_all();
+        const std::lock_guard lock(mutex_);
+        jobs_.push_back(std::move(job));
     }
 
+    void wake() { changed_.notify_all(); }
+
     void waitUntilIdle() {
+        wake();
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
     }
@@ -199,6 +202,20 @@ void AutoSave::saveNow() {
     worker_->add(std::move(job));
     saved_ = game_.revision();
     retry_ = false;
+    // The writing thread starts once the window has drawn what changed:
+    // behind the repaint, which Qt posts at low priority too.
+    if (!wakePosted_) {
+        wakePosted_ = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::LowEventPriority);
+    }
+}
+
+bool AutoSave::event(QEvent* event) {
+    if (event->type() != QEvent::User)
+        return QObject::event(event);
+    wakePosted_ = false;
+    worker_->wake();
+    return true;
 }
 
 void AutoSave::flush() {

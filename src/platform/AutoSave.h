@@ -83,6 +83,9 @@ signals:
     // A file was written: the kept games may have changed.
     void written();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     class Worker;
     struct Job;
@@ -104,7 +107,8 @@ private:
     bool retry_ = false; // the last write failed: the next save writes again
     std::unique_ptr<Worker> worker_;
     int holds_ = 0;
-    bool wanted_ = false; // a save asked for while held
+    bool wanted_ = false;     // a save asked for while held
+    bool wakePosted_ = false; // the writing thread is woken once the window has drawn
 };
 
 } // namespace caldrix
