@@ -227,6 +227,7 @@ private slots:
     // of 2 px) has room, clear of the menu bar and other windows: the side
     // asked first, the other, below, above; else at the screen's right or
     // left edge below the menu bar; a window larger than the screen shrinks.
+    // With the main window hidden a window is only kept on the screen.
     void placement_data() {
         QTest::addColumn<QRect>("main"); // empty: hidden
         QTest::addColumn<QRect>("window");
@@ -249,6 +250,7 @@ private slots:
         row("no room, right edge taken", {2, 2, 796, 796}, {0, 0, 200, 900}, false,
             {menu, {700, 700, 9, 9}}, {0, 30, 204, 770});
         row("larger than the screen", {}, {-50, 9, 900, 900}, false, {}, {0, 0, 800, 800});
+        row("off the right edge", {}, {700, 9, 200, 100}, false, {}, {596, 7, 204, 104});
     }
     void placement() {
         QFETCH(QRect, main);
@@ -260,8 +262,7 @@ private slots:
         over.show();
         over.setVisible(!main.isEmpty()); // hidden, as during a new game
         placed.setGeometry(window);
-        main.isEmpty() ? platform::keepOnScreen(&placed, &over)
-                       : platform::placeBeside(&placed, &over, leftFirst, clear);
+        platform::placeBeside(&placed, &over, leftFirst, clear);
         placed.show();
         QTEST(placed.frameGeometry(), "frame");
     }
@@ -487,6 +488,11 @@ private slots:
         QVERIFY2(!f.find<QAction>("mnuUndoTurn")->isEnabled(), "a turn undone across a rule");
         QCOMPARE(f.label("Label3(30)")->text(), QString("Shutdown, avoid on 12+"));
         QVERIFY(f.find("Frame7")->isVisibleTo(f.form.get()) && f.find("ClientArea")->width() > 636);
+        f.trigger("mnuForecast");
+        const QTableWidget* table = Fixture::window<HeatForecast>("HeatForecast")->table();
+        QVERIFY2(!table->isColumnHidden(HeatForecast::System) &&
+                     table->isColumnHidden(HeatForecast::Coolant),
+                 "the forecast's columns not those of the rules");
         f.nextTurn(); // 16: shuts down, and stays down
         QVERIFY2(!f.combo("MovementType")->isEnabled(), "a shut-down 'Mech's movement open");
         QCOMPARE(f.roster()->item(0)->data(Qt::AccessibleDescriptionRole), "heat 16, shut down");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "MainFormFixture.h"
+#include "platform/Controls.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -52,10 +53,12 @@ private slots:
         bar->setSliderDown(false);
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow: one step
         QCOMPARE(f.play().mechRecord(0).otherHeat, std::int16_t{6});
-        // Other heat stops at 32767, the most a record holds.
+        // Other heat runs from 0 to 32767, the most a record holds.
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(f.play().mechRecord(0).otherHeat, std::int16_t{32767});
         QCOMPARE(f.label("OtherHeatText")->text(), QString("32767"));
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(f.label("OtherHeatText")->text(), QString("0"));
     }
 
     // No entry reaches no 'Mech: with none selected the inputs wait, greyed,
@@ -125,6 +128,11 @@ private slots:
         QCOMPARE(heard, (QStringList{"46:Movement Type:Stationary", "18:Caldrix:", "18:About:",
                                      "41::", "41:Shutdown:", "41:Shutdown!!!:",
                                      "20:Heat Scale:level 12", "A: heat 12", "B: heat 3"}));
+        QWidget asked; // asked for by a screen reader before it has a value
+        QAccessible::queryAccessibleInterface(&asked);
+        platform::setAccessibleValue(&asked, "level 7");
+        QCOMPARE(QAccessible::queryAccessibleInterface(&asked)->text(QAccessible::Value),
+                 "level 7");
     }
 
     // After a turn, Undo and Cancel Turn, a screen reader hears one sentence.

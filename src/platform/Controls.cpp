@@ -69,9 +69,10 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (widget->property(kNameByText).toBool() && qobject_cast<QLabel*>(widget))
+    // The marks are set only on the kind of widget each interface is for.
+    if (widget->property(kNameByText).toBool())
         return new PlainLabelAccessible(widget);
-    if (widget->property(kNamedCombo).toBool() && qobject_cast<QComboBox*>(widget))
+    if (widget->property(kNamedCombo).toBool())
         return new NamedComboAccessible(widget);
     if (widget->property(kValue).isValid())
         return new ValueAccessible(widget);
@@ -120,11 +121,10 @@ void setAccessibleValue(QWidget* widget, const QString& value) {
     installAccessibleFactory();
     if (widget->property(kValue).toString() == value)
         return;
-    const bool first = !widget->property(kValue).isValid();
     widget->setProperty(kValue, value);
     // Qt may have made the widget's interface already; ours replaces it.
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
-        first && made && !dynamic_cast<ValueAccessible*>(made))
+        made && !dynamic_cast<ValueAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(widget, value);
