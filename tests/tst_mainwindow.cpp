@@ -34,6 +34,9 @@ private slots:
             QCOMPARE(label->textFormat(), Qt::PlainText);
         f.roster({"A"});
         f.select(0);
+        f.type(f.combo("MovementType"), "Walking"); // the arrows step on from what is shown
+        QTest::keyClick(f.combo("MovementType"), Qt::Key_Down);
+        QCOMPARE(f.play().mechRecord(0).movementType, "Running");
         f.type(f.combo("MovementType"), "Jumping"); // enable what starts disabled
         f.check("Fire")->setChecked(true), f.option("WalkingThroughFire")->setChecked(true);
         QStringList chain; // one stop for the fire options
