@@ -37,6 +37,7 @@ private slots:
         f.type(f.combo("MovementType"), "Walking"); // the arrows step on from what is shown
         QTest::keyClick(f.combo("MovementType"), Qt::Key_Down);
         QCOMPARE(f.play().mechRecord(0).movementType, "Running");
+        QVERIFY2(!f.edit("HexesJumpedText")->isEnabled(), "hexes jumped open while running");
         f.type(f.combo("MovementType"), "Jumping"); // enable what starts disabled
         f.check("Fire")->setChecked(true), f.option("WalkingThroughFire")->setChecked(true);
         QStringList chain; // one stop for the fire options

@@ -196,6 +196,8 @@ private slots:
                 history->toPlainText().contains("\nTurn 2\n") &&
                 history->toPlainText().endsWith("\u2192 0 (turn heat 0)"));
         QCOMPARE(history->verticalScrollBar()->value(), history->verticalScrollBar()->maximum());
+        QApplication::clipboard()->clear(), QTest::keyClick(history, Qt::Key_Return);
+        QVERIFY2(QApplication::clipboard()->text().isEmpty(), "Enter pressed Copy");
         historyWindow->findChild<QPushButton*>("HistoryCopy")->click();
         QVERIFY(QApplication::clipboard()->text().contains("\n1\tHot\t20\t22\t2\t+3 Modifier"));
         while (f.find<QAction>("mnuUndoTurn")->isEnabled())

@@ -61,10 +61,8 @@ void HeatScale::build(QWidget* upperFrame, QWidget* lowerFrame, QWidget* expande
         effect->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         platform::nameLabelByText(effect);
 
-        // Screen readers announce the level and whether it is lit.
+        // Screen readers announce the level, and whether it is lit once painted.
         cell->setAccessibleName(QStringLiteral("Heat level %1").arg(level));
-        cell->setAccessibleDescription(level == 0 ? QStringLiteral("lit")
-                                                  : QStringLiteral("not lit"));
 
         cells_.at(level) = cell; // at(): a level off the scale fails loudly
         effects_[level] = effect;
