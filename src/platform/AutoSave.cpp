@@ -194,12 +194,13 @@ void AutoSave::saveNow() {
     const bool empty = game_.mechNames().empty() && game_.log().entries().empty();
     if (current_.isEmpty() || (saved_ && game_.revision() <= *saved_ && !retry_) || empty)
         return;
-    Job job;
-    job.path = current_;
-    job.folder = folder_;
-    job.firstFile = !saved_; // only a game's first file can push out the oldest
-    job.game = game_.state();
-    worker_->add(std::move(job));
+    // Only a game's first file can push out the oldest. Made whole, so that
+    // no default game is built only to be replaced.
+    worker_->add({.path = current_,
+                  .folder = folder_,
+                  .firstFile = !saved_,
+                  .copyReply = nullptr,
+                  .game = game_.state()});
     saved_ = game_.revision();
     retry_ = false;
     // The writing thread starts once the window has drawn what changed:
@@ -224,12 +225,12 @@ void AutoSave::flush() {
 }
 
 QString AutoSave::writeCopy(const QString& path) {
-    Job job;
-    job.path = path;
-    job.copyReply = std::make_shared<QString>();
-    job.game = game_.state();
-    const std::shared_ptr<QString> reply = job.copyReply;
-    worker_->add(std::move(job));
+    const auto reply = std::make_shared<QString>();
+    worker_->add({.path = path,
+                  .folder = {},
+                  .firstFile = false,
+                  .copyReply = reply,
+                  .game = game_.state()});
     flush();
     return *reply;
 }
