@@ -88,10 +88,9 @@ private slots:
         // Every number one below and one above what it may hold.
         auto range = [](const char* path, qint64 lo, qint64 hi, QString why = "") {
             const QString key = QString(path).section('/', -1);
-            why =
-                why.isEmpty()
-                    ? QString("its %1 is not a whole number from %2 to %3").arg(key).arg(lo).arg(hi)
-                    : why;
+            if (why.isEmpty())
+                why =
+                    QString("its %1 is not a whole number from %2 to %3").arg(key).arg(lo).arg(hi);
             for (qint64 value : {lo - 1, hi + 1})
                 QTest::addRow("%s %lld", path, value) << QString(path) << QJsonValue(value) << why;
         };
@@ -137,9 +136,8 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QJsonValue, value);
         QFETCH(QString, reason);
-        const QJsonValue edited = withValue(document(played()), path.split('/'), value);
-        const GameFileResult result =
-            gameFromJson(QJsonDocument(edited.toObject()).toJson(QJsonDocument::Compact));
+        const QJsonObject edited = withValue(document(played()), path.split('/'), value).toObject();
+        const GameFileResult result = gameFromJson(QJsonDocument(edited).toJson());
         QCOMPARE(result.problem, reason);
         QCOMPARE(result.state.has_value(), reason.isEmpty());
     }

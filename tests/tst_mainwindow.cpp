@@ -132,6 +132,9 @@ private slots:
         QCOMPARE(heard, (QStringList{"46:Movement Type:Stationary", "18:Caldrix:", "18:About:",
                                      "41::", "41:Shutdown:", "41:Shutdown!!!:",
                                      "20:Heat Scale:level 12", "A: heat 12", "B: heat 3"}));
+        const QPoint at =
+            f.roster()->visualItemRect(f.roster()->item(0)).topRight() + QPoint(-2, 3);
+        QCOMPARE(f.roster()->viewport()->grab().toImage().pixelColor(at), kLightRed); // level lit
         QWidget asked; // asked for by a screen reader before it has a value
         QAccessible::queryAccessibleInterface(&asked);
         platform::setAccessibleValue(&asked, "level 7");
