@@ -63,11 +63,16 @@ if [[ -f $src/debian/changelog ]]; then
     fail "debian/changelog is at '$changelog', the build at $project_version"
 fi
 run --help | grep -q -- "--version" || fail "--help does not list --version"
-for bad in --frobnicate game.mtf; do
-  out=$(run "$bad" 2>&1)
+# A bad command line exits 2 with its reason and the usage: the arguments, then the reason.
+refused() {
+  local out code
+  out=$(run "${@:1:$#-1}" 2>&1)
   code=$?
-  [[ $code -eq 2 ]] || fail "'$bad' exits $code, not 2"
-  [[ $out == *"$bad"* && $out == *"Usage:"* ]] || fail "'$bad' prints: $out"
-done
+  [[ $code -eq 2 ]] || fail "'${*:1:$#-1}' exits $code, not 2"
+  [[ $out == *"${!#}"* && $out == *"Usage:"* ]] || fail "'${*:1:$#-1}' prints: $out"
+}
+refused --frobnicate "unknown option '--frobnicate'"
+refused game.mtf "'game.mtf' is not a saved game"
+refused a.caldrix b.caldrix "one game at a time, but was given 'a.caldrix' 'b.caldrix'"
 [[ $status -eq 0 ]] && echo "PASS: desktop entry, metainfo, MIME type, changelog version and command line"
 exit $status
