@@ -16,7 +16,8 @@ template <typename T>
 class CopyOnWrite {
 public:
     CopyOnWrite() : value_(std::make_shared<T>()) {}
-    CopyOnWrite(T value) : value_(std::make_shared<T>(std::move(value))) {} // NOLINT: a value
+    // Not explicit: it stands in for its value.
+    CopyOnWrite(T value) : value_(std::make_shared<T>(std::move(value))) {}
 
     const T& operator*() const { return *value_; }
     const T* operator->() const { return value_.get(); }
