@@ -112,12 +112,10 @@ EntryCheck checkEntries(const MechRecord& r, const OptionalRules& rules) {
     }
     item(parts.engine);
 
-    // Heat adds to the turn's; cold only takes back what the turn built up.
-    const int weather = temperatureHeat(rules.temperature);
-    if (weather > 0)
-        turnHeat += weather;
-    else if (turnHeat > 0)
-        turnHeat = std::max<std::int64_t>(0, turnHeat + weather);
+    // Heat adds to the turn's; cold only takes back what the turn built up,
+    // down to 0 and never below where the turn stands.
+    turnHeat = std::max(std::min<std::int64_t>(turnHeat, 0),
+                        turnHeat + temperatureHeat(rules.temperature));
     item(parts.temperature);
 
     if (check.messages.empty()) {
