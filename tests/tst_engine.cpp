@@ -11,7 +11,6 @@
 #include "turn/EntryNumber.h"
 #include "turn/Forecast.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace caldrix;
