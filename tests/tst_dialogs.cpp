@@ -310,7 +310,7 @@ private slots:
         auto* resume = f.find<QAction>("mnuResumeGame");
         QVERIFY2(!resume->isEnabled(), "Resume with no game to resume");
         QCOMPARE(hint(f), QString("Right-click here for saved games and the turn tools"));
-        f.roster({"A", "B"}, {"move=Running", ""});
+        f.roster({"A"}, {"move=Running"});
         f.saver()->flush(); // the writing thread is done
         const QString first = f.saver()->currentFile();
         QVERIFY2(QFile::exists(first), "a game not saved");
@@ -321,7 +321,7 @@ private slots:
         f.trigger("StartNewGame");
         f.saver()->flush();
         QVERIFY(readGameFile(first).state == played);
-        QCOMPARE(hint(f), QString("Right-click here to resume your last game (2 'Mechs, turn 2)"));
+        QCOMPARE(hint(f), QString("Right-click here to resume your last game (1 'Mech, turn 2)"));
         resume->trigger();
         QVERIFY2(f.play().state() == played, "Resume opened another game");
         QVERIFY2(!Fixture::window<PickMechs>("PickMechs")->isVisible(), "Resume kept the dialog");

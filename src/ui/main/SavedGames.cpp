@@ -131,11 +131,14 @@ QString SavedGames::describe(const QString& path) {
         shown << platform::toQ(names[i]);
     if (names.size() > 2)
         shown << QStringLiteral("\u2026");
-    const auto mechs = static_cast<int>(names.size());
-    // One pass of arg(): a name holding "%4" stays as typed.
-    return tr("%1 %2: %3, turn %4")
-        .arg(QString::number(mechs), mechs == 1 ? tr("'Mech") : tr("'Mechs"),
-             shown.join(QStringLiteral(", ")), QString::number(log.nextTurnNumber()));
+    // One pass of arg(): a name holding "%3" stays as typed.
+    return tr("%1: %2, turn %3")
+        .arg(mechCount(names.size()), shown.join(QStringLiteral(", ")),
+             QString::number(log.nextTurnNumber()));
+}
+
+QString SavedGames::mechCount(std::size_t mechs) {
+    return mechs == 1 ? tr("1 'Mech") : tr("%1 'Mechs").arg(mechs);
 }
 
 QString SavedGames::emptyRosterHint() const {
@@ -144,11 +147,8 @@ QString SavedGames::emptyRosterHint() const {
         if (const GameFileResult read = readGameFile(last); read.state) {
             TurnLog log;
             log.restore(read.state->log);
-            const auto mechs = static_cast<int>(read.state->names->size());
-            return tr("Right-click here to resume your last game (%1 %2, turn %3)")
-                .arg(mechs)
-                .arg(mechs == 1 ? tr("'Mech") : tr("'Mechs"))
-                .arg(log.nextTurnNumber());
+            return tr("Right-click here to resume your last game (%1, turn %2)")
+                .arg(mechCount(read.state->names->size()), QString::number(log.nextTurnNumber()));
         }
     }
     return tr("Right-click here for saved games and the turn tools");

@@ -56,6 +56,9 @@ signals:
     void fileChanged(const QString& path);
 
 private:
+    // "1 'Mech", "3 'Mechs".
+    static QString mechCount(std::size_t mechs);
+
     // Where Open Game and Save Game As start: the player's documents, or
     // where the player last opened or saved a game.
     QString startFolder() const;
