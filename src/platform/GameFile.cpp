@@ -82,28 +82,43 @@ void appendText(QByteArray& out, std::string_view text) {
     out += '"';
 }
 
-// A JSON object written straight out as text, far cheaper for a long game
-// than Qt's document tree; its closing brace goes when it does.
-class JsonObject {
+// A JSON object or array written straight out as text, far cheaper for a
+// long game than Qt's document tree; its closing mark goes when it does.
+class JsonScope {
 public:
-    explicit JsonObject(QByteArray& out) : out_(out) { out_ += '{'; }
-    ~JsonObject() { out_ += '}'; }
-    JsonObject(const JsonObject&) = delete;
-    JsonObject& operator=(const JsonObject&) = delete;
+    JsonScope(const JsonScope&) = delete;
+    JsonScope& operator=(const JsonScope&) = delete;
 
-    // The key; the caller writes its value.
-    QByteArray& key(const char* name) {
-        out_ += first_ ? "\"" : ",\"";
-        first_ = false;
-        return out_ += QByteArray(name) + "\":";
+protected:
+    JsonScope(QByteArray& out, char open, char close) : out_(out), close_(close) { out_ += open; }
+    ~JsonScope() { out_ += close_; }
+    // Where the next item goes: after a comma, but for the first.
+    QByteArray& next() {
+        if (!std::exchange(first_, false))
+            out_ += ',';
+        return out_;
     }
-    void text(const char* name, std::string_view value) { appendText(key(name), value); }
-    void number(const char* name, qint64 value) { key(name) += QByteArray::number(value); }
-    void flag(const char* name, bool value) { key(name) += value ? "true" : "false"; }
 
 private:
     QByteArray& out_;
+    char close_;
     bool first_ = true;
+};
+
+class JsonObject : JsonScope {
+public:
+    explicit JsonObject(QByteArray& out) : JsonScope(out, '{', '}') {}
+    // The key; the caller writes its value.
+    QByteArray& key(const char* name) { return next() += '"' + QByteArray(name) + "\":"; }
+    void text(const char* name, std::string_view value) { appendText(key(name), value); }
+    void number(const char* name, qint64 value) { key(name) += QByteArray::number(value); }
+    void flag(const char* name, bool value) { key(name) += value ? "true" : "false"; }
+};
+
+class JsonArray : JsonScope {
+public:
+    explicit JsonArray(QByteArray& out) : JsonScope(out, '[', ']') {}
+    using JsonScope::next; // each item's text follows it
 };
 
 // A record's fields, ticks as 0 or 1 and flags as true or false; with a
@@ -152,12 +167,9 @@ void appendEntry(QByteArray& out, const LogEntry& entry) {
     }
     o.number("turn", entry.number);
     o.flag("undone", entry.undone);
-    o.key("mechs") += '[';
-    for (std::size_t i = 0; i < entry.mechs.size(); ++i) {
-        const MechTurnLine& m = entry.mechs[i];
-        if (i)
-            out += ',';
-        JsonObject line(out);
+    JsonArray mechs(o.key("mechs"));
+    for (const MechTurnLine& m : entry.mechs) {
+        JsonObject line(mechs.next());
         line.text("name", m.name);
         line.number("before", m.before);
         line.number("after", m.after);
@@ -171,12 +183,9 @@ void appendEntry(QByteArray& out, const LogEntry& entry) {
                 line.flag(key, true);
         if (e.rolls.empty())
             continue;
-        line.key("rolls") += '[';
-        for (std::size_t k = 0; k < e.rolls.size(); ++k) {
-            const RollRecord& roll = e.rolls[k];
-            if (k)
-                out += ',';
-            JsonObject r(out);
+        JsonArray rolls(line.key("rolls"));
+        for (const RollRecord& roll : e.rolls) {
+            JsonObject r(rolls.next());
             r.text("danger", kDangers[static_cast<int>(roll.kind)]);
             r.number("avoidOn", roll.avoidOn);
             r.number("die1", roll.rolled.die1);
@@ -184,9 +193,7 @@ void appendEntry(QByteArray& out, const LogEntry& entry) {
             r.number("total", roll.rolled.diceTotal);
             r.flag("atTable", roll.rolled.atTable);
         }
-        out += ']';
     }
-    out += ']';
 }
 
 // ---- Reading ---------------------------------------------------------------
@@ -476,52 +483,19 @@ GameState stateFrom(const QJsonObject& o) {
 
 QByteArray GameWriter::json(const GameState& game) {
     const std::vector<MechRecord>& records = *game.records;
-    // An entry or a step written before is known by its address: neither
-    // ever changes, and the pieces keep them alive, so no other takes it.
-    QByteArray history("[");
-    history_.resize(game.log.size());
-    for (std::size_t i = 0; i < game.log.size(); ++i) {
-        Piece& piece = history_[i];
-        if (piece.source != game.log[i]) {
-            piece = {game.log[i], nullptr, {}};
-            appendEntry(piece.json, *game.log[i]);
-        }
-        history += (i ? "," : "") + piece.json;
-    }
-    QByteArray undo("[");
-    undo_.resize(game.undo.size());
-    for (std::size_t k = 0; k < game.undo.size(); ++k) {
-        const UndoStep& step = *game.undo[k];
-        // Each step is written as it differs from the one after it; the
-        // last, from the records, which change with every edit.
-        const std::shared_ptr<const void> next =
-            k + 1 < game.undo.size() ? game.undo[k + 1] : nullptr;
-        Piece& piece = undo_[k];
-        if (piece.source != game.undo[k] || piece.next != next || !next) {
-            piece = {game.undo[k], next, {}};
-            JsonObject o(piece.json);
-            o.number("historyEntry", static_cast<qint64>(step.entry));
-            o.key("before") += '[';
-            for (std::size_t i = 0; i < step.before.size(); ++i)
-                appendRecord(piece.json += (i ? "," : ""), step.before[i],
-                             next ? &game.undo[k + 1]->before[i] : &records[i + 1]);
-            piece.json += ']';
-        }
-        undo += (k ? "," : "") + piece.json;
-    }
     QByteArray document;
-    {
+    { // each object and array closes as its scope ends, before the document goes
         JsonObject o(document);
         o.text("format", kFormat.toStdString());
         o.number("version", kGameFileVersion);
-        o.key("mechs") += '[';
-        for (std::size_t i = 0; i < game.names->size(); ++i) {
-            document += i ? "," : "";
-            JsonObject mech(document);
-            mech.text("name", (*game.names)[i]);
-            appendRecord(mech.key("record"), records[i + 1]);
+        {
+            JsonArray mechs(o.key("mechs"));
+            for (std::size_t i = 0; i < game.names->size(); ++i) {
+                JsonObject mech(mechs.next());
+                mech.text("name", (*game.names)[i]);
+                appendRecord(mech.key("record"), records[i + 1]);
+            }
         }
-        document += ']';
         o.number("selected", game.selected);
         o.flag("diceAtTable", game.diceAtTable);
         {
@@ -532,8 +506,40 @@ QByteArray GameWriter::json(const GameState& game) {
             rules.flag("coolantFailure", game.rules.coolantFailure);
         }
         appendRecord(o.key("scratch"), records[0]);
-        o.key("history") += history + "]";
-        o.key("undo") += undo + "]";
+        // An entry or a step written before is known by its address: neither
+        // ever changes, and the pieces keep them alive, so no other takes it.
+        {
+            JsonArray history(o.key("history"));
+            history_.resize(game.log.size());
+            for (std::size_t i = 0; i < game.log.size(); ++i) {
+                Piece& piece = history_[i];
+                if (piece.source != game.log[i]) {
+                    piece = {game.log[i], nullptr, {}};
+                    appendEntry(piece.json, *game.log[i]);
+                }
+                history.next() += piece.json;
+            }
+        }
+        JsonArray undo(o.key("undo"));
+        undo_.resize(game.undo.size());
+        for (std::size_t k = 0; k < game.undo.size(); ++k) {
+            // Each step is written as it differs from the one after it; the
+            // last, from the records, which change with every edit.
+            const std::shared_ptr<const void> next =
+                k + 1 < game.undo.size() ? game.undo[k + 1] : nullptr;
+            Piece& piece = undo_[k];
+            if (piece.source != game.undo[k] || piece.next != next || !next) {
+                piece = {game.undo[k], next, {}};
+                const UndoStep& step = *game.undo[k];
+                JsonObject s(piece.json);
+                s.number("historyEntry", static_cast<qint64>(step.entry));
+                JsonArray before(s.key("before"));
+                for (std::size_t i = 0; i < step.before.size(); ++i)
+                    appendRecord(before.next(), step.before[i],
+                                 next ? &game.undo[k + 1]->before[i] : &records[i + 1]);
+            }
+            undo.next() += piece.json;
+        }
     }
     return document;
 }
