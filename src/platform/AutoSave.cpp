@@ -28,8 +28,8 @@ namespace caldrix {
 
 // ---- The writing thread ----------------------------------------------------
 
-// What the window's thread hands over: the game as it stands, which shares
-// the history with the game in play, and where to write it.
+// What the window's thread hands over: the game as it stands, shared with
+// the game in play until that changes, and where to write it.
 struct AutoSave::Job {
     QString path;
     QString folder;                     // the autosaves': made first if need be

@@ -72,6 +72,7 @@ HeatForecast::HeatForecast(const Game& game, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addWidget(breakdown_);
+    measureColumns();
     sizeColumns();
     // Room for the frame and the scroll bar beside the columns.
     resize(table_->horizontalHeader()->length() + platform::px(720), platform::px(5400));
@@ -124,8 +125,8 @@ void HeatForecast::refreshRow(int row) {
         showBreakdown();
 }
 
-void HeatForecast::sizeColumns() {
-    // What each column can ever hold; the names only when the roster changes.
+void HeatForecast::measureColumns() {
+    // What each column can ever hold but the names, which change with the roster.
     QList<QStringList> texts(Columns);
     texts[HeatNow] = texts[Level] = {QStringLiteral("50")};
     texts[TurnHeat] = {QStringLiteral("-0000000")};
@@ -141,22 +142,32 @@ void HeatForecast::sizeColumns() {
         texts[Shutdown] << platform::toQ(avoidOnText(avoidOn, "restart on"));
         texts[Coolant] << platform::toQ(avoidOnText(avoidOn, "fails on"));
     }
-    for (int row = 0; row < game_.mechCount(); ++row)
-        texts[Name] << platform::toQ(game_.mechName(row));
     QFont bold = table_->font();
     bold.setBold(true);
     const QFontMetrics cell(table_->font()), problem(bold),
         header(table_->horizontalHeader()->font());
-    const int padding = 2 * table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    padding_ = 2 * table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
     for (int column = 0; column < Columns; ++column) {
-        int width = header.horizontalAdvance(table_->horizontalHeaderItem(column)->text()) + 8;
+        int& width = widths_[static_cast<std::size_t>(column)];
+        width = header.horizontalAdvance(table_->horizontalHeaderItem(column)->text()) + 8;
         for (const QString& text : texts[column])
-            width = std::max(width, cell.horizontalAdvance(text) + padding);
+            width = std::max(width, cell.horizontalAdvance(text) + padding_);
         // The problems wrap: the level column holds half of the longest on a line.
         if (column == Level)
             for (const char* message : messages::kProblems)
                 width = std::max(
-                    width, problem.horizontalAdvance(QString::fromLatin1(message)) / 2 + padding);
+                    width, problem.horizontalAdvance(QString::fromLatin1(message)) / 2 + padding_);
+    }
+}
+
+void HeatForecast::sizeColumns() {
+    const QFontMetrics cell(table_->font());
+    int names = widths_[Name];
+    for (int row = 0; row < game_.mechCount(); ++row)
+        names =
+            std::max(names, cell.horizontalAdvance(platform::toQ(game_.mechName(row))) + padding_);
+    for (int column = 0; column < Columns; ++column) {
+        const int width = column == Name ? names : widths_[static_cast<std::size_t>(column)];
         if (table_->columnWidth(column) != width)
             table_->setColumnWidth(column, width);
     }

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QLabel;
 class QTableWidget;
 
@@ -43,11 +45,15 @@ public:
 
 private:
     void showBreakdown();
+    // Once: the widths the fixed texts need. Then, with the names, as the roster changes.
+    void measureColumns();
     void sizeColumns();
 
     const Game& game_;
     QTableWidget* table_ = nullptr;
     QLabel* breakdown_ = nullptr;
+    std::array<int, Columns> widths_{};
+    int padding_ = 0;
 };
 
 } // namespace caldrix
